@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pintu {
+
+// A file opened for reading and writing at any byte offset.
+class RecordFile {
+public:
+    virtual ~RecordFile() = default;
+
+    virtual bool write(std::int64_t offset, std::string_view bytes) = 0;
+    // The `size` bytes at `offset`, or nothing when the file ends before them.
+    virtual std::optional<std::string> read(std::int64_t offset, std::int64_t size) = 0;
+    // Pushes everything written to the disk; false when any write failed.
+    virtual bool flush() = 0;
+};
+
+// Text files are UTF-8 here; on disk they are GB18030.
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // Opens the file for random access, creating it and its folder when
+    // missing and keeping what an existing file holds. Null on failure.
+    virtual std::unique_ptr<RecordFile> openRecords(const std::string& path) = 0;
+
+    virtual bool exists(const std::string& path) const = 0;
+    virtual bool remove(const std::string& path) = 0;
+
+    // Appends `text` and closes the file again, creating it and its folder when
+    // missing. On failure the file keeps exactly what it held before.
+    virtual bool appendText(const std::string& path, std::string_view text) = 0;
+
+    // The whole file, bytes that are not GB18030 read as U+FFFD. Nothing when
+    // it cannot be read.
+    virtual std::optional<std::string> readText(const std::string& path) const = 0;
+};
+
+} // namespace pintu

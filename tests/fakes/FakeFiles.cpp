@@ -1,0 +1,65 @@
+#include "FakeFiles.h"
+
+namespace pintu::test {
+
+namespace {
+
+class FakeRecordFile final : public RecordFile {
+public:
+    FakeRecordFile(FakeFiles& files, std::string path) : files(files), path(std::move(path)) { ++files.openFiles; }
+    ~FakeRecordFile() override { --files.openFiles; }
+
+    bool write(std::int64_t offset, std::string_view bytes) override
+    {
+        if (files.failWrites)
+            return false;
+        std::string& content = files.contents[path];
+        if (content.size() < offset + bytes.size())
+            content.resize(offset + bytes.size(), '\0');
+        content.replace(offset, bytes.size(), bytes);
+        return true;
+    }
+
+    std::optional<std::string> read(std::int64_t offset, std::int64_t size) override
+    {
+        files.reads.emplace_back(offset, size);
+        const auto file = files.contents.find(path);
+        if (file == files.contents.end() || static_cast<std::int64_t>(file->second.size()) < offset + size)
+            return std::nullopt;
+        return file->second.substr(offset, size);
+    }
+
+    bool flush() override { return !files.failWrites; }
+
+private:
+    FakeFiles& files;
+    std::string path;
+};
+
+} // namespace
+
+std::unique_ptr<RecordFile> FakeFiles::openRecords(const std::string& path)
+{
+    if (failOpen)
+        return nullptr;
+    contents[path];
+    return std::make_unique<FakeRecordFile>(*this, path);
+}
+
+bool FakeFiles::appendText(const std::string& path, std::string_view text)
+{
+    if (failAppend)
+        return false;
+    contents[path] += text;
+    return true;
+}
+
+std::optional<std::string> FakeFiles::readText(const std::string& path) const
+{
+    const auto file = contents.find(path);
+    if (file == contents.end())
+        return std::nullopt;
+    return file->second;
+}
+
+} // namespace pintu::test
