@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace pintu {
+
+// The "*.bmp" files of one folder, whatever the case of their ending, by name.
+class FileList final : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget* parent);
+
+    QString path() const { return folder; }
+    void setPath(const QString& path);
+    // The selected file, or "" when none is selected.
+    QString fileName() const;
+
+private:
+    QString folder;
+};
+
+} // namespace pintu

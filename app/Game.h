@@ -1,0 +1,33 @@
+#pragma once
+
+#include "BoardLayouts.h"
+#include "GameServices.h"
+#include "MenuWindow.h"
+#include "ResolutionWindow.h"
+
+#include <memory>
+
+namespace pintu {
+
+// The windows of one run: the resolution choice first, then the menu of the
+// chosen set, built the first time it shows.
+class Game {
+public:
+    explicit Game(const GameServices& services);
+    ~Game();
+
+    void start();
+
+    ResolutionWindow& resolutionWindow() { return form0; }
+    MenuWindow* menu(LayoutSet set) const;
+
+private:
+    void showMenu(LayoutSet set);
+
+    GameServices services;
+    ResolutionWindow form0;
+    std::unique_ptr<MenuWindow> form1;
+    std::unique_ptr<MenuWindow> form11;
+};
+
+} // namespace pintu

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QPlainTextEdit;
+
+namespace pintu {
+
+class Files;
+
+// The hall of fame, newest win first, read afresh every time it opens.
+class HallOfFameWindow final : public QDialog {
+    Q_OBJECT
+public:
+    HallOfFameWindow(const Files& files, const std::string& path, QWidget* parent);
+
+    QString text() const;
+
+private:
+    void Form_Load(const Files& files, const std::string& path);
+
+    QPlainTextEdit* text1;
+};
+
+} // namespace pintu

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pintu {
+
+// A message with an OK button only, under the application's title.
+void showMessage(QWidget* parent, const QString& text);
+
+// A line to type; empty when cancelled.
+QString askText(QWidget* parent, const QString& prompt, const QString& title);
+
+} // namespace pintu

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QRadioButton>
+
+#include <span>
+
+namespace pintu {
+
+// The selected option's caption in red, the others in the button-text colour.
+void colourOptions(std::span<QRadioButton* const> options);
+
+} // namespace pintu

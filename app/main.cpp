@@ -1,0 +1,35 @@
+#include "ApplicationSetup.h"
+#include "Game.h"
+#include "QtFiles.h"
+#include "SeededRandom.h"
+#include "SystemClock.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    pintu::setUpApplication(application);
+    // Every way out is the game's own: a window's close box does what its exit does.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QDir dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    pintu::QtFiles files;
+    pintu::SystemClock clock;
+    const pintu::GameServices services{
+        files,
+        clock,
+        {dataFolder.filePath("kel.txt").toStdString(), dataFolder.filePath("grb.kel").toStdString()},
+        [] { return std::make_unique<pintu::SeededRandom>(); },
+        [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                window->hide();
+            QApplication::quit();
+        },
+    };
+    pintu::Game game(services);
+    game.start();
+    return application.exec();
+}

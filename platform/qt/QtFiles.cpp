@@ -1,0 +1,107 @@
+#include "QtFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <unistd.h>
+
+namespace pintu {
+
+namespace {
+
+constexpr const char* textEncoding = "GB18030";
+
+QString qPath(const std::string& path)
+{
+    return QString::fromStdString(path);
+}
+
+bool makeFolderFor(const QString& path)
+{
+    return QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+class QtRecordFile final : public RecordFile {
+public:
+    explicit QtRecordFile(const QString& path) : file(path) {}
+
+    bool open() { return file.open(QIODevice::ReadWrite); }
+
+    bool write(std::int64_t offset, std::string_view bytes) override
+    {
+        const auto size = static_cast<qint64>(bytes.size());
+        return file.seek(offset) && file.write(bytes.data(), size) == size;
+    }
+
+    std::optional<std::string> read(std::int64_t offset, std::int64_t size) override
+    {
+        if (!file.seek(offset))
+            return std::nullopt;
+        const QByteArray bytes = file.read(size);
+        if (bytes.size() != size)
+            return std::nullopt;
+        return bytes.toStdString();
+    }
+
+    bool flush() override { return file.flush() && file.error() == QFileDevice::NoError; }
+
+private:
+    QFile file;
+};
+
+} // namespace
+
+std::unique_ptr<RecordFile> QtFiles::openRecords(const std::string& path)
+{
+    if (!makeFolderFor(qPath(path)))
+        return nullptr;
+    auto file = std::make_unique<QtRecordFile>(qPath(path));
+    if (!file->open())
+        return nullptr;
+    return file;
+}
+
+bool QtFiles::exists(const std::string& path) const
+{
+    return QFileInfo(qPath(path)).isFile();
+}
+
+bool QtFiles::remove(const std::string& path)
+{
+    return QFile::remove(qPath(path));
+}
+
+bool QtFiles::appendText(const std::string& path, std::string_view text)
+{
+    QStringEncoder encoder(textEncoding);
+    const QByteArray bytes = encoder(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (encoder.hasError() || !makeFolderFor(qPath(path)))
+        return false;
+    QFile file(qPath(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return false;
+    const qint64 sizeBefore = file.size();
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    if (!written)
+        file.resize(sizeBefore); // never leave half a record behind
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+std::optional<std::string> QtFiles::readText(const std::string& path) const
+{
+    QFile file(qPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    QStringDecoder decoder(textEncoding);
+    const QString text = decoder(bytes);
+    return text.toStdString();
+}
+
+} // namespace pintu
