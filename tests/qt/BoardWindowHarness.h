@@ -1,0 +1,110 @@
+#pragma once
+
+#include "BoardWindow.h"
+#include "FakeClock.h"
+#include "FakeMenu.h"
+#include "QtFiles.h"
+#include "ScriptedRandom.h"
+#include "SmallBoardHarness.h"
+#include "TestPictures.h"
+#include "TileView.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace pintu::test {
+
+// A board window on a position picture, with real files in a folder of its
+// own, a clock the test moves and a shuffle the test chooses.
+struct BoardWindowHarness {
+    explicit BoardWindowHarness(const BoardLayout& layout, std::vector<double> draws = {})
+        : layout(layout),
+          picture(positionPicture(400, 300)),
+          services{files, clock,
+                   DataFiles{folder.filePath("data/kel.txt").toStdString(), folder.filePath("data/grb.kel").toStdString()},
+                   [draws] { return std::make_unique<ScriptedRandom>(draws.empty() ? std::vector<double>{0.3, 0.7, 0.9}
+                                                                                   : draws); },
+                   [] {}}
+    {
+        folder.writeBitmap("picture.bmp", picture);
+        menu.folder = folder.path().toStdString();
+        menu.fileName = "picture.bmp";
+    }
+
+    ~BoardWindowHarness() { delete window.data(); }
+
+    // A shuffle that leaves the blank in `cell` without passing the solved order again.
+    static std::vector<double> endingAt(const BoardLayout& layout, int cell)
+    {
+        return ScriptedRandom::walk(*layout.size, walkTo(*layout.size, cell)).values;
+    }
+
+    BoardWindow& open()
+    {
+        window = new BoardWindow(layout, menu, services);
+        window->open();
+        return *window;
+    }
+
+    TileView* view(int k) const { return window->findChild<TileView*>(QString("Image1_%1").arg(k)); }
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+    QLabel* label(const QString& name) const { return window->findChild<QLabel*>(name); }
+    void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+    void clickTile(int k) const { click(view(k)); }
+
+    int emptyView() const
+    {
+        for (int k = 0; k < layout.size->T; ++k) {
+            if (view(k)->picture().isNull())
+                return k;
+        }
+        return -1;
+    }
+
+    std::string moveLogBytes() const
+    {
+        QFile log(QString::fromStdString(services.dataFiles.moveLog));
+        log.open(QIODevice::ReadOnly);
+        return log.readAll().toStdString();
+    }
+
+    // The blank's cell in block b of the move log.
+    int loggedBlank(int block) const
+    {
+        const BoardSize& size = *layout.size;
+        const std::string log = moveLogBytes();
+        for (int c = 0; c < size.T; ++c) {
+            const auto offset = (static_cast<std::size_t>(block) * size.T + c) * size.L;
+            if (decodeRecord(std::string_view(log).substr(offset, size.L), size) == size.T - 1)
+                return c;
+        }
+        return -1;
+    }
+
+    // Does every view show its own part of the picture?
+    bool viewsShowWholePicture() const
+    {
+        const QImage shot = window->grab().toImage();
+        for (int k = 0; k < layout.size->T; ++k) {
+            const QRect tile = view(k)->geometry();
+            if (!shot.rect().contains(tile.center()))
+                continue; // cut off by the window edge
+            if (!looksLike(shot.pixelColor(tile.center()), cellCentreColour(k, layout.size->N)))
+                return false;
+        }
+        return true;
+    }
+
+    const BoardLayout& layout;
+    TestFolder folder;
+    QImage picture;
+    FakeMenu menu;
+    QtFiles files;
+    FakeClock clock;
+    GameServices services;
+    QPointer<BoardWindow> window;
+};
+
+} // namespace pintu::test
