@@ -81,7 +81,8 @@ bool QtFiles::appendText(const std::string& path, std::string_view text)
     if (encoder.hasError() || !makeFolderFor(qPath(path)))
         return false;
     QFile file(qPath(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered: after a failed write no hidden buffer may reach the disk later.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const qint64 sizeBefore = file.size();
     const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;

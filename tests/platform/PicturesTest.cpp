@@ -1,0 +1,81 @@
+#include "PictureLoader.h"
+#include "QtCellSource.h"
+#include "TestPictures.h"
+
+#include <QDataStream>
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+// A 24-bit bitmap header claiming `width` x `height`, followed by `pixelBytes` bytes.
+QByteArray bitmap(qint32 width, qint32 height, int pixelBytes)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 rowBytes = (static_cast<quint32>(width) * 3 + 3) & ~3u;
+    out.writeRawData("BM", 2);
+    out << quint32(54 + rowBytes * static_cast<quint32>(height)) << quint32(0) << quint32(54);
+    out << quint32(40) << width << height << quint16(1) << quint16(24) << quint32(0)
+        << quint32(rowBytes * static_cast<quint32>(height)) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    bytes.append(QByteArray(pixelBytes, '\x40'));
+    return bytes;
+}
+
+TEST(PictureLoading, RefusesWhatIsNoReadablePicture)
+{
+    TestFolder folder;
+    EXPECT_FALSE(loadPicture(folder.filePath("missing.bmp")).has_value());
+    EXPECT_FALSE(loadPicture(folder.path()).has_value());
+    EXPECT_FALSE(loadPicture("").has_value());
+    EXPECT_FALSE(loadPicture(folder.writeBytes("text.bmp", "hello, not a bitmap")).has_value());
+    EXPECT_FALSE(loadPicture(folder.writeBytes("empty.bmp", "")).has_value());
+    EXPECT_FALSE(loadPicture(folder.writeBytes("huge.bmp", bitmap(200000, 200000, 64))).has_value());
+    EXPECT_FALSE(loadPicture(folder.writeBytes("negative.bmp", bitmap(-5, 10, 64))).has_value());
+    EXPECT_TRUE(loadPicture(folder.writeBytes("small.bmp", bitmap(4, 2, 16))).has_value());
+}
+
+TEST(PictureLoading, TakesALargePhoto)
+{
+    TestFolder folder;
+    const QString path = folder.writeBytes("photo.bmp", bitmap(8000, 6000, 8000 * 3 * 6000));
+    const auto picture = loadPicture(path);
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->size(), QSize(8000, 6000));
+}
+
+TEST(CellSource, CutsRowByRowAndScalesEachCellToTheTile)
+{
+    TestFolder folder;
+    const QString path = folder.writeBitmap("p.bmp", positionPicture(300, 200));
+    QtCellSource cells(3, QSize(50, 40));
+    ASSERT_TRUE(cells.setPicture(path.toStdString()));
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(cells.cell(k), cells.cell(k));
+        EXPECT_NE(cells.cell(k), emptyPicture);
+        const QImage cell = cells.pixmap(cells.cell(k)).toImage();
+        ASSERT_EQ(cell.size(), QSize(50, 40));
+        EXPECT_TRUE(looksLike(cell.pixelColor(25, 20), cellCentreColour(k, 3))) << "cell " << k;
+    }
+    EXPECT_NE(cells.cell(0), cells.cell(1));
+    EXPECT_TRUE(cells.pixmap(emptyPicture).isNull());
+
+    // A failed picture leaves the cells as they were.
+    EXPECT_FALSE(cells.setPicture(folder.filePath("missing.bmp").toStdString()));
+    EXPECT_FALSE(cells.pixmap(cells.cell(8)).isNull());
+}
+
+TEST(CellSource, CutsAPictureSmallerThanTheGrid)
+{
+    TestFolder folder;
+    const QString path = folder.writeBitmap("tiny.bmp", positionPicture(2, 1));
+    QtCellSource cells(5, QSize(20, 20));
+    ASSERT_TRUE(cells.setPicture(path.toStdString()));
+    for (int k = 0; k < 25; ++k)
+        EXPECT_EQ(cells.pixmap(cells.cell(k)).size(), QSize(20, 20));
+}
+
+} // namespace
+} // namespace pintu::test

@@ -1,0 +1,142 @@
+#include "BoardWindowHarness.h"
+#include "HallOfFameWindow.h"
+#include "ModalScript.h"
+
+#include <QFile>
+#include <QInputDialog>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+class GeniusWindowOfEachSet : public ::testing::TestWithParam<LayoutSet> {};
+
+INSTANTIATE_TEST_SUITE_P(Sets, GeniusWindowOfEachSet, ::testing::Values(LayoutSet::A, LayoutSet::B),
+                         [](const auto& info) { return info.param == LayoutSet::A ? "Form5" : "Form15"; });
+
+TEST_P(GeniusWindowOfEachSet, AWinAsksForTheNameAndWritesTheHallOfFame)
+{
+    const BoardLayout& layout = boardLayout(GetParam(), 3);
+    // The blank walks up two cells and swings between them: two moves from solved.
+    BoardWindowHarness board(layout, ScriptedRandom::walk(board10x10, {89, 79}).values);
+    board.open();
+    board.click(board.button("Command1"));
+    ASSERT_EQ(board.emptyView(), 79);
+    board.clock.advance(milliseconds(12000));
+
+    bool wholeWhileAsking = false;
+    QString title;
+    QString prompt;
+    QStringList buttons;
+    ModalScript boxes;
+    boxes.then([&](QWidget* box) {
+             wholeWhileAsking = board.viewsShowWholePicture();
+             title = box->windowTitle();
+             prompt = messageText(box);
+             buttons = buttonCaptions(box);
+             qobject_cast<QDialog*>(box)->reject();
+         })
+        .thenType("")
+        .thenType("阿明 \"A\"");
+    board.clickTile(89);
+    EXPECT_EQ(boxes.boxesSeen(), 0);
+    board.clickTile(99);
+
+    EXPECT_EQ(boxes.boxesSeen(), 3);
+    EXPECT_TRUE(wholeWhileAsking);
+    EXPECT_EQ(title, "拼图天才");
+    EXPECT_EQ(prompt, "Tavro祝你:\n 拼图成功 !\n请天才输入大名：");
+    EXPECT_EQ(buttons, (QStringList{"确定", "取消"}));
+
+    QFile file(QString::fromStdString(board.services.dataFiles.hallOfFame));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // 阿明 is B0 A2 C3 F7 in GB2312.
+    EXPECT_EQ(file.readAll(), QByteArray("\"\xb0\xa2\xc3\xf7 \"A\"    \xb2\xbd\xca\xfd: 2    \xca\xb1\xbc\xe4: 12 \xc3\xeb    05-09-2001\"\r\n"));
+
+    EXPECT_TRUE(board.button("Command1")->isEnabled());
+    EXPECT_FALSE(board.label("Label5")->isVisible());
+    EXPECT_TRUE(board.view(0)->picture().isNull());
+    EXPECT_FALSE(board.view(0)->isEnabled());
+
+    board.click(board.button("Command2"));
+    EXPECT_EQ(board.menu.hallOfFameButton, true);
+}
+
+TEST(GeniusWindow, HasNoReplayButtonsAndItsCreditLabelDoesNothing)
+{
+    BoardWindowHarness board(boardLayout(LayoutSet::A, 3));
+    board.open();
+    board.click(board.button("Command1"));
+    for (const char* name : {"Command3", "Command4", "Command5", "Command6"})
+        EXPECT_EQ(board.button(name), nullptr) << name;
+    EXPECT_EQ(board.label("Label6_0"), nullptr);
+    board.click(board.label("Label3"));
+    EXPECT_TRUE(board.label("Label3")->isVisible());
+}
+
+TEST(HallOfFameWindow, ShowsTheNewestRecordFirstAndForgetsWhatWasTyped)
+{
+    TestFolder folder;
+    QtFiles files;
+    const std::string path = folder.filePath("grb.kel").toStdString();
+    files.appendText(path, "\"甲    步数: 10    时间: 5 秒    01-01-2026\"\r\n");
+    files.appendText(path, "\r\n");
+    files.appendText(path, "\"乙    步数: 20    时间: .5 秒    01-02-2026\"");
+
+    const QString expected = "\"乙    步数: 20    时间: .5 秒    01-02-2026\"\n\n\"甲    步数: 10    时间: 5 秒    01-01-2026\"\n";
+    {
+        HallOfFameWindow viewer(files, path, nullptr);
+        EXPECT_EQ(viewer.windowTitle(), "光荣榜");
+        EXPECT_EQ(viewer.text(), expected);
+        viewer.findChild<QPlainTextEdit*>("Text1")->appendPlainText("typed by the player");
+    }
+    HallOfFameWindow again(files, path, nullptr);
+    EXPECT_EQ(again.text(), expected);
+
+    HallOfFameWindow none(files, folder.filePath("missing.kel").toStdString(), nullptr);
+    EXPECT_EQ(none.text(), "");
+}
+
+TEST(HallOfFameWindow, ExitClosesIt)
+{
+    TestFolder folder;
+    QtFiles files;
+    HallOfFameWindow viewer(files, folder.filePath("grb.kel").toStdString(), nullptr);
+    viewer.show();
+    QTest::mouseClick(viewer.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(viewer.isVisible());
+    EXPECT_EQ(viewer.result(), QDialog::Accepted);
+}
+
+TEST(HallOfFameWindow, AFileThatCannotBeReadSaysSo)
+{
+    QtFiles files;
+    ModalScript boxes;
+    boxes.thenOk();
+    // A file that exists and opens but fails to read, whoever runs the test.
+    HallOfFameWindow viewer(files, "/proc/self/mem", nullptr);
+    EXPECT_EQ(boxes.messages(), QStringList{"光荣榜无法读取！"});
+    EXPECT_EQ(viewer.text(), "");
+}
+
+TEST(HallOfFameWindow, OpensAHundredThousandRecords)
+{
+    TestFolder folder;
+    QtFiles files;
+    const std::string path = folder.filePath("grb.kel").toStdString();
+    std::string records;
+    for (int i = 0; i < 100000; ++i)
+        records += "\"玩家" + std::to_string(i) + "    步数: 57    时间: 12.4 秒    05-09-2001\"\r\n";
+    files.appendText(path, records);
+    HallOfFameWindow viewer(files, path, nullptr);
+    const QString text = viewer.text();
+    EXPECT_TRUE(text.startsWith("\"玩家99999    "));
+    EXPECT_TRUE(text.endsWith("\"玩家0    步数: 57    时间: 12.4 秒    05-09-2001\"\n"));
+}
+
+} // namespace
+} // namespace pintu::test
