@@ -1,0 +1,58 @@
+// Speed of the work a player waits for: the shuffle inside "开始" and the
+// hall of fame's reversal when the viewer opens.
+#include "FakeFiles.h"
+#include "HallOfFame.h"
+#include "MoveLog.h"
+#include "SeededRandom.h"
+#include "Shuffle.h"
+
+#include <benchmark/benchmark.h>
+
+namespace pintu {
+namespace {
+
+void shuffleOnly(benchmark::State& state, const BoardSize& size)
+{
+    SeededRandom random;
+    random.seed(7);
+    Arrangement board;
+    Arrangement workBoard;
+    for (auto _ : state) {
+        shuffle(size, random, board, workBoard, nullptr);
+        benchmark::DoNotOptimize(board.data());
+    }
+}
+BENCHMARK_CAPTURE(shuffleOnly, genius, board10x10)->Unit(benchmark::kMicrosecond);
+
+void shuffleWithLog(benchmark::State& state, const BoardSize& size)
+{
+    SeededRandom random;
+    test::FakeFiles files;
+    MoveLog log(size);
+    log.open(files, "kel.txt");
+    Arrangement board;
+    Arrangement workBoard;
+    for (auto _ : state) {
+        shuffle(size, random, board, workBoard,
+                [&](int block, const Arrangement& arrangement) { return log.writeBlock(block, arrangement); });
+        benchmark::DoNotOptimize(board.data());
+    }
+}
+BENCHMARK_CAPTURE(shuffleWithLog, board3x3, board3x3)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(shuffleWithLog, board5x5, board5x5)->Unit(benchmark::kMicrosecond);
+
+void reverseHallOfFame(benchmark::State& state)
+{
+    std::string records;
+    for (int i = 0; i < state.range(0); ++i)
+        records += hallOfFameRecord("玩家" + std::to_string(i), 57, 124, "05-09-2001");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(newestFirst(records));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(reverseHallOfFame)->Range(1000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace pintu
+
+BENCHMARK_MAIN();
