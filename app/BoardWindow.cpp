@@ -122,6 +122,7 @@ QLabel* BoardWindow::addLabel(Control control, const char* name, const char* cap
 {
     QLabel* label = new ClickableLabel(QString::fromUtf8(caption), this);
     label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(pixels(rect));
     if (sizesToText)
         label->adjustSize();
