@@ -1,4 +1,4 @@
-#include "SmallBoardHarness.h"
+#include "BoardHarness.h"
 
 #include <gtest/gtest.h>
 

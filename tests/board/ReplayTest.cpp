@@ -1,5 +1,5 @@
 #include "Messages.h"
-#include "SmallBoardHarness.h"
+#include "BoardHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "GeniusBoard.h"
 #include "Messages.h"
-#include "SmallBoardHarness.h"
+#include "BoardHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,28 +11,8 @@ namespace {
 
 using std::chrono::milliseconds;
 
-struct GeniusHarness {
-    explicit GeniusHarness(std::unique_ptr<Random> chance = nullptr)
-        : random(chance ? std::move(chance) : std::make_unique<SeededRandom>()),
-          screen(100),
-          board(BoardPlatform{screen, menu, cells, files, clock, *random, testDataFiles})
-    {
-        board.Form_Load();
-    }
-
-    void click(int cell)
-    {
-        if (screen.viewEnabled.at(cell))
-            board.image1_Click(cell);
-    }
-
-    std::unique_ptr<Random> random;
-    FakeScreen screen;
-    FakeMenu menu;
-    FakeCellSource cells;
-    FakeFiles files;
-    FakeClock clock;
-    GeniusBoard board;
+struct GeniusHarness : BoardHarness<GeniusBoard> {
+    explicit GeniusHarness(std::unique_ptr<Random> chance = nullptr) : BoardHarness(100, std::move(chance)) {}
 };
 
 // The blank walks 99, 89, 79, 89, 79, ... and starts in 79: two moves from solved.

@@ -5,7 +5,7 @@
 #include "FakeMenu.h"
 #include "QtFiles.h"
 #include "ScriptedRandom.h"
-#include "SmallBoardHarness.h"
+#include "BoardHarness.h"
 #include "TestPictures.h"
 #include "TileView.h"
 

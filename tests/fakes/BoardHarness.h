@@ -37,13 +37,29 @@ inline std::unique_ptr<Random> shuffleEndingAt(const BoardSize& size, int target
     return std::make_unique<ScriptedRandom>(ScriptedRandom::walk(size, walkTo(size, target)));
 }
 
-// A small board wired to fakes, loaded and ready to play.
-struct SmallBoardHarness {
-    explicit SmallBoardHarness(const BoardSize& size, std::unique_ptr<Random> chance = nullptr)
-        : size(size),
-          random(chance ? std::move(chance) : std::make_unique<SeededRandom>()),
-          screen(size.T),
-          board(size, BoardPlatform{screen, menu, cells, files, clock, *random, testDataFiles})
+// The fakes a board's logic reaches, as the test leaves them.
+struct FakePlatform {
+    FakePlatform(int cells, std::unique_ptr<Random> chance)
+        : random(chance ? std::move(chance) : std::make_unique<SeededRandom>()), screen(cells)
+    {
+    }
+
+    BoardPlatform platform() { return BoardPlatform{screen, menu, this->cells, files, clock, *random, testDataFiles}; }
+
+    std::unique_ptr<Random> random;
+    FakeScreen screen;
+    FakeMenu menu;
+    FakeCellSource cells;
+    FakeFiles files;
+    FakeClock clock;
+};
+
+// A board's logic wired to fakes and loaded; `size` comes first for the small boards.
+template <typename Logic>
+struct BoardHarness : FakePlatform {
+    template <typename... Size>
+    BoardHarness(int cells, std::unique_ptr<Random> chance, const Size&... size)
+        : FakePlatform(cells, std::move(chance)), board(size..., platform())
     {
         board.Form_Load();
     }
@@ -53,6 +69,15 @@ struct SmallBoardHarness {
     {
         if (screen.viewEnabled.at(cell))
             board.image1_Click(cell);
+    }
+
+    Logic board;
+};
+
+struct SmallBoardHarness : BoardHarness<SmallBoard> {
+    explicit SmallBoardHarness(const BoardSize& size, std::unique_ptr<Random> chance = nullptr)
+        : BoardHarness(size.T, std::move(chance), size), size(size)
+    {
     }
 
     // The tile each view shows, T-1 for the empty one.
@@ -92,13 +117,6 @@ struct SmallBoardHarness {
     }
 
     const BoardSize& size;
-    std::unique_ptr<Random> random;
-    FakeScreen screen;
-    FakeMenu menu;
-    FakeCellSource cells;
-    FakeFiles files;
-    FakeClock clock;
-    SmallBoard board;
 };
 
 } // namespace pintu::test
