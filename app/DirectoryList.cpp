@@ -15,7 +15,8 @@ constexpr int indentPerLevel = 2;
 DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent)
 {
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        if (setPath(item->data(Qt::UserRole).toString()))
+        const QString before = current;
+        if (setPath(item->data(Qt::UserRole).toString()) && current != before)
             emit pathChanged();
     });
 }

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStorageInfo>
 
 namespace pintu {
 
@@ -57,7 +58,11 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
         setGeometry(pixels(*menu.placement));
     setFixedSize(pixels(menu.client));
 
-    dir1->setPath(QDir::currentPath());
+    // The folder pintu was started in, or the nearest one that can be read.
+    for (const QString& start : {QDir::currentPath(), QDir::homePath(), QDir::rootPath()}) {
+        if (dir1->setPath(start))
+            break;
+    }
     file1->setPath(dir1->path());
     drive1->setDriveOf(dir1->path());
     connect(drive1, &DriveList::driveChanged, this, &MenuWindow::drive1_change);
@@ -128,6 +133,11 @@ std::string MenuWindow::pictureFileName() const
     return file1->fileName().toStdString();
 }
 
+MenuWindow::~MenuWindow()
+{
+    delete board.data(); // a board still open refers to this menu
+}
+
 BoardWindow* MenuWindow::openBoard() const
 {
     return board;
@@ -172,6 +182,8 @@ void MenuWindow::form_mousedown()
 
 void MenuWindow::drive1_change()
 {
+    if (drive1->drive() == QStorageInfo(dir1->path()).rootPath())
+        return; // the volume the folders are on already: no change
     if (dir1->setPath(drive1->drive()))
         Dir1_Change();
     else
@@ -181,6 +193,7 @@ void MenuWindow::drive1_change()
 void MenuWindow::Dir1_Change()
 {
     file1->setPath(dir1->path());
+    drive1->setDriveOf(dir1->path()); // a folder list can wander onto another volume
 }
 
 void MenuWindow::Command1_Click()

@@ -29,6 +29,7 @@ class MenuWindow final : public QWidget, public MenuScreen {
     Q_OBJECT
 public:
     MenuWindow(LayoutSet set, const GameServices& services);
+    ~MenuWindow() override;
 
     std::string pictureFolder() const override;
     std::string pictureFileName() const override;

@@ -1,0 +1,589 @@
+#include "BoardWindow.h"
+#include "DirectoryList.h"
+#include "DriveList.h"
+#include "FakeClock.h"
+#include "FileList.h"
+#include "HallOfFame.h"
+#include "HallOfFameWindow.h"
+#include "MenuWindow.h"
+#include "ModalScript.h"
+#include "PicturePath.h"
+#include "QtFiles.h"
+#include "ScriptedRandom.h"
+#include "TestPictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStorageInfo>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace pintu::test {
+namespace {
+
+const QStringList titleScreen{"Label1", "Label2", "Label3", "Label5", "Label6"};
+const QStringList revealedMenu{"Command1", "Command2", "Dir1",      "Drive1",    "File1",     "Label3",   "Label4",
+                               "Label5",   "Label6",   "Label7",    "Option1_0", "Option1_1", "Option1_2", "Option1_3"};
+
+QImage solidPicture(const QColor& colour)
+{
+    QImage image(160, 120, QImage::Format_RGB888);
+    image.fill(colour);
+    return image;
+}
+
+// The folder as the lists show it: absolute, symbolic links resolved.
+QString shownPath(const QString& folder)
+{
+    return QFileInfo(folder).canonicalFilePath();
+}
+
+// One menu over a folder of pictures that is the current folder when the
+// menu is built; the game's own files live in that folder's "data".
+class MenuHarness {
+public:
+    explicit MenuHarness(LayoutSet set = LayoutSet::A, const std::function<void(const TestFolder&)>& prepare = {})
+        : previousFolder(QDir::currentPath())
+    {
+        folder.writeBitmap("red.bmp", solidPicture(Qt::red));
+        folder.writeBitmap("BLUE.BMP", solidPicture(Qt::blue));
+        QDir(folder.path()).mkpath("sub");
+        QDir(folder.path()).mkpath("data");
+        folder.writeBitmap("sub/green.bmp", solidPicture(Qt::green));
+        if (prepare)
+            prepare(folder);
+        QDir::setCurrent(folder.path());
+        menu = std::make_unique<MenuWindow>(set, services);
+        menu->show();
+    }
+
+    ~MenuHarness()
+    {
+        if (menu)
+            delete menu->openBoard();
+        menu.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    QWidget* control(const QString& name) const { return menu->findChild<QWidget*>(name); }
+    QPushButton* button(const char* name) const { return menu->findChild<QPushButton*>(name); }
+    QRadioButton* difficulty(int index) const
+    {
+        return menu->findChild<QRadioButton*>(QString("Option1_%1").arg(index));
+    }
+    DriveList* drive1() const { return menu->findChild<DriveList*>("Drive1"); }
+    DirectoryList* dir1() const { return menu->findChild<DirectoryList*>("Dir1"); }
+    FileList* file1() const { return menu->findChild<FileList*>("File1"); }
+
+    QStringList visibleControls() const
+    {
+        QStringList names;
+        for (const QWidget* child : menu->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible())
+                names << child->objectName();
+        }
+        names.sort();
+        return names;
+    }
+
+    // A click where no control is.
+    void pressBackground(Qt::MouseButton mouseButton = Qt::LeftButton) const
+    {
+        QTest::mouseClick(menu.get(), mouseButton, {}, QPoint(4, 4));
+    }
+
+    std::string folderListPath() const { return dir1()->path().toStdString(); }
+    std::string fileListPath() const { return file1()->path().toStdString(); }
+
+    QStringList listedFiles() const
+    {
+        QStringList names;
+        for (int row = 0; row < file1()->count(); ++row)
+            names << file1()->item(row)->text();
+        return names;
+    }
+
+    void pickFile(const QString& name) const
+    {
+        const QList<QListWidgetItem*> found = file1()->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString() << " is not listed";
+        file1()->scrollToItem(found.first());
+        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, file1()->visualItemRect(found.first()).center());
+    }
+
+    QListWidgetItem* folderItem(const QString& path) const
+    {
+        for (int row = 0; row < dir1()->count(); ++row) {
+            if (dir1()->item(row)->data(Qt::UserRole).toString() == path)
+                return dir1()->item(row);
+        }
+        return nullptr;
+    }
+
+    void doubleClickFolder(const QString& path) const
+    {
+        QListWidgetItem* item = folderItem(path);
+        ASSERT_NE(item, nullptr) << path.toStdString() << " is not listed";
+        dir1()->scrollToItem(item);
+        // As a mouse does it: a click, then the second press that makes it double.
+        const QPoint spot = dir1()->visualItemRect(item).center();
+        QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, spot);
+        QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, spot);
+    }
+
+    void chooseDifficulty(int index) const
+    {
+        QRadioButton* option = difficulty(index);
+        QTest::mouseClick(option, Qt::LeftButton, {}, option->rect().center());
+        ASSERT_TRUE(option->isChecked()) << index;
+    }
+
+    void click(const char* name) const
+    {
+        QWidget* widget = control(name);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+
+    // "确定" with a file chosen: the board it opened.
+    BoardWindow* openBoard() const
+    {
+        ModalScript noBoxes; // "没有选择文件！" would be a failure here, not a hang
+        click("Command1");
+        return menu->openBoard();
+    }
+
+    // "退出" on the open board; the board is gone afterwards.
+    void leaveBoard() const
+    {
+        BoardWindow* board = menu->openBoard();
+        ASSERT_NE(board, nullptr);
+        QPushButton* exit = board->findChild<QPushButton*>("Command2");
+        QTest::mouseClick(exit, Qt::LeftButton, {}, exit->rect().center());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(menu->openBoard(), nullptr);
+    }
+
+    std::string moveLog() const { return services.dataFiles.moveLog; }
+    std::string hallOfFame() const { return services.dataFiles.hallOfFame; }
+
+    TestFolder folder;
+    QString previousFolder;
+    QtFiles files;
+    FakeClock clock;
+    int endings = 0;
+    GameServices services{files,
+                          clock,
+                          DataFiles{folder.filePath("data/kel.txt").toStdString(),
+                                    folder.filePath("data/grb.kel").toStdString()},
+                          [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },
+                          [this] { ++endings; }};
+    std::unique_ptr<MenuWindow> menu;
+};
+
+struct SeenMessage {
+    QString text;
+    QString title;
+    QStringList buttons;
+};
+
+// Presses OK on a message box after noting what it showed.
+void answerOk(ModalScript& boxes, SeenMessage& seen)
+{
+    boxes.then([&seen](QWidget* box) {
+        seen = {messageText(box), box->windowTitle(), buttonCaptions(box)};
+        auto* message = qobject_cast<QMessageBox*>(box);
+        ASSERT_NE(message, nullptr) << "expected a message box";
+        message->button(QMessageBox::Ok)->click();
+    });
+}
+
+class EachMenu : public ::testing::TestWithParam<LayoutSet> {};
+
+INSTANTIATE_TEST_SUITE_P(Sets, EachMenu, ::testing::Values(LayoutSet::A, LayoutSet::B),
+                         [](const auto& info) { return std::string(info.param == LayoutSet::A ? "form1" : "form11"); });
+
+TEST_P(EachMenu, OpensOnTheTitleScreen)
+{
+    MenuHarness menu(GetParam());
+    ASSERT_TRUE(menu.menu->isVisible());
+    EXPECT_EQ(menu.menu->windowTitle(), "开始");
+    EXPECT_EQ(menu.visibleControls(), titleScreen);
+    EXPECT_EQ(static_cast<QLabel*>(menu.control("Label1"))->text(), "拼");
+    EXPECT_EQ(static_cast<QLabel*>(menu.control("Label2"))->text(), "图");
+    EXPECT_EQ(menu.control("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(menu.control("Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+}
+
+TEST_P(EachMenu, AnyMouseButtonOnTheBackgroundRevealsTheControls)
+{
+    for (const Qt::MouseButton mouseButton : {Qt::LeftButton, Qt::RightButton}) {
+        MenuHarness menu(GetParam());
+        QTest::mousePress(menu.menu.get(), mouseButton, {}, QPoint(4, 4));
+        EXPECT_EQ(menu.visibleControls(), revealedMenu); // before the button comes up again
+        QTest::mouseRelease(menu.menu.get(), mouseButton, {}, QPoint(4, 4));
+        EXPECT_TRUE(menu.difficulty(0)->isChecked());
+        EXPECT_EQ(menu.button("Command1")->text(), "确定");
+        EXPECT_EQ(menu.button("Command2")->text(), "退出");
+
+        // Another press changes nothing.
+        menu.pressBackground(mouseButton);
+        EXPECT_EQ(menu.visibleControls(), revealedMenu);
+    }
+}
+
+TEST(MenuWindow, EitherTitleCharacterRevealsTheControls)
+{
+    for (const char* title : {"Label1", "Label2"}) {
+        MenuHarness menu;
+        menu.click(title);
+        EXPECT_EQ(menu.visibleControls(), revealedMenu) << title;
+    }
+}
+
+TEST(MenuWindow, TheEditionAndCreditLabelsRevealNothing)
+{
+    MenuHarness menu;
+    for (const char* label : {"Label6", "Label5", "Label3"}) {
+        menu.click(label);
+        EXPECT_EQ(menu.visibleControls(), titleScreen) << label;
+    }
+}
+
+TEST_P(EachMenu, OkWithNoFileSelectedSaysSoAndStaysPut)
+{
+    MenuHarness menu(GetParam());
+    menu.pressBackground();
+    ASSERT_GT(menu.file1()->count(), 0);
+    EXPECT_EQ(menu.menu->pictureFileName(), "");
+
+    ModalScript boxes;
+    SeenMessage seen;
+    answerOk(boxes, seen);
+    menu.click("Command1");
+
+    EXPECT_EQ(boxes.boxesSeen(), 1);
+    EXPECT_EQ(seen.text, "没有选择文件！");
+    EXPECT_EQ(seen.title, "拼图");
+    EXPECT_EQ(seen.buttons, QStringList{"确定"});
+    EXPECT_TRUE(menu.menu->isVisible());
+    EXPECT_EQ(menu.visibleControls(), revealedMenu);
+    EXPECT_EQ(menu.menu->openBoard(), nullptr);
+}
+
+TEST(MenuWindow, AFileSelectedInAnotherFolderIsNoLongerChosen)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    menu.pickFile("red.bmp");
+    menu.doubleClickFolder(shownPath(menu.folder.filePath("sub")));
+    EXPECT_EQ(menu.menu->pictureFileName(), "");
+
+    ModalScript boxes;
+    boxes.thenOk();
+    menu.click("Command1");
+    EXPECT_EQ(boxes.messages(), QStringList{"没有选择文件！"});
+    EXPECT_EQ(menu.menu->openBoard(), nullptr);
+}
+
+TEST_P(EachMenu, EachDifficultyOpensItsBoardOfTheSameSet)
+{
+    const std::array<const char*, 4> boards = GetParam() == LayoutSet::A
+                                                  ? std::array<const char*, 4>{"Form2", "Form3", "Form4", "Form5"}
+                                                  : std::array<const char*, 4>{"Form12", "Form13", "Form14", "Form15"};
+    MenuHarness menu(GetParam());
+    menu.pressBackground();
+    menu.pickFile("red.bmp");
+    for (int difficulty = 0; difficulty < 4; ++difficulty) {
+        menu.chooseDifficulty(difficulty);
+        BoardWindow* board = menu.openBoard();
+        ASSERT_NE(board, nullptr) << boards[difficulty];
+        EXPECT_EQ(std::string(board->layout().form), boards[difficulty]);
+        EXPECT_TRUE(board->isVisible());
+        EXPECT_FALSE(menu.menu->isVisible());
+        menu.leaveBoard();
+    }
+}
+
+TEST(MenuWindow, TheBoardComesBackToTheMenuAsItWasLeft)
+{
+    MenuHarness menu(LayoutSet::B);
+    menu.pressBackground();
+    const QString sub = shownPath(menu.folder.filePath("sub"));
+    menu.doubleClickFolder(sub);
+    menu.pickFile("green.bmp");
+    menu.chooseDifficulty(2);
+    ASSERT_NE(menu.openBoard(), nullptr);
+    menu.leaveBoard();
+
+    EXPECT_TRUE(menu.menu->isVisible());
+    EXPECT_EQ(menu.visibleControls(), revealedMenu);
+    EXPECT_EQ(menu.folderListPath(), sub.toStdString());
+    EXPECT_EQ(menu.fileListPath(), sub.toStdString());
+    EXPECT_EQ(menu.menu->pictureFileName(), "green.bmp");
+    for (int difficulty = 0; difficulty < 4; ++difficulty)
+        EXPECT_EQ(menu.difficulty(difficulty)->isChecked(), difficulty == 2) << difficulty;
+
+    // Ready for the next game at once.
+    BoardWindow* again = menu.openBoard();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(std::string(again->layout().form), "Form14");
+}
+
+TEST(MenuWindow, TheBoardShowsThePictureChosenInTheList)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    menu.pickFile("BLUE.BMP");
+    const QString folder = shownPath(menu.folder.path());
+    EXPECT_EQ(menu.menu->pictureFolder(), folder.toStdString());
+    EXPECT_EQ(menu.menu->pictureFileName(), "BLUE.BMP");
+    EXPECT_EQ(picturePath(menu.menu->pictureFolder(), menu.menu->pictureFileName()),
+              (folder + "/BLUE.BMP").toStdString());
+
+    BoardWindow* board = menu.openBoard();
+    ASSERT_NE(board, nullptr);
+    const QImage background = board->background().toImage();
+    ASSERT_FALSE(background.isNull());
+    EXPECT_TRUE(looksLike(background.pixelColor(20, 20), Qt::blue, 3));
+}
+
+TEST(MenuWindow, AtTheRootTheFolderHasItsSeparatorOnce)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    menu.doubleClickFolder("/");
+    EXPECT_EQ(menu.folderListPath(), "/");
+    EXPECT_EQ(menu.menu->pictureFolder(), "/");
+    EXPECT_EQ(picturePath(menu.menu->pictureFolder(), "A.BMP"), "/A.BMP");
+}
+
+TEST(MenuWindow, TheFileListShowsBitmapsOfEitherCaseByName)
+{
+    MenuHarness menu(LayoutSet::A, [](const TestFolder& folder) {
+        folder.writeBitmap("A.BMP", solidPicture(Qt::yellow));
+        folder.writeBitmap("c.Bmp", solidPicture(Qt::cyan));
+        folder.writeBytes("c.txt", "no picture");
+        folder.writeBitmap("d.png", solidPicture(Qt::gray));
+        QDir(folder.path()).mkpath("folder.bmp");
+    });
+    menu.pressBackground();
+    EXPECT_EQ(menu.listedFiles(), (QStringList{"A.BMP", "BLUE.BMP", "c.Bmp", "red.bmp"}));
+    EXPECT_EQ(menu.menu->pictureFileName(), "");
+
+    menu.pickFile("A.BMP");
+    EXPECT_EQ(menu.menu->pictureFileName(), "A.BMP");
+}
+
+TEST(MenuWindow, TheFolderListStartsInTheCurrentFolderAndLeadsTheFileList)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    const QString top = shownPath(menu.folder.path());
+    const QString sub = shownPath(menu.folder.filePath("sub"));
+    EXPECT_EQ(menu.folderListPath(), top.toStdString());
+    EXPECT_EQ(menu.fileListPath(), top.toStdString());
+    ASSERT_NE(menu.folderItem(sub), nullptr);
+
+    menu.doubleClickFolder(sub);
+    EXPECT_EQ(menu.folderListPath(), sub.toStdString());
+    EXPECT_EQ(menu.fileListPath(), sub.toStdString());
+    EXPECT_EQ(menu.listedFiles(), QStringList{"green.bmp"});
+
+    // Enter on the parent goes back up.
+    QListWidgetItem* parent = menu.folderItem(top);
+    ASSERT_NE(parent, nullptr);
+    menu.dir1()->setCurrentItem(parent);
+    QTest::keyClick(menu.dir1(), Qt::Key_Return);
+    EXPECT_EQ(menu.folderListPath(), top.toStdString());
+    EXPECT_EQ(menu.fileListPath(), top.toStdString());
+    EXPECT_EQ(menu.listedFiles(), (QStringList{"BLUE.BMP", "red.bmp"}));
+}
+
+TEST(MenuWindow, OpeningTheFolderAlreadyOpenKeepsTheChosenFile)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    menu.pickFile("red.bmp");
+    const QString top = shownPath(menu.folder.path());
+
+    menu.doubleClickFolder(top);
+    EXPECT_EQ(menu.folderListPath(), top.toStdString());
+    EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
+
+    // Enter right away lands on the open folder too.
+    QTest::keyClick(menu.dir1(), Qt::Key_Return);
+    EXPECT_EQ(menu.folderListPath(), top.toStdString());
+    EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
+}
+
+TEST(MenuWindow, PickingADriveMovesTheFolderAndFileLists)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    const QString sub = shownPath(menu.folder.filePath("sub"));
+    menu.drive1()->addItem("sub", sub);
+    QTest::keyClick(menu.drive1(), Qt::Key_End);
+
+    EXPECT_EQ(menu.folderListPath(), sub.toStdString());
+    EXPECT_EQ(menu.fileListPath(), sub.toStdString());
+    EXPECT_EQ(menu.listedFiles(), QStringList{"green.bmp"});
+    // The drive list then names the volume the folder really is on.
+    EXPECT_EQ(menu.drive1()->drive().toStdString(), QStorageInfo(sub).rootPath().toStdString());
+}
+
+TEST(MenuWindow, PickingTheDriveAlreadyShownChangesNothing)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    menu.pickFile("red.bmp");
+    const QString top = shownPath(menu.folder.path());
+
+    // What the drop-down reports when the player picks the entry it already shows.
+    emit menu.drive1()->activated(menu.drive1()->currentIndex());
+
+    EXPECT_EQ(menu.folderListPath(), top.toStdString());
+    EXPECT_EQ(menu.fileListPath(), top.toStdString());
+    EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
+}
+
+TEST(MenuWindow, AnUnreadableDriveFallsBackSilently)
+{
+    MenuHarness menu;
+    menu.pressBackground();
+    menu.pickFile("red.bmp");
+    const QString top = shownPath(menu.folder.path());
+    const QString before = menu.drive1()->drive();
+    EXPECT_EQ(before.toStdString(), QStorageInfo(top).rootPath().toStdString());
+
+    ModalScript boxes; // fails the test if any box opens
+    menu.drive1()->addItem("X: [no medium]", menu.folder.filePath("no medium"));
+    QTest::keyClick(menu.drive1(), Qt::Key_End);
+
+    EXPECT_EQ(boxes.boxesSeen(), 0);
+    EXPECT_EQ(menu.drive1()->drive().toStdString(), before.toStdString());
+    EXPECT_EQ(menu.folderListPath(), top.toStdString());
+    EXPECT_EQ(menu.fileListPath(), top.toStdString());
+    EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
+}
+
+TEST(DirectoryList, RefusesAFolderThatIsNotThere)
+{
+    TestFolder folder;
+    DirectoryList list(nullptr);
+    ASSERT_TRUE(list.setPath(folder.path()));
+    const int rows = list.count();
+    EXPECT_FALSE(list.setPath(folder.filePath("missing")));
+    EXPECT_FALSE(list.setPath(folder.writeBytes("plain.bmp", "BM")));
+    EXPECT_EQ(list.path().toStdString(), shownPath(folder.path()).toStdString());
+    EXPECT_EQ(list.count(), rows);
+}
+
+TEST(MenuWindow, ExitAndTheCloseBoxDeleteTheMoveLogAndEndTheProgram)
+{
+    for (const bool closeBox : {false, true}) {
+        for (const bool leftOver : {true, false}) {
+            MenuHarness menu;
+            menu.pressBackground();
+            if (leftOver)
+                menu.folder.writeBytes("data/kel.txt", "left over");
+            ASSERT_EQ(QFileInfo::exists(QString::fromStdString(menu.moveLog())), leftOver);
+            if (closeBox)
+                menu.menu->close();
+            else
+                menu.click("Command2");
+            EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(menu.moveLog())));
+            EXPECT_EQ(menu.endings, 1) << "close box " << closeBox << ", left over " << leftOver;
+        }
+    }
+}
+
+TEST(MenuWindow, TheHallOfFameButtonWaitsForTheFile)
+{
+    MenuHarness menu;
+    EXPECT_FALSE(menu.button("Command3")->isVisible());
+    menu.pressBackground();
+    EXPECT_FALSE(menu.button("Command3")->isVisible());
+
+    ASSERT_TRUE(menu.files.appendText(menu.hallOfFame(), hallOfFameRecord("小明", 812, 3456, "05-09-2001")));
+    EXPECT_FALSE(menu.button("Command3")->isVisible());
+    menu.pressBackground();
+    EXPECT_TRUE(menu.button("Command3")->isVisible());
+    EXPECT_EQ(menu.button("Command3")->text(), "光荣榜");
+
+    // Only the genius board's exit takes the button away again, not a reveal.
+    ASSERT_TRUE(menu.files.remove(menu.hallOfFame()));
+    menu.pressBackground();
+    EXPECT_TRUE(menu.button("Command3")->isVisible());
+}
+
+TEST(MenuWindow, TheHallOfFameButtonStaysHiddenUntilTheReveal)
+{
+    MenuHarness menu(LayoutSet::B, [](const TestFolder& folder) { folder.writeBytes("data/grb.kel", ""); });
+    EXPECT_EQ(menu.visibleControls(), titleScreen);
+    menu.click("Label2");
+    EXPECT_TRUE(menu.button("Command3")->isVisible());
+}
+
+TEST(MenuWindow, TheHallOfFameOpensAsAModalViewer)
+{
+    MenuHarness menu;
+    ASSERT_TRUE(menu.files.appendText(menu.hallOfFame(), hallOfFameRecord("小明", 812, 3456, "05-09-2001")));
+    ASSERT_TRUE(menu.files.appendText(menu.hallOfFame(), hallOfFameRecord("小红", 640, 2222, "05-10-2001")));
+    menu.pressBackground();
+
+    bool viewer = false;
+    bool modal = false;
+    QString title;
+    QString shown;
+    ModalScript boxes;
+    boxes.then([&](QWidget* box) {
+        auto* hallOfFame = qobject_cast<HallOfFameWindow*>(box);
+        viewer = hallOfFame != nullptr;
+        modal = box->isModal();
+        title = box->windowTitle();
+        if (hallOfFame)
+            shown = hallOfFame->text();
+        QPushButton* exit = box->findChild<QPushButton*>("Command1");
+        ASSERT_NE(exit, nullptr);
+        EXPECT_EQ(exit->text(), "退出");
+        QTest::mouseClick(exit, Qt::LeftButton, {}, exit->rect().center());
+    });
+    menu.click("Command3");
+
+    EXPECT_EQ(boxes.boxesSeen(), 1);
+    EXPECT_TRUE(viewer);
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(title, "光荣榜");
+    EXPECT_LT(shown.indexOf("小红"), shown.indexOf("小明")) << shown.toStdString();
+    EXPECT_GE(shown.indexOf("小红"), 0);
+    EXPECT_TRUE(menu.menu->isVisible());
+    EXPECT_EQ(menu.endings, 0);
+}
+
+TEST_P(EachMenu, TheChosenDifficultyTurnsRedAndTheOthersKeepTheButtonTextColour)
+{
+    MenuHarness menu(GetParam());
+    menu.pressBackground();
+    const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
+    for (const int chosen : {2, 3, 0}) {
+        menu.chooseDifficulty(chosen);
+        QTest::qWait(150);
+        for (int difficulty = 0; difficulty < 4; ++difficulty) {
+            EXPECT_EQ(menu.difficulty(difficulty)->palette().color(QPalette::WindowText),
+                      difficulty == chosen ? QColor(255, 0, 0) : buttonText)
+                << "chosen " << chosen << ", caption " << difficulty;
+        }
+    }
+}
+
+} // namespace
+} // namespace pintu::test
