@@ -26,6 +26,7 @@ QString qText(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// The step count and its caption keep their boxes; the other labels fit their text.
 bool sizesToText(Control control)
 {
     return control == Control::Label3 || control == Control::Label4 || control == Control::Label5;
@@ -82,15 +83,13 @@ void BoardWindow::buildControls()
         addButton(Control::Command5, "Command5", "上", *layout.command5)->hide();
         addButton(Control::Command6, "Command6", "下", *layout.command6)->hide();
     }
-    addLabel(Control::Label1, "Label1", "步数", layout.label1, false);
-    addLabel(Control::Label2, "Label2", "0", layout.label2, false);
-    addLabel(Control::Label4, "Label4", "计时(秒)", layout.label4, true);
-    addLabel(Control::Label5, "Label5", "", layout.label5, true);
-    QLabel* credit = addLabel(Control::Label3, "Label3", "Tavro", layout.label3, true);
+    addLabel(Control::Label1, "Label1", "步数", layout.label1);
+    addLabel(Control::Label2, "Label2", "0", layout.label2);
+    addLabel(Control::Label4, "Label4", "计时(秒)", layout.label4);
+    addLabel(Control::Label5, "Label5", "", layout.label5);
+    QLabel* credit = addLabel(Control::Label3, "Label3", "Tavro", layout.label3);
     credit->setFont(kaiFont(creditFontPoints));
-    QPalette creditColours = credit->palette();
-    creditColours.setColor(QPalette::WindowText, fromBgr(red));
-    credit->setPalette(creditColours);
+    setTextColour(credit, fromBgr(red));
     credit->adjustSize();
 
     if (const auto& map = layout.numberMap) {
@@ -117,14 +116,13 @@ QPushButton* BoardWindow::addButton(Control control, const char* name, const cha
     return button;
 }
 
-QLabel* BoardWindow::addLabel(Control control, const char* name, const char* caption, const TwipRect& rect,
-                              bool sizesToText)
+QLabel* BoardWindow::addLabel(Control control, const char* name, const char* caption, const TwipRect& rect)
 {
     QLabel* label = new ClickableLabel(QString::fromUtf8(caption), this);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(pixels(rect));
-    if (sizesToText)
+    if (sizesToText(control))
         label->adjustSize();
     controls[control] = label;
     return label;

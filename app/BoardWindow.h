@@ -60,7 +60,7 @@ protected:
 private:
     void buildControls();
     QPushButton* addButton(Control control, const char* name, const char* caption, const TwipRect& rect);
-    QLabel* addLabel(Control control, const char* name, const char* caption, const TwipRect& rect, bool sizesToText);
+    QLabel* addLabel(Control control, const char* name, const char* caption, const TwipRect& rect);
     void connectHandlers();
 
     const BoardLayout& formLayout;

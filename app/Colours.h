@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
+#include <QWidget>
 
 namespace pintu {
 
@@ -11,6 +13,13 @@ inline constexpr unsigned red = 0x000000FF;
 inline QColor fromBgr(unsigned colour)
 {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+inline void setTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    widget->setPalette(colours);
 }
 
 } // namespace pintu

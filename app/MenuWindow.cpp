@@ -39,11 +39,8 @@ ClickableLabel* addLabel(QWidget* parent, const char* name, const char* caption,
                          const QFont& font, unsigned colour = systemColour)
 {
     auto* label = place(new ClickableLabel(QString::fromUtf8(caption), parent), name, rect, font);
-    if (colour != systemColour) {
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, fromBgr(colour));
-        label->setPalette(colours);
-    }
+    if (colour != systemColour)
+        setTextColour(label, fromBgr(colour));
     label->adjustSize();
     return label;
 }
