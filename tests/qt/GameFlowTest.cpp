@@ -7,6 +7,7 @@
 #include "QtFiles.h"
 #include "ScriptedRandom.h"
 #include "TestPictures.h"
+#include "TestServices.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -33,22 +34,8 @@ Widget* child(const QWidget* window, const QString& name)
 
 // A whole run of the game, started from the resolution choice, over a folder
 // of pictures that is the current folder while the game runs.
-struct GameRun {
-    GameRun() : previousFolder(QDir::currentPath())
-    {
-        folder.writeBitmap("tiles.bmp", positionPicture(300, 240));
-        QDir(folder.path()).mkpath("data");
-        QDir::setCurrent(folder.path());
-    }
-
-    ~GameRun()
-    {
-        for (const LayoutSet set : {LayoutSet::A, LayoutSet::B}) {
-            if (MenuWindow* menu = game.menu(set))
-                delete menu->openBoard();
-        }
-        QDir::setCurrent(previousFolder);
-    }
+struct GameRun : TestServices {
+    GameRun() { folder.writeBitmap("tiles.bmp", positionPicture(300, 240)); }
 
     // Form0 with the given resolution, then "开始": the menu it opened.
     MenuWindow& startWith(LayoutSet set)
@@ -93,17 +80,6 @@ struct GameRun {
     bool hallOfFameButtonShown() const { return child(menu, "Command3")->isVisible(); }
     bool exists(const std::string& path) const { return QFileInfo::exists(QString::fromStdString(path)); }
 
-    TestFolder folder;
-    QString previousFolder;
-    QtFiles files;
-    FakeClock clock;
-    int endings = 0;
-    GameServices services{files,
-                          clock,
-                          DataFiles{folder.filePath("data/kel.txt").toStdString(),
-                                    folder.filePath("data/grb.kel").toStdString()},
-                          [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },
-                          [this] { ++endings; }};
     Game game{services};
     MenuWindow* menu = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "QtFiles.h"
 #include "ScriptedRandom.h"
 #include "TestPictures.h"
+#include "TestServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,29 +50,18 @@ QString shownPath(const QString& folder)
 
 // One menu over a folder of pictures that is the current folder when the
 // menu is built; the game's own files live in that folder's "data".
-class MenuHarness {
+class MenuHarness : public TestServices {
 public:
     explicit MenuHarness(LayoutSet set = LayoutSet::A, const std::function<void(const TestFolder&)>& prepare = {})
-        : previousFolder(QDir::currentPath())
     {
         folder.writeBitmap("red.bmp", solidPicture(Qt::red));
         folder.writeBitmap("BLUE.BMP", solidPicture(Qt::blue));
         QDir(folder.path()).mkpath("sub");
-        QDir(folder.path()).mkpath("data");
         folder.writeBitmap("sub/green.bmp", solidPicture(Qt::green));
         if (prepare)
             prepare(folder);
-        QDir::setCurrent(folder.path());
         menu = std::make_unique<MenuWindow>(set, services);
         menu->show();
-    }
-
-    ~MenuHarness()
-    {
-        if (menu)
-            delete menu->openBoard();
-        menu.reset();
-        QDir::setCurrent(previousFolder);
     }
 
     QWidget* control(const QString& name) const { return menu->findChild<QWidget*>(name); }
@@ -175,17 +165,6 @@ public:
     std::string moveLog() const { return services.dataFiles.moveLog; }
     std::string hallOfFame() const { return services.dataFiles.hallOfFame; }
 
-    TestFolder folder;
-    QString previousFolder;
-    QtFiles files;
-    FakeClock clock;
-    int endings = 0;
-    GameServices services{files,
-                          clock,
-                          DataFiles{folder.filePath("data/kel.txt").toStdString(),
-                                    folder.filePath("data/grb.kel").toStdString()},
-                          [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },
-                          [this] { ++endings; }};
     std::unique_ptr<MenuWindow> menu;
 };
 

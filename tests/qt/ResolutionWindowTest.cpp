@@ -3,6 +3,7 @@
 #include "QtFiles.h"
 #include "ScriptedRandom.h"
 #include "TestPictures.h"
+#include "TestServices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,25 +20,11 @@ namespace {
 
 // The whole game over real files in a folder of its own, which is also the
 // current folder while it runs (the menu's folder list starts there).
-struct GameHarness {
-    GameHarness() : previousFolder(QDir::currentPath()) { QDir::setCurrent(folder.path()); }
-    ~GameHarness() { QDir::setCurrent(previousFolder); }
-
+struct GameHarness : TestServices {
     ResolutionWindow& form0() { return game.resolutionWindow(); }
     QRadioButton* option(int index) { return form0().findChild<QRadioButton*>(QString("Option1_%1").arg(index)); }
     QPushButton* startButton() { return form0().findChild<QPushButton*>("Command1"); }
 
-    TestFolder folder;
-    QString previousFolder;
-    QtFiles files;
-    FakeClock clock;
-    int endings = 0;
-    GameServices services{files,
-                          clock,
-                          DataFiles{folder.filePath("data/kel.txt").toStdString(),
-                                    folder.filePath("data/grb.kel").toStdString()},
-                          [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },
-                          [this] { ++endings; }};
     Game game{services};
 };
 
