@@ -10,6 +10,7 @@ namespace pintu {
 void showMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(applicationTitle), text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a record that could not be saved can be copied
     box.exec();
 }
 

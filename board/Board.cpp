@@ -45,6 +45,7 @@ void Board::setStatusVisible(bool visible)
 void Board::restartClock()
 {
     startTime = platform.clock.now();
+    Timer1_Timer(); // no stale time until the next tick
 }
 
 Board::StartOutcome Board::init(const BlockRecorder& record)

@@ -120,7 +120,7 @@ void SmallBoard::Command3_Click()
         screen.setMapVisible(c, false);
     for (int b = size.J; b >= 0; --b) {
         const auto block = log.readBlock(b);
-        if (!block) {
+        if (!block || (b == size.J && !isStartArrangement(*block))) {
             abandonReplay();
             return;
         }
@@ -201,11 +201,16 @@ void SmallBoard::Label3_Click()
 bool SmallBoard::showBlock(int block)
 {
     const auto arrangement = log.readBlock(block);
-    if (!arrangement)
+    if (!arrangement || (block == size.J && !isStartArrangement(*arrangement)))
         return false;
     std::copy_n(arrangement->begin(), size.T, replayBoard.begin());
     drawArrangement(replayBoard);
     return true;
+}
+
+bool SmallBoard::isStartArrangement(const Arrangement& arrangement) const
+{
+    return std::equal(arrangement.begin(), arrangement.begin() + size.T, board.begin());
 }
 
 void SmallBoard::abandonReplay()
@@ -214,12 +219,12 @@ void SmallBoard::abandonReplay()
     // arrangement the game started with is still in `board`, so play goes on.
     BoardScreen& screen = platform.screen;
     log.close();
-    screen.showMessage(messages::moveLogDamaged);
     for (const Control control : {Control::Command3, Control::Command4, Control::Command5, Control::Command6})
         screen.setVisible(control, false);
     autoCount = 0;
     drawArrangement(board);
     setViewsEnabled(true);
+    screen.showMessage(messages::moveLogDamaged);
 }
 
 } // namespace pintu

@@ -27,6 +27,7 @@ public:
 private:
     void win();
     bool showBlock(int block);
+    bool isStartArrangement(const Arrangement& arrangement) const;
     void abandonReplay();
 
     MoveLog log;

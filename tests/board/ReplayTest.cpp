@@ -198,7 +198,14 @@ TEST_P(DamagedLog, StopsTheReplayWithAMessageAndPlayGoesOn)
     const Arrangement start = game.shownTiles();
     GetParam()(game.files.contents.at(testDataFiles.moveLog));
 
+    // By the time the message shows, the board is back in play.
+    bool playableUnderTheMessage = false;
+    screen.whileMessageShows = [&] {
+        playableUnderTheMessage = screen.viewEnabled[0] && !screen.isVisible(Control::Command6) &&
+                                  game.shownTiles() == start;
+    };
     game.board.Command3_Click();
+    EXPECT_TRUE(playableUnderTheMessage);
     EXPECT_EQ(screen.messages, std::vector<std::string>{messages::moveLogDamaged});
     EXPECT_EQ(game.shownTiles(), start);
     EXPECT_EQ(screen.emptyViews(), 1);
@@ -211,6 +218,20 @@ TEST_P(DamagedLog, StopsTheReplayWithAMessageAndPlayGoesOn)
     EXPECT_EQ(game.board.stepCount(), 1);
     game.board.Label3_Click();
     EXPECT_TRUE(screen.mapVisible[0]);
+}
+
+TEST(Replay, RestartFromALogRewrittenToAnotherStartSaysSo)
+{
+    SmallBoardHarness game(board3x3, shuffleEndingAt(board3x3, 4));
+    game.board.Command1_Click();
+    const Arrangement start = game.shownTiles();
+    game.board.Command3_Click();
+    game.board.Command6_Click();
+    std::string& log = game.files.contents.at(testDataFiles.moveLog);
+    std::swap(log[36 * 100 + 3], log[36 * 100 + 7]);
+    game.board.Command4_Click();
+    EXPECT_EQ(game.screen.messages, std::vector<std::string>{messages::moveLogDamaged});
+    EXPECT_EQ(game.shownTiles(), start);
 }
 
 TEST(Replay, ALogDamagedWhileSteppingStopsThereAndRestoresTheStart)
@@ -234,7 +255,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values([](std::string& log) { log.resize(log.size() - 3); },           // cut short
                       [](std::string& log) { log.replace(36 * 50, 4, encodeRecord(7, 4)); }, // a tile twice
                       [](std::string& log) { log.replace(36 * 100 + 8, 4, std::string("\x02\x00 x", 4)); }, // not a number
-                      [](std::string& log) { log.resize(36 * 30); }));
+                      [](std::string& log) { log.resize(36 * 30); },
+                      [](std::string& log) { std::swap(log[36 * 100 + 3], log[36 * 100 + 7]); })); // another start
 
 } // namespace
 } // namespace pintu::test
