@@ -119,8 +119,8 @@ void SmallBoard::Command3_Click()
     for (int c = 0; c < size.T; ++c)
         screen.setMapVisible(c, false);
     for (int b = size.J; b >= 0; --b) {
-        const auto block = log.readBlock(b);
-        if (!block || (b == size.J && !isStartArrangement(*block))) {
+        const auto block = readTrustedBlock(b);
+        if (!block) {
             abandonReplay();
             return;
         }
@@ -200,17 +200,21 @@ void SmallBoard::Label3_Click()
 
 bool SmallBoard::showBlock(int block)
 {
-    const auto arrangement = log.readBlock(block);
-    if (!arrangement || (block == size.J && !isStartArrangement(*arrangement)))
+    const auto arrangement = readTrustedBlock(block);
+    if (!arrangement)
         return false;
     std::copy_n(arrangement->begin(), size.T, replayBoard.begin());
     drawArrangement(replayBoard);
     return true;
 }
 
-bool SmallBoard::isStartArrangement(const Arrangement& arrangement) const
+std::optional<Arrangement> SmallBoard::readTrustedBlock(int block)
 {
-    return std::equal(arrangement.begin(), arrangement.begin() + size.T, board.begin());
+    auto arrangement = log.readBlock(block);
+    // Block J is the start on screen; a log that says otherwise was rewritten behind our back.
+    if (arrangement && block == size.J && !std::equal(arrangement->begin(), arrangement->begin() + size.T, board.begin()))
+        return std::nullopt;
+    return arrangement;
 }
 
 void SmallBoard::abandonReplay()

@@ -27,7 +27,7 @@ public:
 private:
     void win();
     bool showBlock(int block);
-    bool isStartArrangement(const Arrangement& arrangement) const;
+    std::optional<Arrangement> readTrustedBlock(int block);
     void abandonReplay();
 
     MoveLog log;
