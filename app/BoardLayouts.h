@@ -2,8 +2,10 @@
 
 #include "BoardSize.h"
 #include "Colours.h"
+#include "Screen.h"
 #include "Twips.h"
 
+#include <array>
 #include <optional>
 #include <span>
 
@@ -39,20 +41,49 @@ struct BoardLayout {
     unsigned windowColour; // 0x00BBGGRR, or 0 for the system colour
     TileAxis columns;
     TileAxis rows;
-    TwipRect command1;
-    TwipRect command2;
-    std::optional<TwipRect> command3; // auto-solve and restart share a rectangle
-    std::optional<TwipRect> command5;
-    std::optional<TwipRect> command6;
-    TwipRect label1;
-    TwipRect label2;
-    TwipRect label4;
-    TwipRect label5;
-    TwipRect label3;
-    std::optional<NumberMapLayout> numberMap;
+    TwipRect start;
+    TwipRect exit;
+    std::optional<TwipRect> autoSolve = std::nullopt; // "重新开始" takes the same place
+    std::optional<TwipRect> stepBack = std::nullopt;
+    std::optional<TwipRect> stepForward = std::nullopt;
+    TwipRect stepsCaption;
+    TwipRect steps;
+    TwipRect clockCaption;
+    TwipRect clock;
+    TwipRect credit;
+    std::optional<NumberMapLayout> numberMap = std::nullopt;
 
     TwipRect tile(int k) const;
+    // Where `control` goes; none when this board has no such control.
+    std::optional<TwipRect> place(Control control) const;
 };
+
+// A control of the board windows under the name its form gave it.
+struct BoardControl {
+    Control control;
+    const char* objectName;
+    const char* caption;
+    bool isButton;
+};
+
+// In the order the form created them, which is also their stacking order.
+inline constexpr std::array<BoardControl, 11> boardControls{{
+    {Control::Start, "Command1", "开始", true},
+    {Control::Exit, "Command2", "退出", true},
+    {Control::AutoSolve, "Command3", "自动拼图", true},
+    {Control::Restart, "Command4", "重新开始", true},
+    {Control::StepBack, "Command5", "上", true},
+    {Control::StepForward, "Command6", "下", true},
+    {Control::StepsCaption, "Label1", "步数", false},
+    {Control::Steps, "Label2", "0", false},
+    {Control::ClockCaption, "Label4", "计时(秒)", false},
+    {Control::Clock, "Label5", "", false},
+    {Control::Credit, "Label3", "Tavro", false},
+}};
+
+// View k is named "Image1_k", number-map label k "Label6_k".
+inline constexpr const char* tileViewName = "Image1_%1";
+inline constexpr const char* numberMapLabelName = "Label6_%1";
 
 inline constexpr int numberMapSpacing = 240;
 

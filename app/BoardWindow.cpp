@@ -1,18 +1,21 @@
 #include "BoardWindow.h"
 
 #include "ApplicationSetup.h"
+#include "Board.h"
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Fonts.h"
-#include "GeniusBoard.h"
+#include "MakeBoard.h"
+#include "MenuScreen.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "PictureLoader.h"
-#include "SmallBoard.h"
 #include "TileView.h"
 
 #include <QCloseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace pintu {
 
@@ -29,15 +32,18 @@ QString qText(const std::string& text)
 // The step count and its caption keep their boxes; the other labels fit their text.
 bool sizesToText(Control control)
 {
-    return control == Control::Label3 || control == Control::Label4 || control == Control::Label5;
+    return control == Control::Credit || control == Control::ClockCaption || control == Control::Clock;
 }
 
 } // namespace
 
-BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services)
+BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services,
+                         std::string picturePath)
     : formLayout(layout),
-      cells(layout.size->N, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
-      random(services.newRandom())
+      menu(menu),
+      cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
+      random(services.newRandom()),
+      glide(this, services.glide)
 {
     setWindowTitle(QString::fromUtf8(applicationTitle));
     setFixedSize(pixels(layout.client));
@@ -48,15 +54,10 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     }
     buildControls();
 
-    const BoardPlatform platform{*this, menu, cells, services.files, services.clock, *random, services.dataFiles};
-    if (layout.size == &board10x10) {
-        game = std::make_unique<GeniusBoard>(platform);
-    } else {
-        auto small = std::make_unique<SmallBoard>(*layout.size, platform);
-        smallBoard = small.get();
-        game = std::move(small);
-    }
-    connectHandlers();
+    const BoardPlatform platform{*this, cells, services.files, services.clock, *random, services.dataFiles};
+    game = makeBoard(*layout.size, platform, std::move(picturePath));
+    connectCommands();
+    connectArrowKeys();
 
     // The clock ticks from the moment the window exists, as its designer left it running.
     timer.setInterval(tickMilliseconds);
@@ -68,38 +69,48 @@ BoardWindow::~BoardWindow() = default;
 void BoardWindow::buildControls()
 {
     const BoardLayout& layout = formLayout;
-    for (int k = 0; k < layout.size->T; ++k) {
+    for (int k = 0; k < layout.size->cells; ++k) {
         auto* view = new TileView(this);
-        view->setObjectName(QString("Image1_%1").arg(k));
+        view->setObjectName(QString(tileViewName).arg(k));
         view->setGeometry(pixels(layout.tile(k)));
         views.push_back(view);
     }
 
-    addButton(Control::Command1, "Command1", "开始", layout.command1);
-    addButton(Control::Command2, "Command2", "退出", layout.command2);
-    if (layout.command3) {
-        addButton(Control::Command3, "Command3", "自动拼图", *layout.command3);
-        addButton(Control::Command4, "Command4", "重新开始", *layout.command3);
-        addButton(Control::Command5, "Command5", "上", *layout.command5)->hide();
-        addButton(Control::Command6, "Command6", "下", *layout.command6)->hide();
+    for (const BoardControl& design : boardControls) {
+        const auto place = layout.place(design.control);
+        if (!place)
+            continue;
+        QWidget* widget = nullptr;
+        if (design.isButton) {
+            widget = new QPushButton(QString::fromUtf8(design.caption), this);
+        } else {
+            auto* label = new ClickableLabel(QString::fromUtf8(design.caption), this);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            widget = label;
+        }
+        widget->setObjectName(design.objectName);
+        widget->setGeometry(pixels(*place));
+        controls[design.control] = widget;
     }
-    addLabel(Control::Label1, "Label1", "步数", layout.label1);
-    addLabel(Control::Label2, "Label2", "0", layout.label2);
-    addLabel(Control::Label4, "Label4", "计时(秒)", layout.label4);
-    addLabel(Control::Label5, "Label5", "", layout.label5);
-    QLabel* credit = addLabel(Control::Label3, "Label3", "Tavro", layout.label3);
+    // The step buttons only appear with auto-solve.
+    for (const Control hidden : {Control::StepBack, Control::StepForward})
+        setVisible(hidden, false);
+    QWidget* credit = controls.at(Control::Credit);
     credit->setFont(kaiFont(creditFontPoints));
     setTextColour(credit, fromBgr(red));
-    credit->adjustSize();
+    for (const auto& [control, widget] : controls) {
+        if (sizesToText(control))
+            widget->adjustSize();
+    }
 
     if (const auto& map = layout.numberMap) {
-        for (int k = 0; k < layout.size->T; ++k) {
+        for (int k = 0; k < layout.size->cells; ++k) {
             auto* label = new QLabel("L", this);
-            label->setObjectName(QString("Label6_%1").arg(k));
+            label->setObjectName(QString(numberMapLabelName).arg(k));
             if (map->fontPoints > 0)
                 label->setFont(songFont(map->fontPoints));
-            label->move(pixels(map->left + numberMapSpacing * (k % layout.size->N)),
-                        pixels(map->top + numberMapSpacing * (k / layout.size->N)));
+            label->move(pixels(map->left + numberMapSpacing * (k % layout.size->side)),
+                        pixels(map->top + numberMapSpacing * (k / layout.size->side)));
             label->adjustSize();
             label->hide();
             numberMap.push_back(label);
@@ -107,58 +118,139 @@ void BoardWindow::buildControls()
     }
 }
 
-QPushButton* BoardWindow::addButton(Control control, const char* name, const char* caption, const TwipRect& rect)
+void BoardWindow::connectCommands()
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), this);
-    button->setObjectName(name);
-    button->setGeometry(pixels(rect));
-    controls[control] = button;
-    return button;
-}
-
-QLabel* BoardWindow::addLabel(Control control, const char* name, const char* caption, const TwipRect& rect)
-{
-    QLabel* label = new ClickableLabel(QString::fromUtf8(caption), this);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(pixels(rect));
-    if (sizesToText(control))
-        label->adjustSize();
-    controls[control] = label;
-    return label;
-}
-
-void BoardWindow::connectHandlers()
-{
-    Board& board = *game;
     for (int k = 0; k < static_cast<int>(views.size()); ++k)
-        connect(views[k], &TileView::clicked, this, [&board, k] { board.image1_Click(k); });
-    const auto onClick = [this](Control control, auto handler) {
-        connect(static_cast<QPushButton*>(controls.at(control)), &QPushButton::clicked, this, handler);
+        connect(views[k], &TileView::clicked, this, [this, k] { afterMove(game->click(k)); });
+    const auto onClick = [this](Control control, auto command) {
+        if (const auto found = controls.find(control); found != controls.end())
+            connect(static_cast<QPushButton*>(found->second), &QPushButton::clicked, this, command);
     };
-    onClick(Control::Command1, [&board] { board.Command1_Click(); });
-    onClick(Control::Command2, [&board] { board.Command2_Click(); });
-    connect(&timer, &QTimer::timeout, this, [&board] { board.Timer1_Timer(); });
-    if (SmallBoard* small = smallBoard) {
-        onClick(Control::Command3, [small] { small->Command3_Click(); });
-        onClick(Control::Command4, [small] { small->Command4_Click(); });
-        onClick(Control::Command5, [small] { small->Command5_Click(); });
-        onClick(Control::Command6, [small] { small->Command6_Click(); });
-        connect(static_cast<ClickableLabel*>(controls.at(Control::Label3)), &ClickableLabel::clicked, this,
-                [small] { small->Label3_Click(); });
+    onClick(Control::Start, [this] { start(); });
+    onClick(Control::Exit, [this] { leave(); });
+    onClick(Control::AutoSolve, [this] { afterReplay(game->autoSolve()); });
+    onClick(Control::Restart, [this] { afterReplay(game->restart()); });
+    onClick(Control::StepBack, [this] { afterReplay(game->stepBack()); });
+    onClick(Control::StepForward, [this] { afterReplay(game->stepForward()); });
+    connect(static_cast<ClickableLabel*>(controls.at(Control::Credit)), &ClickableLabel::clicked, this,
+            [this] { game->showNumberMap(); });
+    connect(&timer, &QTimer::timeout, this, [this] { game->tick(); });
+}
+
+void BoardWindow::connectArrowKeys()
+{
+    // Window-wide, so that arrows move tiles and never wander the focus from
+    // button to button; Space and Enter stay with the focused button.
+    const std::pair<Qt::Key, Direction> arrows[] = {
+        {Qt::Key_Left, Direction::Left},
+        {Qt::Key_Right, Direction::Right},
+        {Qt::Key_Up, Direction::Up},
+        {Qt::Key_Down, Direction::Down},
+    };
+    for (const auto& [key, direction] : arrows) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(true);
+        connect(shortcut, &QShortcut::activated, this, [this, direction] { afterMove(game->press(direction)); });
     }
 }
 
 void BoardWindow::open()
 {
-    game->Form_Load();
-    if (!unloading)
-        show();
+    if (game->load() == LoadOutcome::PictureUnreadable) {
+        showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
+        leave();
+        return;
+    }
+    show();
 }
 
-void BoardWindow::setViewPicture(int cell, PictureHandle picture)
+void BoardWindow::start()
 {
-    views.at(cell)->setPicture(cells.pixmap(picture));
+    switch (game->start()) {
+    case StartOutcome::Started:
+        break;
+    case StartOutcome::PictureUnreadable:
+        showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
+        leave();
+        break;
+    case StartOutcome::MoveLogUnwritable:
+        showMessage(this, QString::fromUtf8(messages::moveLogUnwritable));
+        break;
+    }
+}
+
+void BoardWindow::leave()
+{
+    glide.abandon();
+    timer.stop();
+    const Departure departure = game->exit();
+    menu.show();
+    if (departure.hallOfFameButton)
+        menu.setHallOfFameButtonVisible(*departure.hallOfFameButton);
+    hide();
+    deleteLater();
+}
+
+void BoardWindow::afterMove(MoveOutcome outcome)
+{
+    // The message waits until the winning tile has landed.
+    if (outcome == MoveOutcome::Solved)
+        glide.afterLanding([this] { celebrate(); });
+}
+
+void BoardWindow::afterReplay(ReplayOutcome outcome)
+{
+    if (outcome == ReplayOutcome::Solved)
+        showMessage(this, QString::fromUtf8(messages::solved));
+    else if (outcome == ReplayOutcome::MoveLogDamaged)
+        showMessage(this, QString::fromUtf8(messages::moveLogDamaged));
+}
+
+void BoardWindow::celebrate()
+{
+    if (game->asksWinnerName())
+        recordWinner();
+    else
+        showMessage(this, QString::fromUtf8(messages::solved));
+    game->closeCompletedPicture();
+}
+
+void BoardWindow::recordWinner()
+{
+    QString name;
+    // Cancelling, or a name left empty, only brings the box back.
+    while (name.isEmpty())
+        name = askText(this, QString::fromUtf8(messages::namePrompt), QString::fromUtf8(messages::nameTitle));
+    const auto entry = game->recordWinner(name.toStdString());
+    if (entry && !entry->saved)
+        showMessage(this, QString::fromUtf8(messages::hallOfFameUnwritable) + qText(entry->record));
+}
+
+void BoardWindow::showTile(int cell, int tile)
+{
+    showView(cell, cells.tile(tile));
+}
+
+void BoardWindow::showEmpty(int cell)
+{
+    showView(cell, QPixmap());
+}
+
+void BoardWindow::showView(int cell, const QPixmap& picture)
+{
+    TileView* view = views.at(cell);
+    if (glide.destination() == view)
+        glide.land();
+    view->setPicture(picture);
+}
+
+void BoardWindow::slideTile(int from, int to)
+{
+    glide.land();
+    const QPixmap tile = views.at(from)->picture();
+    views.at(to)->setPicture(tile);
+    views.at(from)->setPicture(QPixmap());
+    glide.start(tile, views.at(from)->geometry(), views.at(to));
 }
 
 void BoardWindow::setViewEnabled(int cell, bool enabled)
@@ -227,24 +319,6 @@ void BoardWindow::setTimerEnabled(bool enabled)
         timer.stop();
 }
 
-void BoardWindow::showMessage(const std::string& text)
-{
-    pintu::showMessage(this, qText(text));
-}
-
-std::string BoardWindow::askText(const std::string& prompt, const std::string& title)
-{
-    return pintu::askText(this, qText(prompt), qText(title)).toStdString();
-}
-
-void BoardWindow::unload()
-{
-    unloading = true;
-    timer.stop();
-    hide();
-    deleteLater();
-}
-
 void BoardWindow::paintEvent(QPaintEvent*)
 {
     if (backgroundPicture.isNull())
@@ -257,8 +331,7 @@ void BoardWindow::closeEvent(QCloseEvent* event)
 {
     // The close box leaves the board as its own "退出" does.
     event->accept();
-    if (!unloading)
-        game->Command2_Click();
+    leave();
 }
 
 } // namespace pintu

@@ -2,8 +2,10 @@
 
 #include "BoardLayouts.h"
 #include "GameServices.h"
+#include "Outcomes.h"
 #include "QtCellSource.h"
 #include "Screen.h"
+#include "TileGlide.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -11,26 +13,28 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QLabel;
-class QPushButton;
 
 namespace pintu {
 
 class Board;
-class SmallBoard;
+class MenuScreen;
 class TileView;
 
 // A board window of any size and either layout set, built from its layout
-// row; the game itself is the board logic behind it.
+// row. The rules are the board logic behind it; the window turns clicks and
+// keys into its commands and shows what their outcomes call for.
 class BoardWindow final : public QWidget, public BoardScreen {
     Q_OBJECT
 public:
-    BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services);
+    BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services, std::string picturePath);
     ~BoardWindow() override;
 
-    // Loads the board, then shows it unless the load sent the player back to the menu.
+    // Loads the board and shows it, or says the picture cannot be read and
+    // goes back to the menu.
     void open();
 
     const BoardLayout& layout() const { return formLayout; }
@@ -40,7 +44,9 @@ public:
     using QWidget::setEnabled;
     using QWidget::setVisible;
 
-    void setViewPicture(int cell, PictureHandle picture) override;
+    void showTile(int cell, int tile) override;
+    void showEmpty(int cell) override;
+    void slideTile(int from, int to) override;
     void setViewEnabled(int cell, bool enabled) override;
     void setVisible(Control control, bool visible) override;
     void setEnabled(Control control, bool enabled) override;
@@ -49,9 +55,6 @@ public:
     void setMapCaption(int cell, const std::string& caption) override;
     bool setBackground(const std::string& path) override;
     void setTimerEnabled(bool enabled) override;
-    void showMessage(const std::string& text) override;
-    std::string askText(const std::string& prompt, const std::string& title) override;
-    void unload() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,22 +62,29 @@ protected:
 
 private:
     void buildControls();
-    QPushButton* addButton(Control control, const char* name, const char* caption, const TwipRect& rect);
-    QLabel* addLabel(Control control, const char* name, const char* caption, const TwipRect& rect);
-    void connectHandlers();
+    void connectCommands();
+    void connectArrowKeys();
+
+    void start();
+    void leave();
+    void afterMove(MoveOutcome outcome);
+    void afterReplay(ReplayOutcome outcome);
+    void celebrate();
+    void recordWinner();
+    void showView(int cell, const QPixmap& picture);
 
     const BoardLayout& formLayout;
+    MenuScreen& menu;
     QtCellSource cells;
     std::unique_ptr<Random> random;
     std::unique_ptr<Board> game;
-    SmallBoard* smallBoard = nullptr; // the same game, where it has replay and number map
 
     std::vector<TileView*> views;
     std::vector<QLabel*> numberMap;
     std::map<Control, QWidget*> controls;
+    TileGlide glide;
     QPixmap backgroundPicture;
     QTimer timer;
-    bool unloading = false;
 };
 
 } // namespace pintu

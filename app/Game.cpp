@@ -3,7 +3,7 @@
 namespace pintu {
 
 Game::Game(const GameServices& services)
-    : services(services), form0([this](LayoutSet set) { showMenu(set); }, services.endProgram)
+    : services(services), resolution([this](LayoutSet set) { showMenu(set); }, services.endProgram)
 {
 }
 
@@ -11,17 +11,17 @@ Game::~Game() = default;
 
 void Game::start()
 {
-    form0.show();
+    resolution.show();
 }
 
 MenuWindow* Game::menu(LayoutSet set) const
 {
-    return set == LayoutSet::A ? form1.get() : form11.get();
+    return set == LayoutSet::A ? menuA.get() : menuB.get();
 }
 
 void Game::showMenu(LayoutSet set)
 {
-    std::unique_ptr<MenuWindow>& menu = set == LayoutSet::A ? form1 : form11;
+    std::unique_ptr<MenuWindow>& menu = set == LayoutSet::A ? menuA : menuB;
     if (!menu)
         menu = std::make_unique<MenuWindow>(set, services);
     menu->show();

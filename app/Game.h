@@ -18,16 +18,16 @@ public:
 
     void start();
 
-    ResolutionWindow& resolutionWindow() { return form0; }
+    ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;
 
 private:
     void showMenu(LayoutSet set);
 
     GameServices services;
-    ResolutionWindow form0;
-    std::unique_ptr<MenuWindow> form1;
-    std::unique_ptr<MenuWindow> form11;
+    ResolutionWindow resolution;
+    std::unique_ptr<MenuWindow> menuA;
+    std::unique_ptr<MenuWindow> menuB;
 };
 
 } // namespace pintu

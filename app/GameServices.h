@@ -4,6 +4,7 @@
 #include "ClockAndChance.h"
 #include "Files.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,7 @@ struct GameServices {
     DataFiles dataFiles;
     std::function<std::unique_ptr<Random>()> newRandom; // one generator per board
     std::function<void()> endProgram;
+    std::chrono::milliseconds glide; // how long a moved tile glides; 0 makes tiles jump
 };
 
 } // namespace pintu

@@ -14,33 +14,34 @@ namespace pintu {
 
 HallOfFameWindow::HallOfFameWindow(const Files& files, const std::string& path, QWidget* parent) : QDialog(parent)
 {
+    using Names = HallOfFameControlNames;
     setWindowTitle("光荣榜");
     setFixedSize(pixels(hallOfFameLayout.client));
 
-    auto* command1 = new QPushButton("退出", this);
-    command1->setObjectName("Command1");
-    command1->setGeometry(pixels(hallOfFameLayout.command1));
-    command1->setAutoDefault(false);
-    connect(command1, &QPushButton::clicked, this, &QDialog::accept);
+    auto* exitButton = new QPushButton("退出", this);
+    exitButton->setObjectName(Names::exit);
+    exitButton->setGeometry(pixels(hallOfFameLayout.exit));
+    exitButton->setAutoDefault(false);
+    connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    text1 = new QPlainTextEdit(this);
-    text1->setObjectName("Text1");
-    text1->setGeometry(pixels(hallOfFameLayout.text1));
-    text1->setFont(songFont(12));
-    text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setTabOrder(command1, text1);
+    records = new QPlainTextEdit(this);
+    records->setObjectName(Names::records);
+    records->setGeometry(pixels(hallOfFameLayout.records));
+    records->setFont(songFont(12));
+    records->setLineWrapMode(QPlainTextEdit::NoWrap);
+    records->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    records->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabOrder(exitButton, records);
 
-    Form_Load(files, path);
+    load(files, path);
 }
 
 QString HallOfFameWindow::text() const
 {
-    return text1->toPlainText();
+    return records->toPlainText();
 }
 
-void HallOfFameWindow::Form_Load(const Files& files, const std::string& path)
+void HallOfFameWindow::load(const Files& files, const std::string& path)
 {
     if (!files.exists(path))
         return;
@@ -52,7 +53,7 @@ void HallOfFameWindow::Form_Load(const Files& files, const std::string& path)
     // Every line ends in CR LF; the text box wants one break per line.
     QString shown = QString::fromStdString(newestFirst(*content));
     shown.replace("\r\n", "\n");
-    text1->setPlainText(shown);
+    records->setPlainText(shown);
 }
 
 } // namespace pintu

@@ -19,9 +19,9 @@ public:
     QString text() const;
 
 private:
-    void Form_Load(const Files& files, const std::string& path);
+    void load(const Files& files, const std::string& path);
 
-    QPlainTextEdit* text1;
+    QPlainTextEdit* records;
 };
 
 } // namespace pintu

@@ -9,7 +9,9 @@
 #include "Fonts.h"
 #include "HallOfFameWindow.h"
 #include "MessageBoxes.h"
+#include "Messages.h"
 #include "OptionColours.h"
+#include "PicturePath.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -22,8 +24,7 @@ namespace pintu {
 namespace {
 
 constexpr int tickMilliseconds = 100;
-constexpr const char* noFileChosen = "没有选择文件！";
-constexpr std::array<const char*, 4> difficulties{"简单", "普通", "较难", "天才"};
+constexpr std::array<const char*, 4> difficultyCaptions{"简单", "普通", "较难", "天才"};
 
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, const TwipRect& rect, const QFont& font)
@@ -57,77 +58,73 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
 
     // The folder pintu was started in, or the nearest one that can be read.
     for (const QString& start : {QDir::currentPath(), QDir::homePath(), QDir::rootPath()}) {
-        if (dir1->setPath(start))
+        if (folders->setPath(start))
             break;
     }
-    file1->setPath(dir1->path());
-    drive1->setDriveOf(dir1->path());
-    connect(drive1, &DriveList::driveChanged, this, &MenuWindow::drive1_change);
-    connect(dir1, &DirectoryList::pathChanged, this, &MenuWindow::Dir1_Change);
-    connect(label1, &ClickableLabel::clicked, this, &MenuWindow::form_mousedown);
-    connect(label2, &ClickableLabel::clicked, this, &MenuWindow::form_mousedown);
-    connect(command1, &QPushButton::clicked, this, &MenuWindow::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &MenuWindow::Command2_Click);
-    connect(command3, &QPushButton::clicked, this, &MenuWindow::Command3_Click);
-    connect(&timer1, &QTimer::timeout, this, &MenuWindow::Timer1_Timer);
-    timer1.start(tickMilliseconds);
-    Form_Load();
+    pictures->setPath(folders->path());
+    drives->setDriveOf(folders->path());
+    connect(drives, &DriveList::driveChanged, this, &MenuWindow::driveChanged);
+    connect(folders, &DirectoryList::pathChanged, this, &MenuWindow::folderChanged);
+    connect(pinTitle, &ClickableLabel::clicked, this, &MenuWindow::reveal);
+    connect(tuTitle, &ClickableLabel::clicked, this, &MenuWindow::reveal);
+    connect(okButton, &QPushButton::clicked, this, &MenuWindow::startBoard);
+    connect(exitButton, &QPushButton::clicked, this, &MenuWindow::exit);
+    connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
+    connect(&timer, &QTimer::timeout, this, &MenuWindow::markDifficulty);
+    timer.start(tickMilliseconds);
 }
 
 void MenuWindow::buildControls()
 {
+    using Names = MenuControlNames;
     const QFont title = kaiFont(72);
     const QFont song9 = songFont(9);
     const QFont song1425 = songFont(14.25);
     const QFont song1575 = songFont(15.75);
 
-    label1 = addLabel(this, "Label1", "拼", menu.label1, title, red);
-    label2 = addLabel(this, "Label2", "图", menu.label2, title, 0x00FF00FF);
-    label4 = addLabel(this, "Label4", "选择图片：", menu.label4, song1425);
-    drive1 = place(new DriveList(this), "Drive1", menu.drive1, song9);
-    dir1 = place(new DirectoryList(this), "Dir1", menu.dir1, song9);
-    file1 = place(new FileList(this), "File1", menu.file1, song9);
-    label7 = addLabel(this, "Label7", "难度选择：", menu.label7, song1575);
+    pinTitle = addLabel(this, Names::pinTitle, "拼", menu.pinTitle, title, red);
+    tuTitle = addLabel(this, Names::tuTitle, "图", menu.tuTitle, title, 0x00FF00FF);
+    pictureCaption = addLabel(this, Names::pictureCaption, "选择图片：", menu.pictureCaption, song1425);
+    drives = place(new DriveList(this), Names::drives, menu.drives, song9);
+    folders = place(new DirectoryList(this), Names::folders, menu.folders, song9);
+    pictures = place(new FileList(this), Names::pictures, menu.pictures, song9);
+    difficultyCaption = addLabel(this, Names::difficultyCaption, "难度选择：", menu.difficultyCaption, song1575);
     for (int i = 0; i < 4; ++i) {
-        option1[i] = place(new QRadioButton(QString::fromUtf8(difficulties[i]), this),
-                           qPrintable(QString("Option1_%1").arg(i)), menu.option1[i], song1425);
+        difficulties[i] = place(new QRadioButton(QString::fromUtf8(difficultyCaptions[i]), this),
+                                qPrintable(QString(Names::difficulty).arg(i)), menu.difficulties[i], song1425);
     }
-    option1[0]->setChecked(true);
-    command1 = place(new QPushButton("确定", this), "Command1", menu.command1, song9);
-    command2 = place(new QPushButton("退出", this), "Command2", menu.command2, song9);
-    command3 = place(new QPushButton("光荣榜", this), "Command3", menu.command3, songFont(12));
-    addLabel(this, "Label6", "1.0 版  2026年12月", menu.label6, kaiFont(12));
-    addLabel(this, "Label5", "程序设计：Tavro", menu.label5, song1575, red);
-    addLabel(this, "Label3", "谢谢你来玩拼图！", menu.label3, song1425, 0x00000080);
+    difficulties[0]->setChecked(true);
+    okButton = place(new QPushButton("确定", this), Names::ok, menu.ok, song9);
+    exitButton = place(new QPushButton("退出", this), Names::exit, menu.exit, song9);
+    hallOfFameButton = place(new QPushButton("光荣榜", this), Names::hallOfFame, menu.hallOfFame, songFont(12));
+    addLabel(this, Names::edition, "1.0 版  2026年12月", menu.edition, kaiFont(12));
+    addLabel(this, Names::credit, "程序设计：Tavro", menu.credit, song1575, red);
+    addLabel(this, Names::thanks, "谢谢你来玩拼图！", menu.thanks, song1425, 0x00000080);
 
-    // The menu's controls only appear with the reveal.
-    for (QWidget* hidden : std::initializer_list<QWidget*>{label4, drive1, dir1, file1, command1, command2})
+    // The title screen shows none of the menu's controls; the reveal brings them.
+    for (QWidget* hidden : std::initializer_list<QWidget*>{pictureCaption, drives, folders, pictures, okButton,
+                                                            exitButton, difficultyCaption, hallOfFameButton})
         hidden->hide();
+    for (QRadioButton* difficulty : difficulties)
+        difficulty->hide();
 
-    QWidget* previous = drive1;
-    for (QWidget* next : std::initializer_list<QWidget*>{dir1, file1, option1[0], option1[1], option1[2], option1[3],
-                                                          command1, command2, command3}) {
+    QWidget* previous = drives;
+    for (QWidget* next : std::initializer_list<QWidget*>{folders, pictures, difficulties[0], difficulties[1],
+                                                          difficulties[2], difficulties[3], okButton, exitButton,
+                                                          hallOfFameButton}) {
         setTabOrder(previous, next);
         previous = next;
     }
 }
 
-void MenuWindow::Form_Load()
-{
-    label7->hide();
-    for (QRadioButton* option : option1)
-        option->hide();
-    command3->hide();
-}
-
 std::string MenuWindow::pictureFolder() const
 {
-    return file1->path().toStdString();
+    return pictures->path().toStdString();
 }
 
 std::string MenuWindow::pictureFileName() const
 {
-    return file1->fileName().toStdString();
+    return pictures->fileName().toStdString();
 }
 
 MenuWindow::~MenuWindow()
@@ -149,82 +146,83 @@ void MenuWindow::show()
 
 void MenuWindow::setHallOfFameButtonVisible(bool visible)
 {
-    command3->setVisible(visible);
+    hallOfFameButton->setVisible(visible);
 }
 
 void MenuWindow::mousePressEvent(QMouseEvent*)
 {
-    form_mousedown();
+    reveal();
 }
 
 void MenuWindow::closeEvent(QCloseEvent* event)
 {
     // The close box leaves the game as "退出" does.
     event->accept();
-    if (!ending)
-        Command2_Click();
+    exit();
 }
 
-void MenuWindow::form_mousedown()
+void MenuWindow::reveal()
 {
-    label1->hide();
-    label2->hide();
-    for (QWidget* control : std::initializer_list<QWidget*>{label4, dir1, drive1, file1, command1, command2, label7})
+    pinTitle->hide();
+    tuTitle->hide();
+    for (QWidget* control : std::initializer_list<QWidget*>{pictureCaption, folders, drives, pictures, okButton,
+                                                             exitButton, difficultyCaption})
         control->show();
-    for (QRadioButton* option : option1)
-        option->show();
+    for (QRadioButton* difficulty : difficulties)
+        difficulty->show();
     if (services.files.exists(services.dataFiles.hallOfFame))
-        command3->show();
+        hallOfFameButton->show();
 }
 
-void MenuWindow::drive1_change()
+void MenuWindow::driveChanged()
 {
-    if (drive1->drive() == QStorageInfo(dir1->path()).rootPath())
+    if (drives->drive() == QStorageInfo(folders->path()).rootPath())
         return; // the volume the folders are on already: no change
-    if (dir1->setPath(drive1->drive()))
-        Dir1_Change();
+    if (folders->setPath(drives->drive()))
+        folderChanged();
     else
-        drive1->setDriveOf(dir1->path()); // a volume that cannot be read: back where we were, quietly
+        drives->setDriveOf(folders->path()); // a volume that cannot be read: back where we were, quietly
 }
 
-void MenuWindow::Dir1_Change()
+void MenuWindow::folderChanged()
 {
-    file1->setPath(dir1->path());
-    drive1->setDriveOf(dir1->path()); // a folder list can wander onto another volume
+    pictures->setPath(folders->path());
+    drives->setDriveOf(folders->path()); // a folder list can wander onto another volume
 }
 
-void MenuWindow::Command1_Click()
+void MenuWindow::startBoard()
 {
-    if (file1->fileName().isEmpty()) {
-        showMessage(this, QString::fromUtf8(noFileChosen));
+    if (pictureFileName().empty()) {
+        showMessage(this, QString::fromUtf8(messages::noFileChosen));
         return;
     }
     hide();
     for (int difficulty = 0; difficulty < 4; ++difficulty) {
-        if (option1[difficulty]->isChecked()) {
-            board = new BoardWindow(boardLayout(menu.set, difficulty), *this, services);
+        if (difficulties[difficulty]->isChecked()) {
+            // The menu stays hidden while its board is open, so the picture it names cannot change.
+            board = new BoardWindow(boardLayout(menu.set, difficulty), *this, services,
+                                    picturePath(pictureFolder(), pictureFileName()));
             board->open();
         }
     }
 }
 
-void MenuWindow::Command2_Click()
+void MenuWindow::exit()
 {
-    ending = true;
     if (services.files.exists(services.dataFiles.moveLog))
         services.files.remove(services.dataFiles.moveLog);
     services.endProgram();
 }
 
-void MenuWindow::Command3_Click()
+void MenuWindow::showHallOfFame()
 {
     HallOfFameWindow viewer(services.files, services.dataFiles.hallOfFame, this);
     viewer.exec();
 }
 
-void MenuWindow::Timer1_Timer()
+void MenuWindow::markDifficulty()
 {
-    colourOptions(option1);
+    colourOptions(difficulties);
 }
 
 } // namespace pintu

@@ -2,7 +2,7 @@
 
 #include "BoardLayouts.h"
 #include "GameServices.h"
-#include "Screen.h"
+#include "MenuScreen.h"
 #include "WindowLayouts.h"
 
 #include <QPointer>
@@ -31,10 +31,12 @@ public:
     MenuWindow(LayoutSet set, const GameServices& services);
     ~MenuWindow() override;
 
-    std::string pictureFolder() const override;
-    std::string pictureFileName() const override;
     void show() override;
     void setHallOfFameButtonVisible(bool visible) override;
+
+    // The folder shown by the file list and the file selected in it ("" when none).
+    std::string pictureFolder() const;
+    std::string pictureFileName() const;
 
     LayoutSet layoutSet() const { return menu.set; }
     // The board this menu opened last, while it is open.
@@ -46,32 +48,30 @@ protected:
 
 private:
     void buildControls();
-    void Form_Load();
-    void form_mousedown();
-    void drive1_change();
-    void Dir1_Change();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Timer1_Timer();
+    void reveal();
+    void driveChanged();
+    void folderChanged();
+    void startBoard();
+    void exit();
+    void showHallOfFame();
+    void markDifficulty();
 
     const MenuLayout& menu;
     GameServices services;
 
-    ClickableLabel* label1;
-    ClickableLabel* label2;
-    QLabel* label4;
-    DriveList* drive1;
-    DirectoryList* dir1;
-    FileList* file1;
-    QLabel* label7;
-    std::array<QRadioButton*, 4> option1;
-    QPushButton* command1;
-    QPushButton* command2;
-    QPushButton* command3;
-    QTimer timer1;
+    ClickableLabel* pinTitle;
+    ClickableLabel* tuTitle;
+    QLabel* pictureCaption;
+    DriveList* drives;
+    DirectoryList* folders;
+    FileList* pictures;
+    QLabel* difficultyCaption;
+    std::array<QRadioButton*, 4> difficulties;
+    QPushButton* okButton;
+    QPushButton* exitButton;
+    QPushButton* hallOfFameButton;
+    QTimer timer;
     QPointer<BoardWindow> board;
-    bool ending = false;
 };
 
 } // namespace pintu

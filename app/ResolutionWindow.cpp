@@ -4,6 +4,7 @@
 #include "WindowLayouts.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -18,43 +19,56 @@ constexpr int tickMilliseconds = 100;
 ResolutionWindow::ResolutionWindow(std::function<void(LayoutSet)> showMenu, std::function<void()> endProgram)
     : showMenu(std::move(showMenu)), endProgram(std::move(endProgram))
 {
+    using Names = ResolutionControlNames;
     setWindowTitle("分辨率选择");
     setGeometry(pixels(resolutionLayout.placement));
     setFixedSize(pixels(resolutionLayout.client));
 
     const std::array<const char*, 2> captions{"640*480", "800*600"};
     for (int i = 0; i < 2; ++i) {
-        option1[i] = new QRadioButton(captions[i], this);
-        option1[i]->setObjectName(QString("Option1_%1").arg(i));
-        option1[i]->setGeometry(pixels(resolutionLayout.option1[i]));
+        choices[i] = new QRadioButton(captions[i], this);
+        choices[i]->setObjectName(QString(Names::choice).arg(i));
+        choices[i]->setGeometry(pixels(resolutionLayout.choices[i]));
     }
-    option1[0]->setChecked(true);
-    command1 = new QPushButton("开始", this);
-    command1->setObjectName("Command1");
-    command1->setGeometry(pixels(resolutionLayout.command1));
-    setTabOrder(command1, option1[0]);
-    setTabOrder(option1[0], option1[1]);
+    choices[0]->setChecked(true);
+    startButton = new QPushButton("开始", this);
+    startButton->setObjectName(Names::start);
+    startButton->setGeometry(pixels(resolutionLayout.start));
+    setTabOrder(startButton, choices[0]);
+    setTabOrder(choices[0], choices[1]);
+    // A player who just presses Enter gets the default display.
+    startButton->setFocus();
 
-    connect(command1, &QPushButton::clicked, this, &ResolutionWindow::Command1_Click);
-    connect(&timer1, &QTimer::timeout, this, &ResolutionWindow::Timer1_Timer);
-    timer1.start(tickMilliseconds);
+    connect(startButton, &QPushButton::clicked, this, &ResolutionWindow::start);
+    connect(&timer, &QTimer::timeout, this, &ResolutionWindow::markChoice);
+    timer.start(tickMilliseconds);
 }
 
-void ResolutionWindow::Command1_Click()
+void ResolutionWindow::start()
 {
-    if (option1[0]->isChecked()) {
+    if (choices[0]->isChecked()) {
         hide();
         showMenu(LayoutSet::A);
     }
-    if (option1[1]->isChecked()) {
+    if (choices[1]->isChecked()) {
         hide();
         showMenu(LayoutSet::B);
     }
 }
 
-void ResolutionWindow::Timer1_Timer()
+void ResolutionWindow::markChoice()
 {
-    colourOptions(option1);
+    colourOptions(choices);
+}
+
+void ResolutionWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter starts wherever the focus is, as a dialog's default button would.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        start();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ResolutionWindow::closeEvent(QCloseEvent* event)

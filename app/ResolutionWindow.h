@@ -20,17 +20,18 @@ public:
     ResolutionWindow(std::function<void(LayoutSet)> showMenu, std::function<void()> endProgram);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Command1_Click();
-    void Timer1_Timer();
+    void start();
+    void markChoice();
 
     std::function<void(LayoutSet)> showMenu;
     std::function<void()> endProgram;
-    std::array<QRadioButton*, 2> option1;
-    QPushButton* command1;
-    QTimer timer1;
+    std::array<QRadioButton*, 2> choices;
+    QPushButton* startButton;
+    QTimer timer;
 };
 
 } // namespace pintu

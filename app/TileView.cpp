@@ -15,13 +15,20 @@ void TileView::setPicture(const QPixmap& picture)
     update();
 }
 
+void TileView::setConcealed(bool conceal)
+{
+    if (conceal == concealed)
+        return;
+    concealed = conceal;
+    update();
+}
+
 void TileView::paintEvent(QPaintEvent*)
 {
-    if (shown.isNull())
+    if (shown.isNull() || concealed)
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), shown);
+    paintTile(painter, rect(), shown);
 }
 
 void TileView::mousePressEvent(QMouseEvent* event)
@@ -33,6 +40,12 @@ void TileView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void paintTile(QPainter& painter, const QRect& target, const QPixmap& picture)
+{
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, picture);
 }
 
 } // namespace pintu

@@ -14,6 +14,8 @@ public:
 
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return shown; }
+    // While a tile glides in, the view holds it already but leaves it undrawn.
+    void setConcealed(bool concealed);
 
 signals:
     void clicked();
@@ -25,6 +27,10 @@ protected:
 
 private:
     QPixmap shown;
+    bool concealed = false;
 };
+
+// Draws `picture` stretched over `target`, as every tile is drawn.
+void paintTile(QPainter& painter, const QRect& target, const QPixmap& picture);
 
 } // namespace pintu

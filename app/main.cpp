@@ -28,6 +28,7 @@ int main(int argc, char* argv[])
                 window->hide();
             QApplication::quit();
         },
+        std::chrono::milliseconds(100),
     };
     pintu::Game game(services);
     game.start();

@@ -1,147 +1,136 @@
 #include "Board.h"
 
 #include "NumberText.h"
-#include "PicturePath.h"
+#include "Pictures.h"
 #include "Screen.h"
-
-#include <array>
 
 namespace pintu {
 
-Board::Board(const BoardSize& size, const BoardPlatform& platform)
+Board::Board(const BoardSize& size, const BoardPlatform& platform, std::string picturePath)
     : size(size),
       platform(platform),
-      board(size.M + 1, 0),
-      workBoard(size.M + 1, 0),
-      startTime(platform.clock.now()),
-      views(size.T, emptyPicture)
+      picPath(std::move(picturePath)),
+      board(Arrangement::solved(size.side)),
+      startTime(platform.clock.now())
 {
 }
 
-void Board::Timer1_Timer()
+MoveOutcome Board::click(int cell)
+{
+    if (current != Phase::Playing || cell < 0 || cell >= size.cells)
+        return MoveOutcome::NoEffect;
+    tilesTouched();
+    return play(board.moveFor(cell));
+}
+
+MoveOutcome Board::press(Direction direction)
+{
+    if (current != Phase::Playing)
+        return MoveOutcome::NoEffect;
+    tilesTouched();
+    return play(board.moveFor(direction));
+}
+
+MoveOutcome Board::play(std::optional<Move> move)
+{
+    if (!move)
+        return MoveOutcome::NoEffect;
+    board.apply(*move);
+    platform.screen.slideTile(move->from, move->to);
+    moved();
+    countStep();
+    if (!board.isSolved())
+        return MoveOutcome::Moved;
+    current = Phase::Won;
+    platform.screen.setTimerEnabled(false);
+    platform.screen.showTile(size.blankTile(), size.blankTile()); // the last piece completes the picture
+    return MoveOutcome::Solved;
+}
+
+void Board::countStep()
+{
+    ++steps;
+    platform.screen.setCaption(Control::Steps, std::to_string(steps));
+}
+
+void Board::tick()
 {
     const auto elapsed = platform.clock.now() - startTime;
-    platform.screen.setCaption(Control::Label5, plainTenths(elapsedTenths(elapsed)));
+    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(elapsed)));
 }
 
-void Board::computePicPath()
+void Board::closeCompletedPicture()
 {
-    picPath = picturePath(platform.menu.pictureFolder(), platform.menu.pictureFileName());
+    if (current != Phase::Won)
+        return;
+    BoardScreen& screen = platform.screen;
+    for (int c = 0; c < size.cells; ++c) {
+        screen.setViewEnabled(c, false);
+        screen.showEmpty(c);
+    }
+    screen.setEnabled(Control::Start, true);
+    // A picture that vanished during the game leaves the window plain; the
+    // next start reports it.
+    screen.setBackground(picPath);
+    setStatusVisible(false);
+    current = Phase::Completed;
+}
+
+void Board::seedRandom()
+{
+    platform.random.seed(static_cast<std::uint64_t>(platform.clock.timeOfDay().count()));
 }
 
 bool Board::showPreview()
 {
     setViewsEnabled(false);
-    computePicPath();
     return platform.screen.setBackground(picPath);
 }
 
 void Board::setStatusVisible(bool visible)
 {
-    for (const Control label : {Control::Label1, Control::Label2, Control::Label3, Control::Label4, Control::Label5})
+    for (const Control label : {Control::StepsCaption, Control::Steps, Control::Credit, Control::ClockCaption,
+                                Control::Clock})
         platform.screen.setVisible(label, visible);
 }
 
 void Board::restartClock()
 {
     startTime = platform.clock.now();
-    Timer1_Timer(); // no stale time until the next tick
+    tick(); // no stale time until the next tick
 }
 
-Board::StartOutcome Board::init(const BlockRecorder& record)
+StartOutcome Board::cutAndShuffle(const BlockRecorder& record)
 {
-    computePicPath();
     if (!platform.cells.setPicture(picPath))
         return StartOutcome::PictureUnreadable;
-    if (!shuffle(size, platform.random, board, workBoard, record))
-        return StartOutcome::RecordFailed;
+    auto shuffled = shuffle(size, platform.random, record);
+    if (!shuffled)
+        return StartOutcome::MoveLogUnwritable;
+    board = std::move(*shuffled);
     platform.screen.setBackground("");
     drawArrangement(board);
     setViewsEnabled(true);
+    current = Phase::Playing;
     return StartOutcome::Started;
 }
 
 void Board::drawArrangement(const Arrangement& arrangement)
 {
-    for (int c = size.T - 1; c >= 0; --c) {
-        const int tile = arrangement[c];
-        setView(c, tile == size.T - 1 ? emptyPicture : platform.cells.cell(tile));
+    BoardScreen& screen = platform.screen;
+    for (int c = size.cells - 1; c >= 0; --c) {
+        const int tile = arrangement.tileAt(c);
+        if (tile == size.blankTile())
+            screen.showEmpty(c);
+        else
+            screen.showTile(c, tile);
     }
-}
-
-void Board::setView(int cell, PictureHandle picture)
-{
-    views[cell] = picture;
-    platform.screen.setViewPicture(cell, picture);
 }
 
 void Board::setViewsEnabled(bool enabled)
 {
-    for (int c = 0; c < size.T; ++c)
+    for (int c = 0; c < size.cells; ++c)
         platform.screen.setViewEnabled(c, enabled);
-}
-
-std::optional<int> Board::emptyNeighbour(int Index) const
-{
-    const int N = size.N;
-    // Only the column and the row of the clicked cell count: a tile at the end
-    // of a row never looks at the start of the next one.
-    std::array<int, 4> candidates{};
-    int count = 0;
-    if (Index % N != 0)
-        candidates[count++] = Index - 1;
-    if (Index % N != N - 1)
-        candidates[count++] = Index + 1;
-    if (Index / N != 0)
-        candidates[count++] = Index - N;
-    if (Index / N != N - 1)
-        candidates[count++] = Index + N;
-    for (int i = 0; i < count; ++i) {
-        if (views[candidates[i]] == emptyPicture)
-            return candidates[i];
-    }
-    return std::nullopt;
-}
-
-void Board::slideTile(int from, int to)
-{
-    setView(to, views[from]);
-    setView(from, emptyPicture);
-}
-
-void Board::countStep()
-{
-    ++steps;
-    platform.screen.setCaption(Control::Label2, std::to_string(steps));
-}
-
-int Board::countInOrder()
-{
-    int count = 0;
-    for (int c = 0; c < size.T; ++c) {
-        if (views[c] == platform.cells.cell(c))
-            matchCount = ++count;
-    }
-    return count;
-}
-
-void Board::showCompletedPicture()
-{
-    platform.screen.setTimerEnabled(false);
-    setView(size.T - 1, platform.cells.cell(size.T - 1));
-}
-
-void Board::returnToWholePicture()
-{
-    for (int c = 0; c < size.T; ++c) {
-        platform.screen.setViewEnabled(c, false);
-        setView(c, emptyPicture);
-    }
-    platform.screen.setEnabled(Control::Command1, true);
-    // A picture that vanished during the game leaves the window plain; the
-    // next start reports it.
-    platform.screen.setBackground(picPath);
-    setStatusVisible(false);
 }
 
 } // namespace pintu

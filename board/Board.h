@@ -1,18 +1,18 @@
 #pragma once
 
+#include "Arrangement.h"
 #include "BoardSize.h"
 #include "ClockAndChance.h"
-#include "Pictures.h"
+#include "Outcomes.h"
 #include "Shuffle.h"
 
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace pintu {
 
 class BoardScreen;
-class MenuScreen;
+class CellSource;
 class Files;
 
 // Where the game keeps its own files.
@@ -24,7 +24,6 @@ struct DataFiles {
 // Everything a board's logic reaches outside itself.
 struct BoardPlatform {
     BoardScreen& screen;
-    MenuScreen& menu;
     CellSource& cells;
     Files& files;
     Clock& clock;
@@ -32,59 +31,84 @@ struct BoardPlatform {
     DataFiles dataFiles;
 };
 
-// The state and the steps every board shares: the arrangement, the views,
-// the step count and the clock. Each kind of board adds its own handlers.
+// The state and the rules every board shares: the arrangement, the step
+// count, the clock and the way a click or a key becomes a move. The window
+// around it reads the outcomes and decides what to show.
 class Board {
 public:
-    Board(const BoardSize& size, const BoardPlatform& platform);
+    enum class Phase {
+        Preview,   // the whole picture, waiting for "开始"
+        Playing,   // tiles take clicks and keys
+        Replaying, // the shuffle is stepped through; the tiles are still
+        Won,       // the picture is whole; the window celebrates
+        Completed, // the whole picture again, waiting for the next "开始"
+    };
+
+    Board(const BoardSize& size, const BoardPlatform& platform, std::string picturePath);
     virtual ~Board() = default;
 
-    virtual void Form_Load() = 0;
-    virtual void Command1_Click() = 0;
-    virtual void Command2_Click() = 0;
-    virtual void image1_Click(int Index) = 0;
-    void Timer1_Timer();
+    // Every view empty and disabled, the whole picture behind them.
+    virtual LoadOutcome load() = 0;
+    // Cuts the picture, shuffles, draws the start and runs the clock from 0.
+    virtual StartOutcome start() = 0;
+    // Lets go of the board's files; the window then shows the menu.
+    virtual Departure exit() = 0;
+
+    MoveOutcome click(int cell);
+    MoveOutcome press(Direction direction);
+    void tick();
+    // Once the window has celebrated a win: empty views, the whole picture
+    // behind them, and "开始" for the next game.
+    virtual void closeCompletedPicture();
+
+    // Only boards with a move log replay their shuffle and map their tiles;
+    // elsewhere these change nothing.
+    virtual ReplayOutcome autoSolve() { return ReplayOutcome::NoEffect; }
+    virtual ReplayOutcome restart() { return ReplayOutcome::NoEffect; }
+    virtual ReplayOutcome stepBack() { return ReplayOutcome::NoEffect; }
+    virtual ReplayOutcome stepForward() { return ReplayOutcome::NoEffect; }
+    virtual void showNumberMap() {}
+
+    // Only the genius board keeps a hall of fame: its winner gives a name and
+    // the record goes to the file. Nothing elsewhere.
+    bool asksWinnerName() const { return size.kind == BoardKind::Genius; }
+    virtual std::optional<HallOfFameEntry> recordWinner(const std::string&) { return std::nullopt; }
 
     const BoardSize& boardSize() const { return size; }
     const Arrangement& arrangement() const { return board; }
-    PictureHandle viewPicture(int cell) const { return views[cell]; }
+    Phase phase() const { return current; }
     int stepCount() const { return steps; }
 
 protected:
-    enum class StartOutcome { Started, PictureUnreadable, RecordFailed };
-
-    void computePicPath();
-    // Preview: every view empty and disabled, the whole picture behind them.
+    // The seed comes from the time of day, once per board window.
+    void seedRandom();
     // False when the picture cannot be read.
     bool showPreview();
     void setStatusVisible(bool visible);
     void restartClock();
 
-    // Cuts the picture, shuffles (every block to `record`) and draws block J.
-    // Nothing on screen changes unless the start succeeds.
-    StartOutcome init(const BlockRecorder& record);
+    // Cuts the picture, shuffles (every block to `record`) and draws the
+    // arrangement it reached. Nothing on screen changes unless this succeeds.
+    StartOutcome cutAndShuffle(const BlockRecorder& record);
     void drawArrangement(const Arrangement& arrangement);
-    void setView(int cell, PictureHandle picture);
     void setViewsEnabled(bool enabled);
 
-    std::optional<int> emptyNeighbour(int Index) const;
-    void slideTile(int from, int to);
-    void countStep();
-    int countInOrder();
-
-    void showCompletedPicture();
-    void returnToWholePicture();
+    // A click on any tile view in play, moving or not.
+    virtual void tilesTouched() {}
+    // After each legal move, before it is counted.
+    virtual void moved() {}
 
     const BoardSize& size;
     BoardPlatform platform;
-
-    Arrangement board;
-    Arrangement workBoard;
     std::string picPath;
+    Arrangement board;
+    Phase current = Phase::Preview;
     int steps = 0;
     Clock::TimePoint startTime;
-    int matchCount = 0;
-    std::vector<PictureHandle> views;
+
+private:
+    MoveOutcome play(std::optional<Move> move);
+    void countStep();
 };
 
 } // namespace pintu

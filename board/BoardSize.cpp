@@ -1,12 +1,10 @@
 #include "BoardSize.h"
 
-#include <numeric>
-
 namespace pintu {
 
 namespace {
 
-// Which neighbour each value of `pick` selects is part of every shuffle's
+// Which neighbour each value of the random pick selects is part of every shuffle's
 // outcome, so the small boards keep these exact assignments.
 constexpr std::array<Neighbours, 9> pick3x3{{
     {2, {1, 3}},
@@ -91,16 +89,17 @@ constexpr auto pick10x10 = plainNeighbours<10>();
 
 } // namespace
 
-const BoardSize board3x3{3, 9, 9, 100, 4, pick3x3};
-const BoardSize board4x4{4, 16, 15, 150, 6, pick4x4};
-const BoardSize board5x5{5, 25, 24, 200, 6, pick5x5};
-const BoardSize board10x10{10, 100, 100, 10000, 0, pick10x10};
-
-Arrangement solvedArrangement(const BoardSize& size)
-{
-    Arrangement arrangement(size.M + 1, 0);
-    std::iota(arrangement.begin(), arrangement.begin() + size.T, 0);
-    return arrangement;
-}
+const BoardSize board3x3{
+    .kind = BoardKind::Logged, .side = 3, .cells = 9, .shuffleSteps = 100, .recordLength = 4,
+    .shuffleNeighbours = pick3x3};
+const BoardSize board4x4{
+    .kind = BoardKind::Logged, .side = 4, .cells = 16, .shuffleSteps = 150, .recordLength = 6,
+    .shuffleNeighbours = pick4x4};
+const BoardSize board5x5{
+    .kind = BoardKind::Logged, .side = 5, .cells = 25, .shuffleSteps = 200, .recordLength = 6,
+    .shuffleNeighbours = pick5x5};
+const BoardSize board10x10{
+    .kind = BoardKind::Genius, .side = 10, .cells = 100, .shuffleSteps = 10000, .recordLength = 0,
+    .shuffleNeighbours = pick10x10};
 
 } // namespace pintu

@@ -2,34 +2,34 @@
 
 #include <array>
 #include <span>
-#include <vector>
 
 namespace pintu {
 
-// The neighbours of one cell in the order the shuffle's `pick` selects them.
+// The neighbours of one cell in the order the shuffle's random pick selects them.
 struct Neighbours {
     int count;
     std::array<int, 4> cell;
 };
 
+// What a won game leads to: the small boards congratulate, the genius board
+// asks for the winner's name for the hall of fame.
+enum class BoardKind { Logged, Genius };
+
 // One row of constants describes a board size; everything else is shared.
 struct BoardSize {
-    int N;            // cells per row and per column
-    int T;            // cells in all; tile T-1 is the blank
-    int M;            // upper bound of the arrangement arrays
-    int J;            // shuffle steps; the log holds blocks 0 to J
-    int L;            // move-log record length in bytes (0: the board keeps no log)
-    std::span<const Neighbours> pick; // indexed by the blank's cell
+    BoardKind kind;
+    int side;         // cells per row and per column
+    int cells;        // side x side; tile cells-1 is the blank
+    int shuffleSteps; // moves of the blank's walk; the move log holds blocks 0 to shuffleSteps
+    int recordLength; // bytes per move-log record (0: the board keeps no log)
+    std::span<const Neighbours> shuffleNeighbours; // indexed by the blank's cell
+
+    int blankTile() const { return cells - 1; }
 };
 
 extern const BoardSize board3x3;
 extern const BoardSize board4x4;
 extern const BoardSize board5x5;
 extern const BoardSize board10x10;
-
-// board(c) is the tile lying in cell c; indices run from 0 to M.
-using Arrangement = std::vector<int>;
-
-Arrangement solvedArrangement(const BoardSize& size);
 
 } // namespace pintu

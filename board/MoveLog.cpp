@@ -10,7 +10,7 @@ namespace {
 
 std::int64_t blockOffset(const BoardSize& size, int block)
 {
-    return std::int64_t{block} * size.T * size.L;
+    return std::int64_t{block} * size.cells * size.recordLength;
 }
 
 } // namespace
@@ -40,7 +40,7 @@ std::optional<int> decodeRecord(std::string_view slot, const BoardSize& size)
             return std::nullopt;
         tile = tile * 10 + (digit - '0');
     }
-    if (tile >= size.T)
+    if (tile >= size.cells)
         return std::nullopt;
     return tile;
 }
@@ -65,12 +65,12 @@ void MoveLog::close()
     file.reset();
 }
 
-bool MoveLog::writeBlock(int block, const Arrangement& board)
+bool MoveLog::writeBlock(int block, const Arrangement& arrangement)
 {
     std::string bytes;
-    bytes.reserve(size.T * size.L);
-    for (int c = 0; c < size.T; ++c)
-        bytes += encodeRecord(board[c], size.L);
+    bytes.reserve(static_cast<std::size_t>(size.cells) * size.recordLength);
+    for (const int tile : arrangement.tiles())
+        bytes += encodeRecord(tile, size.recordLength);
     return file && file->write(blockOffset(size, block), bytes);
 }
 
@@ -83,19 +83,17 @@ std::optional<Arrangement> MoveLog::readBlock(int block)
 {
     if (!file)
         return std::nullopt;
-    const auto bytes = file->read(blockOffset(size, block), std::int64_t{size.T} * size.L);
+    const auto bytes = file->read(blockOffset(size, block), std::int64_t{size.cells} * size.recordLength);
     if (!bytes)
         return std::nullopt;
-    Arrangement arrangement(size.M + 1, 0);
-    std::vector<bool> seen(size.T, false);
-    for (int c = size.T - 1; c >= 0; --c) {
-        const auto tile = decodeRecord(std::string_view(*bytes).substr(c * size.L, size.L), size);
-        if (!tile || seen[*tile])
+    std::vector<int> tiles(size.cells);
+    for (int c = size.cells - 1; c >= 0; --c) {
+        const auto tile = decodeRecord(std::string_view(*bytes).substr(c * size.recordLength, size.recordLength), size);
+        if (!tile)
             return std::nullopt;
-        seen[*tile] = true;
-        arrangement[c] = *tile;
+        tiles[c] = *tile;
     }
-    return arrangement;
+    return Arrangement::fromTiles(size.side, std::move(tiles));
 }
 
 } // namespace pintu

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Arrangement.h"
 #include "BoardSize.h"
 
 #include <memory>
@@ -12,10 +13,11 @@ namespace pintu {
 class Files;
 class RecordFile;
 
-// The shuffle's arrangements in fixed-length records: record r (from 1) fills
-// bytes (r-1) x L to r x L - 1 and holds a 16-bit little-endian count, then
-// the tile number as text with a leading space (" 8", " 15"). Block b is
-// records b x T + 1 to b x T + T, cell by cell.
+// The shuffle's arrangements in fixed-length records of L bytes (the size's
+// record length): record r (from 1) fills bytes (r-1) x L to r x L - 1 and
+// holds a 16-bit little-endian count, then the tile number as text with a
+// leading space (" 8", " 15"). Block b is the T records (T cells) from
+// b x T + 1 to b x T + T, cell by cell.
 class MoveLog {
 public:
     explicit MoveLog(const BoardSize& size);
@@ -27,7 +29,7 @@ public:
     bool isOpen() const;
     void close();
 
-    bool writeBlock(int block, const Arrangement& board);
+    bool writeBlock(int block, const Arrangement& arrangement);
     bool flush();
 
     // Nothing when the file ends early, a record is not a tile number of this

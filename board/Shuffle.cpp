@@ -4,30 +4,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace pintu {
 
-bool shuffle(const BoardSize& size, Random& random, Arrangement& board, Arrangement& workBoard,
-             const BlockRecorder& record)
+std::optional<Arrangement> shuffle(const BoardSize& size, Random& random, const BlockRecorder& record)
 {
-    board = solvedArrangement(size);
-    workBoard = board;
-    for (int j = 0; j <= size.J; ++j) {
-        int blankPos = 0;
-        for (int c = 0; c < size.T; ++c) {
-            board[c] = workBoard[c];
-            if (board[c] == size.T - 1)
-                blankPos = c;
-        }
-        const Neighbours& neighbours = size.pick[blankPos];
+    Arrangement walk = Arrangement::solved(size.side);
+    Arrangement shown = walk;
+    for (int j = 0; j <= size.shuffleSteps; ++j) {
+        shown = walk;
+        const int blank = walk.blankCell();
+        const Neighbours& neighbours = size.shuffleNeighbours[blank];
         const int pick = std::min(static_cast<int>(std::floor(random.next() * neighbours.count)),
                                   neighbours.count - 1);
-        std::swap(workBoard[blankPos], workBoard[neighbours.cell[pick]]);
-        if (record && !record(j, board))
-            return false;
+        walk.apply(Move{neighbours.cell[pick], blank});
+        if (record && !record(j, shown))
+            return std::nullopt;
     }
-    return true;
+    return shown;
 }
 
 } // namespace pintu

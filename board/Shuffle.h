@@ -1,21 +1,22 @@
 #pragma once
 
+#include "Arrangement.h"
 #include "BoardSize.h"
 
 #include <functional>
+#include <optional>
 
 namespace pintu {
 
 class Random;
 
-// Receives block j, the arrangement after j exchanges; false stops the walk.
+// Receives block j, the arrangement after j moves of the walk; false stops it.
 using BlockRecorder = std::function<bool(int block, const Arrangement& arrangement)>;
 
-// Walks the blank J + 1 times from the solved order, one random draw a step.
-// Blocks 0 to J go to `record` as they are passed; afterwards `board` holds
-// block J and `workBoard` one exchange more, which is never shown. False when
-// `record` failed.
-bool shuffle(const BoardSize& size, Random& random, Arrangement& board, Arrangement& workBoard,
-             const BlockRecorder& record);
+// Walks the blank shuffleSteps + 1 times from the solved order, one random
+// draw a step, and returns the arrangement after shuffleSteps moves: the last
+// move is drawn but never shown. Blocks 0 to shuffleSteps go to `record` as
+// they are passed. Nothing when `record` failed.
+std::optional<Arrangement> shuffle(const BoardSize& size, Random& random, const BlockRecorder& record);
 
 } // namespace pintu

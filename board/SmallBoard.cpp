@@ -1,201 +1,165 @@
 #include "SmallBoard.h"
 
 #include "Files.h"
-#include "Messages.h"
 #include "Screen.h"
-
-#include <algorithm>
-#include <utility>
 
 namespace pintu {
 
-SmallBoard::SmallBoard(const BoardSize& size, const BoardPlatform& platform)
-    : Board(size, platform), log(size), replayBoard(size.T, 0)
+SmallBoard::SmallBoard(const BoardSize& size, const BoardPlatform& platform, std::string picturePath)
+    : Board(size, platform, std::move(picturePath)), log(size)
 {
 }
 
-void SmallBoard::Form_Load()
+LoadOutcome SmallBoard::load()
 {
     BoardScreen& screen = platform.screen;
     steps = 0;
     autoCount = 0;
-    platform.random.seed(static_cast<std::uint64_t>(platform.clock.timeOfDay().count()));
+    seedRandom();
     setStatusVisible(false);
-    screen.setVisible(Control::Command4, false);
-    screen.setVisible(Control::Command3, false);
-    for (int c = 0; c < size.T; ++c)
-        screen.setMapVisible(c, false);
-    if (!showPreview()) {
-        screen.showMessage(messages::pictureUnreadable);
-        Command2_Click();
-    }
+    screen.setVisible(Control::Restart, false);
+    screen.setVisible(Control::AutoSolve, false);
+    setMapVisible(false);
+    return showPreview() ? LoadOutcome::Ready : LoadOutcome::PictureUnreadable;
 }
 
-void SmallBoard::Command1_Click()
+StartOutcome SmallBoard::start()
 {
     BoardScreen& screen = platform.screen;
-    if (!log.open(platform.files, platform.dataFiles.moveLog)) {
-        screen.showMessage(messages::moveLogUnwritable);
-        return;
-    }
+    if (!log.open(platform.files, platform.dataFiles.moveLog))
+        return StartOutcome::MoveLogUnwritable;
     screen.setTimerEnabled(true);
     steps = 0;
-    screen.setCaption(Control::Label2, std::to_string(steps));
+    screen.setCaption(Control::Steps, std::to_string(steps));
     const auto writeBlock = [this](int block, const Arrangement& arrangement) {
-        return log.writeBlock(block, arrangement) && (block < size.J || log.flush());
+        return log.writeBlock(block, arrangement) && (block < size.shuffleSteps || log.flush());
     };
-    switch (init(writeBlock)) {
-    case StartOutcome::PictureUnreadable:
+    const StartOutcome outcome = cutAndShuffle(writeBlock);
+    if (outcome != StartOutcome::Started) {
         log.close();
-        screen.showMessage(messages::pictureUnreadable);
-        Command2_Click();
-        return;
-    case StartOutcome::RecordFailed:
-        log.close();
-        screen.showMessage(messages::moveLogUnwritable);
-        return;
-    case StartOutcome::Started:
-        break;
+        return outcome;
     }
-    screen.setEnabled(Control::Command1, false);
+    screen.setEnabled(Control::Start, false);
     setStatusVisible(true);
     restartClock();
-    screen.setVisible(Control::Command3, true);
-    screen.setVisible(Control::Command4, false);
+    screen.setVisible(Control::AutoSolve, true);
+    screen.setVisible(Control::Restart, false);
+    return outcome;
 }
 
-void SmallBoard::Command2_Click()
+Departure SmallBoard::exit()
 {
     log.close();
     Files& files = platform.files;
     if (files.exists(platform.dataFiles.moveLog))
         files.remove(platform.dataFiles.moveLog);
-    platform.menu.show();
-    platform.screen.unload();
+    return {};
 }
 
-void SmallBoard::image1_Click(int Index)
+void SmallBoard::tilesTouched()
 {
-    if (Index < 0 || Index >= size.T)
-        return;
-    std::copy_n(board.begin(), size.T, workBoard.begin());
-    platform.screen.setVisible(Control::Command3, false);
-    platform.screen.setVisible(Control::Command4, false);
-    if (const auto nb = emptyNeighbour(Index)) {
-        std::swap(workBoard[Index], workBoard[*nb]);
-        slideTile(Index, *nb);
-        win();
-    }
+    platform.screen.setVisible(Control::AutoSolve, false);
+    platform.screen.setVisible(Control::Restart, false);
 }
 
-void SmallBoard::win()
+void SmallBoard::moved()
 {
-    BoardScreen& screen = platform.screen;
-    std::copy_n(workBoard.begin(), size.T, board.begin());
-    for (int c = 0; c < size.T; ++c)
-        screen.setMapCaption(c, std::to_string(board[c]));
-    countStep();
-    if (countInOrder() == size.T - 1) {
-        showCompletedPicture();
-        screen.showMessage(messages::solved);
-        returnToWholePicture();
-        for (int c = 0; c < size.T; ++c)
-            screen.setMapVisible(c, false);
-    }
+    for (int c = 0; c < size.cells; ++c)
+        platform.screen.setMapCaption(c, std::to_string(board.tileAt(c)));
     // The first legal move ends the log's use: nothing reads it after a tile has moved.
     log.close();
 }
 
-void SmallBoard::Command3_Click()
+void SmallBoard::closeCompletedPicture()
+{
+    if (current != Phase::Won)
+        return;
+    Board::closeCompletedPicture();
+    setMapVisible(false);
+}
+
+ReplayOutcome SmallBoard::autoSolve()
 {
     BoardScreen& screen = platform.screen;
     replayLength = 0;
-    screen.setVisible(Control::Command3, false);
-    screen.setVisible(Control::Command4, true);
+    screen.setVisible(Control::AutoSolve, false);
+    screen.setVisible(Control::Restart, true);
     setViewsEnabled(false);
-    screen.setVisible(Control::Command5, true);
-    screen.setVisible(Control::Command6, true);
+    current = Phase::Replaying;
+    screen.setVisible(Control::StepBack, true);
+    screen.setVisible(Control::StepForward, true);
     restartClock();
-    for (int c = 0; c < size.T; ++c)
-        screen.setMapVisible(c, false);
-    for (int b = size.J; b >= 0; --b) {
+    setMapVisible(false);
+    for (int b = size.shuffleSteps; b >= 0; --b) {
         const auto block = readTrustedBlock(b);
-        if (!block) {
-            abandonReplay();
-            return;
-        }
-        matchCount = 0;
-        for (int c = 0; c < size.T; ++c) {
-            if ((*block)[c] == c)
-                ++matchCount;
-        }
-        if (matchCount == size.T) {
-            replayLength = size.J - b;
+        if (!block)
+            return abandonReplay();
+        if (block->isSolved()) {
+            replayLength = size.shuffleSteps - b;
             break;
         }
     }
     // Stepping starts from the block on screen, so every press is one shuffle step.
-    replayBlock = size.J;
-    screen.setEnabled(Control::Command5, false);
-    screen.setEnabled(Control::Command6, true);
+    replayBlock = size.shuffleSteps;
+    screen.setEnabled(Control::StepBack, false);
+    screen.setEnabled(Control::StepForward, true);
     ++autoCount;
+    return ReplayOutcome::Shown;
 }
 
-void SmallBoard::Command4_Click()
+ReplayOutcome SmallBoard::restart()
 {
     BoardScreen& screen = platform.screen;
     autoCount = 0;
-    screen.setVisible(Control::Command4, false);
-    screen.setVisible(Control::Command3, true);
-    screen.setVisible(Control::Command5, false);
-    screen.setVisible(Control::Command6, false);
+    screen.setVisible(Control::Restart, false);
+    screen.setVisible(Control::AutoSolve, true);
+    screen.setVisible(Control::StepBack, false);
+    screen.setVisible(Control::StepForward, false);
     restartClock();
-    if (!showBlock(size.J)) {
-        abandonReplay();
-        return;
-    }
+    if (!showBlock(size.shuffleSteps))
+        return abandonReplay();
     setViewsEnabled(true);
+    current = Phase::Playing;
+    return ReplayOutcome::Shown;
 }
 
-void SmallBoard::Command5_Click()
+ReplayOutcome SmallBoard::stepBack()
 {
-    if (++replayBlock >= size.J) {
-        platform.screen.setEnabled(Control::Command5, false);
-        replayBlock = size.J;
+    if (++replayBlock >= size.shuffleSteps) {
+        platform.screen.setEnabled(Control::StepBack, false);
+        replayBlock = size.shuffleSteps;
     }
-    platform.screen.setEnabled(Control::Command6, true);
-    if (!showBlock(replayBlock))
-        abandonReplay();
+    platform.screen.setEnabled(Control::StepForward, true);
+    return showBlock(replayBlock) ? ReplayOutcome::Shown : abandonReplay();
 }
 
-void SmallBoard::Command6_Click()
+ReplayOutcome SmallBoard::stepForward()
 {
     BoardScreen& screen = platform.screen;
-    matchCount = 0;
     if (--replayBlock <= 0) {
-        screen.setEnabled(Control::Command6, false);
+        screen.setEnabled(Control::StepForward, false);
         replayBlock = 0;
     }
-    screen.setEnabled(Control::Command5, true);
-    if (!showBlock(replayBlock)) {
-        abandonReplay();
-        return;
-    }
-    if (countInOrder() >= size.T - 1) {
-        screen.setEnabled(Control::Command6, false);
-        setView(size.T - 1, platform.cells.cell(size.T - 1));
-        screen.showMessage(messages::solved);
-    }
+    screen.setEnabled(Control::StepBack, true);
+    const auto block = readTrustedBlock(replayBlock);
+    if (!block)
+        return abandonReplay();
+    drawArrangement(*block);
+    if (!block->isSolved())
+        return ReplayOutcome::Shown;
+    // Only the message of a win: the clock runs on and "开始" stays off.
+    screen.setEnabled(Control::StepForward, false);
+    screen.showTile(size.blankTile(), size.blankTile());
+    return ReplayOutcome::Solved;
 }
 
-void SmallBoard::Label3_Click()
+void SmallBoard::showNumberMap()
 {
     if (autoCount != 0)
         return;
-    for (int c = 0; c < size.T; ++c)
-        platform.screen.setMapVisible(c, true);
-    for (int c = 0; c < size.T; ++c)
-        platform.screen.setMapCaption(c, std::to_string(board[c]));
+    setMapVisible(true);
+    for (int c = 0; c < size.cells; ++c)
+        platform.screen.setMapCaption(c, std::to_string(board.tileAt(c)));
 }
 
 bool SmallBoard::showBlock(int block)
@@ -203,32 +167,38 @@ bool SmallBoard::showBlock(int block)
     const auto arrangement = readTrustedBlock(block);
     if (!arrangement)
         return false;
-    std::copy_n(arrangement->begin(), size.T, replayBoard.begin());
-    drawArrangement(replayBoard);
+    drawArrangement(*arrangement);
     return true;
 }
 
 std::optional<Arrangement> SmallBoard::readTrustedBlock(int block)
 {
     auto arrangement = log.readBlock(block);
-    // Block J is the start on screen; a log that says otherwise was rewritten behind our back.
-    if (arrangement && block == size.J && !std::equal(arrangement->begin(), arrangement->begin() + size.T, board.begin()))
+    // The last block is the start on screen; a log that says otherwise was rewritten behind our back.
+    if (arrangement && block == size.shuffleSteps && *arrangement != board)
         return std::nullopt;
     return arrangement;
 }
 
-void SmallBoard::abandonReplay()
+ReplayOutcome SmallBoard::abandonReplay()
 {
     // A log changed behind our back cannot be trusted for any replay; the
     // arrangement the game started with is still in `board`, so play goes on.
     BoardScreen& screen = platform.screen;
     log.close();
-    for (const Control control : {Control::Command3, Control::Command4, Control::Command5, Control::Command6})
+    for (const Control control : {Control::AutoSolve, Control::Restart, Control::StepBack, Control::StepForward})
         screen.setVisible(control, false);
     autoCount = 0;
     drawArrangement(board);
     setViewsEnabled(true);
-    screen.showMessage(messages::moveLogDamaged);
+    current = Phase::Playing;
+    return ReplayOutcome::MoveLogDamaged;
+}
+
+void SmallBoard::setMapVisible(bool visible)
+{
+    for (int c = 0; c < size.cells; ++c)
+        platform.screen.setMapVisible(c, visible);
 }
 
 } // namespace pintu

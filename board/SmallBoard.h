@@ -9,29 +9,34 @@ namespace pintu {
 // click the log lets the player restart or step the shuffle backwards.
 class SmallBoard final : public Board {
 public:
-    SmallBoard(const BoardSize& size, const BoardPlatform& platform);
+    SmallBoard(const BoardSize& size, const BoardPlatform& platform, std::string picturePath);
 
-    void Form_Load() override;
-    void Command1_Click() override;
-    void Command2_Click() override;
-    void image1_Click(int Index) override;
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Label3_Click();
+    LoadOutcome load() override;
+    StartOutcome start() override;
+    Departure exit() override;
+    void closeCompletedPicture() override;
 
+    ReplayOutcome autoSolve() override;
+    ReplayOutcome restart() override;
+    ReplayOutcome stepBack() override;
+    ReplayOutcome stepForward() override;
+    void showNumberMap() override;
+
+    // The block on screen while stepping, and how far the search found the
+    // last solved block from the start.
     int replayPosition() const { return replayBlock; }
     int replayStepsToSolved() const { return replayLength; }
 
 private:
-    void win();
+    void tilesTouched() override;
+    void moved() override;
+
     bool showBlock(int block);
     std::optional<Arrangement> readTrustedBlock(int block);
-    void abandonReplay();
+    ReplayOutcome abandonReplay();
+    void setMapVisible(bool visible);
 
     MoveLog log;
-    Arrangement replayBoard;
     int replayBlock = 0;
     int replayLength = 0;
     int autoCount = 0;

@@ -10,19 +10,16 @@ namespace pintu {
 // adds a line to the hall of fame.
 class GeniusBoard final : public Board {
 public:
-    explicit GeniusBoard(const BoardPlatform& platform);
+    GeniusBoard(const BoardPlatform& platform, std::string picturePath);
 
-    void Form_Load() override;
-    void Command1_Click() override;
-    void Command2_Click() override;
-    void image1_Click(int Index) override;
+    LoadOutcome load() override;
+    StartOutcome start() override;
+    Departure exit() override;
+    std::optional<HallOfFameEntry> recordWinner(const std::string& name) override;
 
     const std::string& lastRecord() const { return recText; }
 
 private:
-    void win();
-    void recordWin();
-
     std::string recText;
 };
 

@@ -37,11 +37,11 @@ bool QtCellSource::setPicture(const std::string& path)
     return true;
 }
 
-QPixmap QtCellSource::pixmap(PictureHandle picture) const
+QPixmap QtCellSource::tile(int k) const
 {
-    if (picture < 1 || picture > static_cast<int>(cells.size()))
+    if (k < 0 || k >= static_cast<int>(cells.size()))
         return {};
-    return cells[picture - 1];
+    return cells[k];
 }
 
 } // namespace pintu

@@ -16,10 +16,9 @@ public:
     QtCellSource(int N, QSize tileSize);
 
     bool setPicture(const std::string& path) override;
-    PictureHandle cell(int k) const override { return k + 1; }
 
-    // The pixels of a cell; a null pixmap for the empty picture.
-    QPixmap pixmap(PictureHandle picture) const;
+    // The pixels of tile k; a null pixmap before the first picture.
+    QPixmap tile(int k) const;
 
 private:
     int N;

@@ -40,34 +40,33 @@ TEST(MoveLogRecord, RejectsWhatTheGameNeverWrites)
 class MoveLogOfEachSize : public ::testing::TestWithParam<const BoardSize*> {};
 
 INSTANTIATE_TEST_SUITE_P(Sizes, MoveLogOfEachSize, ::testing::Values(&board3x3, &board4x4, &board5x5),
-                         [](const auto& info) { return "N" + std::to_string(info.param->N); });
+                         [](const auto& info) { return "N" + std::to_string(info.param->side); });
 
 TEST_P(MoveLogOfEachSize, StartWritesEveryArrangementOfTheWalk)
 {
     const BoardSize& size = *GetParam();
     SmallBoardHarness game(size);
-    game.board.Command1_Click();
+    game.board.start();
 
     const std::string& log = game.files.contents.at(testDataFiles.moveLog);
     const std::map<int, std::size_t> expectedLength{{3, 3636}, {4, 14496}, {5, 30150}};
-    EXPECT_EQ(log.size(), expectedLength.at(size.N));
+    EXPECT_EQ(log.size(), expectedLength.at(size.side));
 
-    const Arrangement solved = solvedArrangement(size);
-    EXPECT_EQ(game.loggedBlock(0), Arrangement(solved.begin(), solved.begin() + size.T));
-    const Arrangement start(game.board.arrangement().begin(), game.board.arrangement().begin() + size.T);
-    EXPECT_EQ(game.loggedBlock(size.J), start);
+    EXPECT_EQ(game.loggedBlock(0), Arrangement::solved(size.side).tiles());
+    const Tiles start = game.playedTiles();
+    EXPECT_EQ(game.loggedBlock(size.shuffleSteps), start);
     EXPECT_EQ(game.shownTiles(), start);
 
-    for (int b = 1; b <= size.J; ++b) {
-        const Arrangement before = game.loggedBlock(b - 1);
-        const Arrangement after = game.loggedBlock(b);
+    for (int b = 1; b <= size.shuffleSteps; ++b) {
+        const Tiles before = game.loggedBlock(b - 1);
+        const Tiles after = game.loggedBlock(b);
         int differing = 0;
-        for (int c = 0; c < size.T; ++c)
+        for (int c = 0; c < size.cells; ++c)
             differing += before[c] != after[c];
         ASSERT_EQ(differing, 2) << "block " << b;
         const int from = SmallBoardHarness::blankCell(before, size);
         const int to = SmallBoardHarness::blankCell(after, size);
-        const Neighbours& row = size.pick[from];
+        const Neighbours& row = size.shuffleNeighbours[from];
         ASSERT_NE(std::find(row.cell.begin(), row.cell.begin() + row.count, to), row.cell.begin() + row.count)
             << "block " << b;
     }
@@ -79,10 +78,10 @@ TEST_P(MoveLogOfEachSize, ALongerLeftOverLogKeepsWhatLiesBeyondTheNewBlocks)
     SmallBoardHarness game(size);
     const std::string leftOver(40000, 'z');
     game.files.contents[testDataFiles.moveLog] = leftOver;
-    game.board.Command1_Click();
+    game.board.start();
 
     const std::string& log = game.files.contents.at(testDataFiles.moveLog);
-    const std::size_t written = static_cast<std::size_t>(size.J + 1) * size.T * size.L;
+    const std::size_t written = static_cast<std::size_t>(size.shuffleSteps + 1) * size.cells * size.recordLength;
     ASSERT_EQ(log.size(), leftOver.size());
     EXPECT_EQ(log.substr(written), leftOver.substr(written));
     EXPECT_NE(log.substr(0, written), leftOver.substr(0, written));
@@ -94,7 +93,7 @@ TEST(MoveLogReading, ADamagedBlockReadsAsNothing)
     FakeFiles files;
     MoveLog log(board3x3);
     ASSERT_TRUE(log.open(files, "log"));
-    Arrangement block = solvedArrangement(board3x3);
+    const Arrangement block = Arrangement::solved(board3x3.side);
     ASSERT_TRUE(log.writeBlock(0, block));
     ASSERT_TRUE(log.writeBlock(1, block));
     ASSERT_TRUE(log.writeBlock(2, block));

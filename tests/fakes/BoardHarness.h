@@ -3,7 +3,6 @@
 #include "FakeCellSource.h"
 #include "FakeClock.h"
 #include "FakeFiles.h"
-#include "FakeMenu.h"
 #include "FakeScreen.h"
 #include "MoveLog.h"
 #include "ScriptedRandom.h"
@@ -16,18 +15,22 @@
 namespace pintu::test {
 
 inline const DataFiles testDataFiles{"/data/pintu/kel.txt", "/data/pintu/grb.kel"};
+inline const std::string testPicture = "/pictures/cat.bmp";
+
+// The tile in each cell, as a test writes it down.
+using Tiles = std::vector<int>;
 
 // The blank's walk to `target` (row plus column even): up the last column,
-// then along the row, then back and forth so that block J ends there.
+// then along the row, then back and forth so that the last block ends there.
 inline std::vector<int> walkTo(const BoardSize& size, int target)
 {
     std::vector<int> path;
-    int blank = size.T - 1;
+    int blank = size.blankTile();
     if (target == blank)
         return {blank - 1, blank};
-    while (blank / size.N > target / size.N)
-        path.push_back(blank -= size.N);
-    while (blank % size.N > target % size.N)
+    while (blank / size.side > target / size.side)
+        path.push_back(blank -= size.side);
+    while (blank % size.side > target % size.side)
         path.push_back(blank -= 1);
     return path;
 }
@@ -44,11 +47,10 @@ struct FakePlatform {
     {
     }
 
-    BoardPlatform platform() { return BoardPlatform{screen, menu, this->cells, files, clock, *random, testDataFiles}; }
+    BoardPlatform platform() { return BoardPlatform{screen, this->cells, files, clock, *random, testDataFiles}; }
 
     std::unique_ptr<Random> random;
     FakeScreen screen;
-    FakeMenu menu;
     FakeCellSource cells;
     FakeFiles files;
     FakeClock clock;
@@ -59,61 +61,68 @@ template <typename Logic>
 struct BoardHarness : FakePlatform {
     template <typename... Size>
     BoardHarness(int cells, std::unique_ptr<Random> chance, const Size&... size)
-        : FakePlatform(cells, std::move(chance)), board(size..., platform())
+        : FakePlatform(cells, std::move(chance)), board(size..., platform(), testPicture)
     {
-        board.Form_Load();
+        loaded = board.load();
     }
 
     // As a player: a disabled view takes no clicks.
-    void click(int cell)
+    MoveOutcome click(int cell)
     {
-        if (screen.viewEnabled.at(cell))
-            board.image1_Click(cell);
+        if (!screen.viewEnabled.at(cell))
+            return MoveOutcome::NoEffect;
+        return board.click(cell);
     }
 
     Logic board;
+    LoadOutcome loaded;
 };
 
 struct SmallBoardHarness : BoardHarness<SmallBoard> {
     explicit SmallBoardHarness(const BoardSize& size, std::unique_ptr<Random> chance = nullptr)
-        : BoardHarness(size.T, std::move(chance), size), size(size)
+        : BoardHarness(size.cells, std::move(chance), size), size(size)
     {
     }
 
-    // The tile each view shows, T-1 for the empty one.
-    Arrangement shownTiles() const
+    // The tile each view shows, the blank tile for the empty one.
+    Tiles shownTiles() const
     {
-        Arrangement tiles(size.T);
-        for (int c = 0; c < size.T; ++c)
-            tiles[c] = screen.view[c] == emptyPicture ? size.T - 1 : screen.view[c] - 1;
+        Tiles tiles(size.cells);
+        for (int c = 0; c < size.cells; ++c)
+            tiles[c] = screen.view[c] == noTile ? size.blankTile() : screen.view[c];
         return tiles;
     }
 
-    Arrangement loggedBlock(int block)
+    Tiles playedTiles() const { return board.arrangement().tiles(); }
+
+    Tiles loggedBlock(int block)
     {
         const std::string bytes = files.contents.at(testDataFiles.moveLog);
-        Arrangement arrangement(size.T);
-        for (int c = 0; c < size.T; ++c) {
-            const std::size_t offset = (static_cast<std::size_t>(block) * size.T + c) * size.L;
-            arrangement[c] = decodeRecord(std::string_view(bytes).substr(offset, size.L), size).value();
+        Tiles tiles(size.cells);
+        for (int c = 0; c < size.cells; ++c) {
+            const std::size_t offset = (static_cast<std::size_t>(block) * size.cells + c) * size.recordLength;
+            tiles[c] = decodeRecord(std::string_view(bytes).substr(offset, size.recordLength), size).value();
         }
-        return arrangement;
+        return tiles;
     }
 
-    static int blankCell(const Arrangement& arrangement, const BoardSize& size)
+    static int blankCell(const Tiles& tiles, const BoardSize& size)
     {
-        for (int c = 0; c < size.T; ++c) {
-            if (arrangement[c] == size.T - 1)
+        for (int c = 0; c < size.cells; ++c) {
+            if (tiles[c] == size.blankTile())
                 return c;
         }
         return -1;
     }
 
-    // Plays the logged shuffle backwards with tile clicks, from block `from` down to 0.
-    void solveByLog(int from)
+    // Plays the logged shuffle backwards with tile clicks, from block `from`
+    // down to 0, and tells how the last click ended.
+    MoveOutcome solveByLog(int from)
     {
+        MoveOutcome last = MoveOutcome::NoEffect;
         for (int b = from; b > 0; --b)
-            click(blankCell(loggedBlock(b - 1), size));
+            last = click(blankCell(loggedBlock(b - 1), size));
+        return last;
     }
 
     const BoardSize& size;

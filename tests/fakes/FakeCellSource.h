@@ -7,7 +7,6 @@
 
 namespace pintu::test {
 
-// Cell k is handle k + 1.
 class FakeCellSource final : public CellSource {
 public:
     bool setPicture(const std::string& path) override
@@ -18,7 +17,6 @@ public:
         ++cuts;
         return true;
     }
-    PictureHandle cell(int k) const override { return k + 1; }
 
     std::set<std::string> unreadable;
     std::string picture;

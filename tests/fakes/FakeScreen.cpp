@@ -6,19 +6,29 @@
 namespace pintu::test {
 
 FakeScreen::FakeScreen(int cells)
-    : view(cells, emptyPicture), viewEnabled(cells, true), mapVisible(cells, false), mapCaption(cells, "L")
+    : view(cells, noTile), viewEnabled(cells, true), mapVisible(cells, false), mapCaption(cells, "L")
 {
-    for (const Control control : {Control::Command1, Control::Command2, Control::Command3, Control::Command4,
-                                  Control::Label1, Control::Label2, Control::Label3, Control::Label4, Control::Label5}) {
+    for (const Control control : {Control::Start, Control::Exit, Control::AutoSolve, Control::Restart,
+                                  Control::StepsCaption, Control::Steps, Control::Credit, Control::ClockCaption,
+                                  Control::Clock}) {
         visible[control] = true;
         enabled[control] = true;
     }
-    for (const Control control : {Control::Command5, Control::Command6}) {
+    for (const Control control : {Control::StepBack, Control::StepForward}) {
         visible[control] = false;
         enabled[control] = true;
     }
-    caption[Control::Label2] = "0";
-    caption[Control::Label5] = "";
+    caption[Control::Steps] = "0";
+    caption[Control::Clock] = "";
+}
+
+void FakeScreen::slideTile(int from, int to)
+{
+    if (view.at(from) == noTile || view.at(to) != noTile)
+        throw std::logic_error("a slide must take a tile into the empty view");
+    view[to] = view[from];
+    view[from] = noTile;
+    slides.push_back(Move{from, to});
 }
 
 bool FakeScreen::setBackground(const std::string& path)
@@ -29,29 +39,18 @@ bool FakeScreen::setBackground(const std::string& path)
     return true;
 }
 
-void FakeScreen::showMessage(const std::string& text)
-{
-    messages.push_back(text);
-    if (whileMessageShows)
-        whileMessageShows();
-}
-
-std::string FakeScreen::askText(const std::string& prompt, const std::string& title)
-{
-    prompts.push_back(prompt);
-    titles.push_back(title);
-    if (whileAsking)
-        whileAsking();
-    if (answers.empty())
-        throw std::runtime_error("the test gave no answer for this box");
-    std::string answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 int FakeScreen::emptyViews() const
 {
-    return static_cast<int>(std::count(view.begin(), view.end(), emptyPicture));
+    return static_cast<int>(std::count(view.begin(), view.end(), noTile));
+}
+
+bool FakeScreen::showsWholePicture() const
+{
+    for (int c = 0; c < static_cast<int>(view.size()); ++c) {
+        if (view[c] != c)
+            return false;
+    }
+    return true;
 }
 
 } // namespace pintu::test

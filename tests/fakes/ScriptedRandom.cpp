@@ -8,7 +8,7 @@ namespace {
 
 double drawFor(const BoardSize& size, int from, int to)
 {
-    const Neighbours& neighbours = size.pick[from];
+    const Neighbours& neighbours = size.shuffleNeighbours[from];
     for (int i = 0; i < neighbours.count; ++i) {
         if (neighbours.cell[i] == to)
             return (i + 0.5) / neighbours.count;
@@ -21,9 +21,9 @@ double drawFor(const BoardSize& size, int from, int to)
 ScriptedRandom ScriptedRandom::walk(const BoardSize& size, const std::vector<int>& path)
 {
     std::vector<double> values;
-    int previous = size.T - 1;
+    int previous = size.blankTile();
     int blank = previous;
-    for (int step = 0; step <= size.J; ++step) {
+    for (int step = 0; step <= size.shuffleSteps; ++step) {
         const int next = step < static_cast<int>(path.size()) ? path[step] : previous;
         values.push_back(drawFor(size, blank, next));
         previous = blank;

@@ -13,7 +13,7 @@ public:
     explicit ScriptedRandom(std::vector<double> values) : values(std::move(values)) {}
 
     // The draws of one shuffle that walks the blank along `path` (the cells it
-    // enters, each a neighbour of the one before, starting next to cell T-1),
+    // enters, each a neighbour of the one before, starting next to the last cell),
     // then back and forth between the last two cells until the walk ends.
     static ScriptedRandom walk(const BoardSize& size, const std::vector<int>& path);
 

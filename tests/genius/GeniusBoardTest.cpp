@@ -1,5 +1,4 @@
 #include "GeniusBoard.h"
-#include "Messages.h"
 #include "BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -25,17 +24,18 @@ TEST(GeniusBoard, StartsWithEveryTileOnceAndTheBlankOnAnEvenCell)
 {
     GeniusHarness game;
     EXPECT_EQ(game.screen.background, "/pictures/cat.bmp");
-    game.board.Command1_Click();
+    game.board.start();
     EXPECT_EQ(game.screen.emptyViews(), 1);
-    std::vector<int> handles(game.screen.view.begin(), game.screen.view.end());
-    std::sort(handles.begin(), handles.end());
+    std::vector<int> shown(game.screen.view.begin(), game.screen.view.end());
+    std::sort(shown.begin(), shown.end());
     for (int t = 0; t < 99; ++t)
-        EXPECT_EQ(handles[t + 1], game.cells.cell(t));
-    const int blank = static_cast<int>(std::find(game.screen.view.begin(), game.screen.view.end(), emptyPicture) -
+        EXPECT_EQ(shown[t + 1], t);
+    const int blank = static_cast<int>(std::find(game.screen.view.begin(), game.screen.view.end(), noTile) -
                                        game.screen.view.begin());
+    EXPECT_EQ(blank, game.board.arrangement().blankCell());
     EXPECT_EQ((blank / 10 + blank % 10) % 2, 0);
-    EXPECT_FALSE(game.screen.isEnabled(Control::Command1));
-    EXPECT_TRUE(game.screen.isVisible(Control::Label5));
+    EXPECT_FALSE(game.screen.isEnabled(Control::Start));
+    EXPECT_TRUE(game.screen.isVisible(Control::Clock));
 }
 
 TEST(GeniusBoard, NeverWrapsFromOneRowToTheNext)
@@ -43,61 +43,59 @@ TEST(GeniusBoard, NeverWrapsFromOneRowToTheNext)
     // The blank in 10 (after the walk up the first column); 9 is no neighbour of it.
     GeniusHarness game(std::make_unique<ScriptedRandom>(
         ScriptedRandom::walk(board10x10, {98, 97, 96, 95, 94, 93, 92, 91, 90, 80, 70, 60, 50, 40, 30, 20, 10})));
-    game.board.Command1_Click();
+    game.board.start();
     // Seventeen moves reach 10; the walk then swings between 20 and 10 and ends in 20.
-    ASSERT_EQ(game.screen.view[20], emptyPicture);
+    ASSERT_EQ(game.screen.view[20], noTile);
     game.click(10);
-    ASSERT_EQ(game.screen.view[10], emptyPicture);
+    ASSERT_EQ(game.screen.view[10], noTile);
     game.click(9);
     EXPECT_EQ(game.board.stepCount(), 1);
-    EXPECT_EQ(game.screen.view[10], emptyPicture);
+    EXPECT_EQ(game.screen.view[10], noTile);
     game.click(21); // diagonal
     game.click(30); // two away
     game.click(10); // the blank itself
     EXPECT_EQ(game.board.stepCount(), 1);
     game.click(11);
     EXPECT_EQ(game.board.stepCount(), 2);
-    EXPECT_EQ(game.screen.caption.at(Control::Label2), "2");
+    EXPECT_EQ(game.screen.caption.at(Control::Steps), "2");
 }
 
-TEST(GeniusBoard, AWinAsksForANameUntilOneIsGivenAndRecordsIt)
+TEST(GeniusBoard, AWinRecordsTheNameWithTheTimeSpentTypingIt)
 {
     GeniusHarness game(twoMovesFromSolved());
-    game.board.Command1_Click();
-    ASSERT_EQ(game.screen.view[79], emptyPicture);
+    EXPECT_TRUE(game.board.asksWinnerName());
+    game.board.start();
+    ASSERT_EQ(game.screen.view[79], noTile);
     game.clock.advance(milliseconds(12000));
 
-    game.click(89);
+    EXPECT_EQ(game.click(89), MoveOutcome::Moved);
     EXPECT_EQ(game.board.stepCount(), 1);
     EXPECT_FALSE(game.files.exists(testDataFiles.hallOfFame));
 
-    bool wholeWhileAsking = true;
-    game.screen.whileAsking = [&] {
-        for (int c = 0; c < 100; ++c)
-            wholeWhileAsking = wholeWhileAsking && game.screen.view[c] == game.cells.cell(c);
-        game.clock.advance(milliseconds(100)); // typing takes time
-    };
-    game.screen.answers = {"", "", "  "};
-    game.click(99);
-
-    EXPECT_EQ(game.screen.prompts.size(), 3u);
-    EXPECT_EQ(game.screen.prompts[0], "Tavro祝你:\n 拼图成功 !\n请天才输入大名：");
-    EXPECT_EQ(game.screen.titles[0], "拼图天才");
-    EXPECT_TRUE(wholeWhileAsking);
+    EXPECT_EQ(game.click(99), MoveOutcome::Solved);
+    // While the winner types, the whole picture shows and the clock stands.
+    EXPECT_TRUE(game.screen.showsWholePicture());
     EXPECT_FALSE(game.screen.timerEnabled);
-    // 12 s before the winning move, 0.3 s of typing.
+    EXPECT_FALSE(game.files.exists(testDataFiles.hallOfFame));
+    game.clock.advance(milliseconds(300));
+    const auto entry = game.board.recordWinner("  ");
+    game.board.closeCompletedPicture();
+
+    // 12 s before the winning move, 0.3 s of typing; a name of spaces counts.
     EXPECT_EQ(game.files.contents.at(testDataFiles.hallOfFame),
               "\"      步数: 2    时间: 12.3 秒    05-09-2001\"\r\n");
     EXPECT_EQ(game.board.lastRecord(), game.files.contents.at(testDataFiles.hallOfFame));
+    ASSERT_TRUE(entry);
+    EXPECT_TRUE(entry->saved);
+    EXPECT_EQ(entry->record, game.board.lastRecord());
 
     for (int c = 0; c < 100; ++c) {
-        EXPECT_EQ(game.screen.view[c], emptyPicture);
+        EXPECT_EQ(game.screen.view[c], noTile);
         EXPECT_FALSE(game.screen.viewEnabled[c]);
     }
-    EXPECT_TRUE(game.screen.isEnabled(Control::Command1));
-    EXPECT_FALSE(game.screen.isVisible(Control::Label2));
+    EXPECT_TRUE(game.screen.isEnabled(Control::Start));
+    EXPECT_FALSE(game.screen.isVisible(Control::Steps));
     EXPECT_EQ(game.screen.background, "/pictures/cat.bmp");
-    EXPECT_TRUE(game.screen.messages.empty());
 }
 
 TEST(GeniusBoard, WinsAppendAndKeepEarlierRecords)
@@ -106,10 +104,11 @@ TEST(GeniusBoard, WinsAppendAndKeepEarlierRecords)
     const std::string earlier = "\"老玩家    步数: 9999    时间: 1.5 秒    01-01-1999\"\r\n";
     game.files.contents[testDataFiles.hallOfFame] = earlier;
     for (const char* name : {"甲", "乙"}) {
-        game.board.Command1_Click();
-        game.screen.answers = {name};
+        game.board.start();
         game.click(89);
-        game.click(99);
+        ASSERT_EQ(game.click(99), MoveOutcome::Solved);
+        game.board.recordWinner(name);
+        game.board.closeCompletedPicture();
     }
     const std::string& file = game.files.contents.at(testDataFiles.hallOfFame);
     EXPECT_EQ(file.substr(0, earlier.size()), earlier);
@@ -121,38 +120,34 @@ TEST(GeniusBoard, AnUnwritableHallOfFameShowsTheRecordToKeep)
 {
     GeniusHarness game(twoMovesFromSolved());
     game.files.failAppend = true;
-    game.board.Command1_Click();
-    game.screen.answers = {"阿明"};
+    game.board.start();
     game.click(89);
     game.click(99);
-    ASSERT_EQ(game.screen.messages.size(), 1u);
-    EXPECT_EQ(game.screen.messages[0], messages::hallOfFameUnwritable + game.board.lastRecord());
-    EXPECT_TRUE(game.screen.isEnabled(Control::Command1));
+    const auto entry = game.board.recordWinner("阿明");
+    ASSERT_TRUE(entry);
+    EXPECT_FALSE(entry->saved);
+    EXPECT_EQ(entry->record, "\"阿明    步数: 2    时间: 0 秒    05-09-2001\"\r\n");
+    game.board.closeCompletedPicture();
+    EXPECT_TRUE(game.screen.isEnabled(Control::Start));
     EXPECT_EQ(game.screen.background, "/pictures/cat.bmp");
 }
 
 TEST(GeniusBoard, LeavingShowsTheHallOfFameButtonOnlyWhenTheFileExists)
 {
     GeniusHarness without;
-    without.board.Command2_Click();
-    EXPECT_EQ(without.menu.shown, 1);
-    EXPECT_EQ(without.menu.hallOfFameButton, false);
-    EXPECT_TRUE(without.screen.unloaded);
+    EXPECT_EQ(without.board.exit().hallOfFameButton, false);
 
     GeniusHarness with;
     with.files.contents[testDataFiles.hallOfFame] = "";
-    with.board.Command2_Click();
-    EXPECT_EQ(with.menu.hallOfFameButton, true);
+    EXPECT_EQ(with.board.exit().hallOfFameButton, true);
 }
 
-TEST(GeniusBoard, AnUnreadablePictureSaysSoAndGoesBackToTheMenu)
+TEST(GeniusBoard, AnUnreadablePictureAtStartIsReported)
 {
     GeniusHarness game;
     game.cells.unreadable = {"/pictures/cat.bmp"};
-    game.board.Command1_Click();
-    EXPECT_EQ(game.screen.messages, std::vector<std::string>{messages::pictureUnreadable});
-    EXPECT_TRUE(game.screen.unloaded);
-    EXPECT_EQ(game.menu.shown, 1);
+    EXPECT_EQ(game.board.start(), StartOutcome::PictureUnreadable);
+    EXPECT_EQ(game.board.phase(), Board::Phase::Preview);
 }
 
 } // namespace

@@ -53,18 +53,18 @@ TEST(CellSource, CutsRowByRowAndScalesEachCellToTheTile)
     QtCellSource cells(3, QSize(50, 40));
     ASSERT_TRUE(cells.setPicture(path.toStdString()));
     for (int k = 0; k < 9; ++k) {
-        EXPECT_EQ(cells.cell(k), cells.cell(k));
-        EXPECT_NE(cells.cell(k), emptyPicture);
-        const QImage cell = cells.pixmap(cells.cell(k)).toImage();
+        // The same tile, asked twice, is the same picture.
+        EXPECT_EQ(cells.tile(k).cacheKey(), cells.tile(k).cacheKey());
+        const QImage cell = cells.tile(k).toImage();
         ASSERT_EQ(cell.size(), QSize(50, 40));
         EXPECT_TRUE(looksLike(cell.pixelColor(25, 20), cellCentreColour(k, 3))) << "cell " << k;
     }
-    EXPECT_NE(cells.cell(0), cells.cell(1));
-    EXPECT_TRUE(cells.pixmap(emptyPicture).isNull());
+    EXPECT_NE(cells.tile(0).cacheKey(), cells.tile(1).cacheKey());
+    EXPECT_TRUE(cells.tile(9).isNull());
 
     // A failed picture leaves the cells as they were.
     EXPECT_FALSE(cells.setPicture(folder.filePath("missing.bmp").toStdString()));
-    EXPECT_FALSE(cells.pixmap(cells.cell(8)).isNull());
+    EXPECT_FALSE(cells.tile(8).isNull());
 }
 
 TEST(CellSource, CutsAPictureSmallerThanTheGrid)
@@ -74,7 +74,7 @@ TEST(CellSource, CutsAPictureSmallerThanTheGrid)
     QtCellSource cells(5, QSize(20, 20));
     ASSERT_TRUE(cells.setPicture(path.toStdString()));
     for (int k = 0; k < 25; ++k)
-        EXPECT_EQ(cells.pixmap(cells.cell(k)).size(), QSize(20, 20));
+        EXPECT_EQ(cells.tile(k).size(), QSize(20, 20));
 }
 
 } // namespace

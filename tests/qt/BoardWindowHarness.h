@@ -26,11 +26,10 @@ struct BoardWindowHarness {
                    DataFiles{folder.filePath("data/kel.txt").toStdString(), folder.filePath("data/grb.kel").toStdString()},
                    [draws] { return std::make_unique<ScriptedRandom>(draws.empty() ? std::vector<double>{0.3, 0.7, 0.9}
                                                                                    : draws); },
-                   [] {}}
+                   [] {},
+                   std::chrono::milliseconds(0)}
     {
         folder.writeBitmap("picture.bmp", picture);
-        menu.folder = folder.path().toStdString();
-        menu.fileName = "picture.bmp";
     }
 
     ~BoardWindowHarness() { delete window.data(); }
@@ -43,7 +42,7 @@ struct BoardWindowHarness {
 
     BoardWindow& open()
     {
-        window = new BoardWindow(layout, menu, services);
+        window = new BoardWindow(layout, menu, services, folder.filePath("picture.bmp").toStdString());
         window->open();
         return *window;
     }
@@ -56,7 +55,7 @@ struct BoardWindowHarness {
 
     int emptyView() const
     {
-        for (int k = 0; k < layout.size->T; ++k) {
+        for (int k = 0; k < layout.size->cells; ++k) {
             if (view(k)->picture().isNull())
                 return k;
         }
@@ -75,9 +74,9 @@ struct BoardWindowHarness {
     {
         const BoardSize& size = *layout.size;
         const std::string log = moveLogBytes();
-        for (int c = 0; c < size.T; ++c) {
-            const auto offset = (static_cast<std::size_t>(block) * size.T + c) * size.L;
-            if (decodeRecord(std::string_view(log).substr(offset, size.L), size) == size.T - 1)
+        for (int c = 0; c < size.cells; ++c) {
+            const auto offset = (static_cast<std::size_t>(block) * size.cells + c) * size.recordLength;
+            if (decodeRecord(std::string_view(log).substr(offset, size.recordLength), size) == size.cells - 1)
                 return c;
         }
         return -1;
@@ -87,11 +86,11 @@ struct BoardWindowHarness {
     bool viewsShowWholePicture() const
     {
         const QImage shot = window->grab().toImage();
-        for (int k = 0; k < layout.size->T; ++k) {
+        for (int k = 0; k < layout.size->cells; ++k) {
             const QRect tile = view(k)->geometry();
             if (!shot.rect().contains(tile.center()))
                 continue; // cut off by the window edge
-            if (!looksLike(shot.pixelColor(tile.center()), cellCentreColour(k, layout.size->N)))
+            if (!looksLike(shot.pixelColor(tile.center()), cellCentreColour(k, layout.size->side)))
                 return false;
         }
         return true;

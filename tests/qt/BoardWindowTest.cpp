@@ -32,14 +32,14 @@ TEST_P(EachBoardWindow, PreviewShowsTheWholePictureBehindEmptyDisabledViews)
     const QImage shot = window.grab().toImage();
     for (const QPoint spot : {QPoint(5, 5), QPoint(200, 150), QPoint(390, 290)})
         EXPECT_TRUE(looksLike(shot.pixelColor(spot), board.picture.pixelColor(spot), 3)) << spot.x() << "," << spot.y();
-    for (int k = 0; k < layout().size->T; ++k) {
+    for (int k = 0; k < layout().size->cells; ++k) {
         EXPECT_TRUE(board.view(k)->picture().isNull());
         EXPECT_FALSE(board.view(k)->isEnabled());
     }
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"})
         EXPECT_FALSE(board.label(name)->isVisible()) << name;
     EXPECT_TRUE(board.button("Command1")->isEnabled());
-    if (layout().command3) {
+    if (layout().autoSolve) {
         EXPECT_FALSE(board.button("Command3")->isVisible());
         EXPECT_FALSE(board.button("Command4")->isVisible());
         EXPECT_FALSE(board.label("Label6_0")->isVisible());
@@ -55,7 +55,7 @@ TEST_P(EachBoardWindow, StartDrawsTheShuffledBoardAndTheClockTicks)
 
     EXPECT_EQ(board.emptyView(), target);
     int empty = 0;
-    for (int k = 0; k < layout().size->T; ++k) {
+    for (int k = 0; k < layout().size->cells; ++k) {
         empty += board.view(k)->picture().isNull();
         EXPECT_TRUE(board.view(k)->isEnabled());
     }
@@ -64,15 +64,15 @@ TEST_P(EachBoardWindow, StartDrawsTheShuffledBoardAndTheClockTicks)
     EXPECT_EQ(board.label("Label2")->text(), "0");
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5"})
         EXPECT_TRUE(board.label(name)->isVisible()) << name;
-    if (layout().command3) {
+    if (layout().autoSolve) {
         EXPECT_TRUE(board.button("Command3")->isVisible());
         EXPECT_FALSE(board.button("Command4")->isVisible());
         EXPECT_EQ(QFileInfo(QString::fromStdString(board.services.dataFiles.moveLog)).size(),
-                  std::int64_t{layout().size->J + 1} * layout().size->T * layout().size->L);
+                  std::int64_t{layout().size->shuffleSteps + 1} * layout().size->cells * layout().size->recordLength);
     }
     // The background is gone: the empty view shows the window colour, not the picture.
     const QImage shot = window.grab().toImage();
-    EXPECT_FALSE(looksLike(shot.pixelColor(board.view(target)->geometry().center()), cellCentreColour(target, layout().size->N)));
+    EXPECT_FALSE(looksLike(shot.pixelColor(board.view(target)->geometry().center()), cellCentreColour(target, layout().size->side)));
 
     board.clock.advance(milliseconds(12340));
     QTest::qWait(250);
@@ -115,7 +115,7 @@ TEST_P(EachSmallBoardWindow, TheLastMoveShowsTheWholePictureAndTheMessage)
         EXPECT_EQ(messageText(box), "Tavro祝你:\n 拼图成功 !");
         box->close();
     });
-    for (int b = size.J; b > 0; --b)
+    for (int b = size.shuffleSteps; b > 0; --b)
         board.clickTile(board.loggedBlank(b - 1));
 
     EXPECT_EQ(boxes.boxesSeen(), 1);
@@ -123,8 +123,8 @@ TEST_P(EachSmallBoardWindow, TheLastMoveShowsTheWholePictureAndTheMessage)
     EXPECT_EQ(title, "拼图");
     EXPECT_EQ(buttons, QStringList{"确定"});
 
-    EXPECT_EQ(board.label("Label2")->text(), QString::number(size.J));
-    for (int k = 0; k < size.T; ++k) {
+    EXPECT_EQ(board.label("Label2")->text(), QString::number(size.shuffleSteps));
+    for (int k = 0; k < size.cells; ++k) {
         EXPECT_TRUE(board.view(k)->picture().isNull());
         EXPECT_FALSE(board.view(k)->isEnabled());
     }
@@ -204,7 +204,7 @@ TEST(BoardWindow, AutoSolveStepsAndRestartWithTheButtons)
 
     ModalScript boxes;
     boxes.thenOk();
-    for (int press = 0; press < form12.size->J; ++press)
+    for (int press = 0; press < form12.size->shuffleSteps; ++press)
         board.click(down);
     EXPECT_EQ(boxes.messages(), QStringList{"Tavro祝你:\n 拼图成功 !"});
     EXPECT_TRUE(board.viewsShowWholePicture());

@@ -130,7 +130,7 @@ TEST(GameFlow, SetBOpensOnlyTheBoardsOfSetB)
     BoardWindow* form15 = run.confirm();
     ASSERT_NE(form15, nullptr);
     EXPECT_EQ(std::string(form15->layout().form), "Form15");
-    EXPECT_EQ(form15->layout().size->N, 10);
+    EXPECT_EQ(form15->layout().size->side, 10);
     run.leaveBoard();
 
     EXPECT_TRUE(form11.isVisible());

@@ -370,7 +370,8 @@ protected:
         case Kind::Board:
             board = std::make_unique<BoardWindowHarness>(boardLayout(s.set, s.difficulty));
             EXPECT_STREQ(board->layout.form, s.form.c_str());
-            board->window = new BoardWindow(board->layout, board->menu, board->services);
+            board->window = new BoardWindow(board->layout, board->menu, board->services,
+                                            board->folder.filePath("picture.bmp").toStdString());
             return *board->window;
         }
         return *window;
@@ -381,7 +382,8 @@ protected:
     FakeClock clock;
     GameServices services{files, clock,
                           DataFiles{folder.filePath("kel.txt").toStdString(), folder.filePath("grb.kel").toStdString()},
-                          [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.5}); }, [] {}};
+                          [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.5}); }, [] {},
+                          std::chrono::milliseconds(0)};
     std::unique_ptr<BoardWindowHarness> board;
     std::unique_ptr<QWidget> window;
 };
@@ -458,7 +460,7 @@ TEST_P(EachBoard, AnyPictureFillsEveryTileOnceStarted)
         const int blank = board.emptyView();
         ASSERT_GE(blank, 0);
         EXPECT_GT(pixelsBehind(board.view(blank)->geometry()), 0) << "the blank should show the window behind";
-        for (int k = 0; k < layout().size->T; ++k) {
+        for (int k = 0; k < layout().size->cells; ++k) {
             if (k != blank) {
                 EXPECT_EQ(pixelsBehind(board.view(k)->geometry()), 0) << "pixels of tile " << k << " not covered";
             }

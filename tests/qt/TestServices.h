@@ -31,7 +31,8 @@ struct TestServices {
                           DataFiles{folder.filePath("data/kel.txt").toStdString(),
                                     folder.filePath("data/grb.kel").toStdString()},
                           [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },
-                          [this] { ++endings; }};
+                          [this] { ++endings; },
+                          std::chrono::milliseconds(0)};
 };
 
 } // namespace pintu::test

@@ -2,6 +2,7 @@
 
 namespace pintu::messages {
 
+inline constexpr const char* noFileChosen = "没有选择文件！";
 inline constexpr const char* pictureUnreadable = "文件打开失败！";
 inline constexpr const char* solved = "Tavro祝你:\n 拼图成功 !";
 inline constexpr const char* moveLogUnwritable = "记录文件无法写入，不能开始！";

@@ -282,7 +282,9 @@ int main(int argc, char* argv[])
     QtFiles files;
     FakeClock clock; // stands still but when a board has to show its seconds
     const DataFiles data{work.filePath("data/kel.txt").toStdString(), work.filePath("data/grb.kel").toStdString()};
-    const GameServices services{files, clock, data, [] { return std::make_unique<SeededRandom>(); }, [] {}};
+    // Tiles jump, so that every picture shows a board at rest.
+    const GameServices services{files, clock, data, [] { return std::make_unique<SeededRandom>(); }, [] {},
+                                milliseconds(0)};
     const std::string& hallOfFame = services.dataFiles.hallOfFame;
     files.appendText(hallOfFame, hallOfFameRecord("张三", 1532, 6417, "03-14-2001"));
     files.appendText(hallOfFame, hallOfFameRecord("李小红", 987, 4023, "05-09-2001"));
@@ -290,9 +292,9 @@ int main(int argc, char* argv[])
     files.appendText(hallOfFame, hallOfFameRecord("赵晓燕", 764, 3118, "02-02-2002"));
 
     {
-        ResolutionWindow form0([](LayoutSet) {}, [] {});
-        form0.show();
-        renderer.save(form0, "Form0");
+        ResolutionWindow resolution([](LayoutSet) {}, [] {});
+        resolution.show();
+        renderer.save(resolution, "Form0");
     }
 
     for (const LayoutSet set : {LayoutSet::A, LayoutSet::B}) {
@@ -302,11 +304,11 @@ int main(int argc, char* argv[])
         renderer.save(menu, form + "-title");
 
         QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(4, 4)); // the window background
-        auto* file1 = child<QListWidget>(menu, "File1");
-        const auto found = file1->findItems(QString::fromUtf8(chosenPicture), Qt::MatchExactly);
+        auto* pictureList = child<QListWidget>(menu, "File1");
+        const auto found = pictureList->findItems(QString::fromUtf8(chosenPicture), Qt::MatchExactly);
         if (found.isEmpty())
             qFatal("the file list does not show the picture");
-        file1->setCurrentItem(found.first());
+        pictureList->setCurrentItem(found.first());
         renderer.save(menu, form + "-menu");
 
         for (int difficulty = 0; difficulty < 4; ++difficulty)
@@ -314,9 +316,9 @@ int main(int argc, char* argv[])
     }
 
     {
-        HallOfFameWindow form6(files, hallOfFame, nullptr);
-        form6.show();
-        renderer.save(form6, "form6");
+        HallOfFameWindow viewer(files, hallOfFame, nullptr);
+        viewer.show();
+        renderer.save(viewer, "form6");
     }
 
     work.removeRecursively();

@@ -1,0 +1,93 @@
+#include "TileGlide.h"
+
+#include "TileView.h"
+
+#include <QPainter>
+
+#include <utility>
+
+namespace pintu {
+
+// The tile in flight; clicks go through it to the views below.
+class TileGlide::GlidingTile final : public QWidget {
+public:
+    explicit GlidingTile(QWidget* board) : QWidget(board)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+    void setPicture(const QPixmap& picture)
+    {
+        shown = picture;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        paintTile(painter, rect(), shown);
+    }
+
+private:
+    QPixmap shown;
+};
+
+TileGlide::TileGlide(QWidget* board, std::chrono::milliseconds duration)
+    : duration(duration), tile(new GlidingTile(board))
+{
+    motion.setEasingCurve(QEasingCurve::OutQuad);
+    connect(&motion, &QVariantAnimation::valueChanged, tile, [this](const QVariant& place) {
+        tile->setGeometry(place.toRect());
+    });
+    connect(&motion, &QVariantAnimation::finished, this, &TileGlide::land);
+}
+
+void TileGlide::start(const QPixmap& picture, const QRect& from, TileView* destination)
+{
+    land();
+    if (duration.count() <= 0 || picture.isNull())
+        return;
+    destinationView = destination;
+    destination->setConcealed(true);
+    tile->setPicture(picture);
+    tile->setGeometry(from);
+    tile->raise();
+    tile->show();
+    motion.setDuration(static_cast<int>(duration.count()));
+    motion.setStartValue(from);
+    motion.setEndValue(destination->geometry());
+    motion.start();
+}
+
+void TileGlide::land()
+{
+    finishDrawing();
+    if (auto next = std::exchange(waiting, nullptr))
+        next();
+}
+
+void TileGlide::abandon()
+{
+    finishDrawing();
+    waiting = nullptr;
+}
+
+void TileGlide::afterLanding(std::function<void()> next)
+{
+    if (isGliding())
+        waiting = std::move(next);
+    else
+        next();
+}
+
+void TileGlide::finishDrawing()
+{
+    motion.stop();
+    tile->hide();
+    if (TileView* view = std::exchange(destinationView, nullptr))
+        view->setConcealed(false);
+}
+
+} // namespace pintu
