@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace pintu {
 
 namespace {
@@ -54,6 +56,18 @@ void ResolutionWindow::start()
         hide();
         showMenu(LayoutSet::B);
     }
+}
+
+bool ResolutionWindow::focusNextPrevChild(bool next)
+{
+    // Qt's Tab reaches only the chosen button of a group; here it visits
+    // "开始" and both choices in turn.
+    const std::array<QWidget*, 3> order{startButton, choices[0], choices[1]};
+    const auto current = std::find(order.begin(), order.end(), focusWidget());
+    const int from = current == order.end() ? 0 : static_cast<int>(current - order.begin());
+    const int to = (from + (next ? 1 : 2)) % 3;
+    order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void ResolutionWindow::markChoice()

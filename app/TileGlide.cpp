@@ -13,6 +13,7 @@ class TileGlide::GlidingTile final : public QWidget {
 public:
     explicit GlidingTile(QWidget* board) : QWidget(board)
     {
+        setObjectName("glidingTile");
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
     }

@@ -1,0 +1,152 @@
+#include "Board.h"
+#include "BoardWindowHarness.h"
+#include "ModalScript.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+// A 4x4 board whose tiles glide as they do for a player.
+struct GlidingBoard : BoardWindowHarness {
+    explicit GlidingBoard(int blank = 5)
+        : BoardWindowHarness(boardLayout(LayoutSet::A, 1), endingAt(boardLayout(LayoutSet::A, 1), blank))
+    {
+        services.glide = milliseconds(100);
+        open();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        click(button("Command1"));
+    }
+
+    QWidget* glidingTile() const { return window->findChild<QWidget*>("glidingTile"); }
+
+    void press(Qt::Key key) const
+    {
+        QWidget* focus = window->focusWidget();
+        QTest::keyClick(focus ? focus : window.data(), key);
+    }
+
+    // Does every view draw the tile the game says lies there, and the blank nothing?
+    bool drawsTheGame() const
+    {
+        const QImage shot = window->grab().toImage();
+        const Arrangement& game = window->logic().arrangement();
+        for (int c = 0; c < game.cells(); ++c) {
+            const QPoint centre = view(c)->geometry().center();
+            const bool blank = c == game.blankCell();
+            if (blank == looksLike(shot.pixelColor(centre), cellCentreColour(game.tileAt(c), game.side())))
+                return false;
+        }
+        return true;
+    }
+};
+
+TEST(Glide, ATileGlidesIntoTheBlankWhileTheGameHasMovedAlready)
+{
+    GlidingBoard board;
+    const int blank = board.emptyView();
+    const QRect from = board.view(blank + 1)->geometry();
+    const QRect to = board.view(blank)->geometry();
+    board.press(Qt::Key_Left);
+
+    // The game counts the move at once; the drawing follows.
+    EXPECT_EQ(board.label("Label2")->text(), "1");
+    EXPECT_EQ(board.emptyView(), blank + 1);
+    QWidget* gliding = board.glidingTile();
+    ASSERT_NE(gliding, nullptr);
+    EXPECT_TRUE(gliding->isVisible());
+    EXPECT_EQ(gliding->geometry(), from);
+    EXPECT_FALSE(board.drawsTheGame()); // the destination waits for its tile
+
+    // On its way the tile stays in its row, between its old cell and the blank.
+    QTest::qWait(40);
+    if (gliding->isVisible()) {
+        const QRect halfway = gliding->geometry();
+        EXPECT_LE(halfway.left(), from.left());
+        EXPECT_GE(halfway.left(), to.left());
+        EXPECT_EQ(halfway.top(), to.top());
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !gliding->isVisible(); }, 2000));
+    EXPECT_TRUE(board.drawsTheGame());
+}
+
+TEST(Glide, ABurstOfMovesLandsEveryGlideInOrder)
+{
+    GlidingBoard board;
+    // Twenty key presses a second, then as fast as keys can come; every one moves a tile.
+    const Qt::Key paced[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
+                             Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down};
+    for (const Qt::Key key : paced) {
+        board.press(key);
+        QTest::qWait(50);
+    }
+    const Qt::Key hurried[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down,
+                               Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down};
+    for (const Qt::Key key : hurried)
+        board.press(key);
+    EXPECT_EQ(board.label("Label2")->text(), "20");
+
+    // Clicks mixed in, as fast.
+    for (int round = 0; round < 6; ++round) {
+        const int blank = board.emptyView();
+        board.clickTile(blank % 4 == 0 ? blank + 1 : blank - 1);
+    }
+    EXPECT_EQ(board.label("Label2")->text(), "26");
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !board.glidingTile()->isVisible(); }, 2000));
+    EXPECT_TRUE(board.drawsTheGame());
+    // The views hold exactly the game's arrangement.
+    const Arrangement& game = board.window->logic().arrangement();
+    for (int c = 0; c < 16; ++c)
+        EXPECT_EQ(board.view(c)->picture().isNull(), c == game.blankCell()) << "view " << c;
+}
+
+TEST(Glide, TheWinningMessageWaitsForTheLastTileToLand)
+{
+    const BoardLayout& form2 = boardLayout(LayoutSet::A, 0);
+    BoardWindowHarness board(form2, BoardWindowHarness::endingAt(form2, 0));
+    board.services.glide = milliseconds(100);
+    board.open();
+    board.click(board.button("Command1"));
+
+    bool landedUnderTheMessage = false;
+    ModalScript boxes;
+    boxes.then([&](QWidget* box) {
+        const QWidget* gliding = board.window->findChild<QWidget*>("glidingTile");
+        landedUnderTheMessage = gliding && !gliding->isVisible() && board.viewsShowWholePicture();
+        box->close();
+    });
+    for (int b = form2.size->shuffleSteps; b > 0; --b)
+        board.clickTile(board.loggedBlank(b - 1));
+    EXPECT_EQ(boxes.boxesSeen(), 0);
+    // Clicks while the last tile lands change nothing.
+    board.clickTile(5);
+    board.clickTile(7);
+    EXPECT_EQ(board.label("Label2")->text(), QString::number(form2.size->shuffleSteps));
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.boxesSeen() == 1; }, 2000));
+    EXPECT_TRUE(landedUnderTheMessage);
+    EXPECT_TRUE(board.button("Command1")->isEnabled());
+}
+
+TEST(Glide, LeavingWhileATileGlidesLeavesNothingBehind)
+{
+    GlidingBoard board(0);
+    // The shuffle ends one move from solved, so this move wins; leave before it lands.
+    board.press(Qt::Key_Up);
+    ModalScript boxes;
+    board.click(board.button("Command2"));
+    QTest::qWait(300);
+    EXPECT_EQ(boxes.boxesSeen(), 0);
+    EXPECT_EQ(board.menu.shown, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(board.window.isNull());
+}
+
+} // namespace
+} // namespace pintu::test

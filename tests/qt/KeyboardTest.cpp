@@ -1,0 +1,169 @@
+#include "Board.h"
+#include "BoardWindowHarness.h"
+#include "ModalScript.h"
+#include "TestServices.h"
+#include "Game.h"
+
+#include <QApplication>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+// The arrow that slides the tile in `cell` into the blank beside it.
+Qt::Key arrowFor(int cell, int blank, int side)
+{
+    if (cell == blank + 1)
+        return Qt::Key_Left;
+    if (cell == blank - 1)
+        return Qt::Key_Right;
+    return cell == blank + side ? Qt::Key_Up : Qt::Key_Down;
+}
+
+// As from the keyboard: to the widget that has the focus in `window`.
+void press(QWidget* window, Qt::Key key)
+{
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
+}
+
+BoardWindow& openActive(BoardWindowHarness& board)
+{
+    BoardWindow& window = board.open();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    return window;
+}
+
+class ArrowsOnEachBoardWindow : public ::testing::TestWithParam<int> {
+protected:
+    const BoardLayout& layout() const { return boardLayouts()[GetParam()]; }
+};
+
+INSTANTIATE_TEST_SUITE_P(Forms, ArrowsOnEachBoardWindow, ::testing::Range(0, 8),
+                         [](const auto& info) { return std::string(boardLayouts()[info.param].form); });
+
+TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlone)
+{
+    const BoardSize& size = *layout().size;
+    const bool genius = size.kind == BoardKind::Genius;
+    // The genius walk ends two moves from solved; the small boards' logs are played backwards.
+    BoardWindowHarness board(layout(), genius ? ScriptedRandom::walk(board10x10, {89, 79}).values
+                                              : BoardWindowHarness::endingAt(layout(), 0));
+    BoardWindow& window = openActive(board);
+
+    // Arrows before the start touch nothing, and Space on the focused "开始" starts.
+    QPushButton* start = board.button("Command1");
+    start->setFocus();
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
+        press(&window, key);
+    EXPECT_EQ(QApplication::focusWidget(), start);
+    EXPECT_EQ(board.emptyView(), 0); // every view still empty: the first one is
+    press(&window, Qt::Key_Space);
+    ASSERT_FALSE(start->isEnabled());
+
+    QPushButton* exit = board.button("Command2");
+    exit->setFocus();
+    ModalScript boxes;
+    if (genius)
+        boxes.thenType("阿明");
+    else
+        boxes.thenOk();
+    const std::vector<int> path = genius ? std::vector<int>{89, 99} : [&] {
+        std::vector<int> cells;
+        for (int b = size.shuffleSteps; b > 0; --b)
+            cells.push_back(board.loggedBlank(b - 1));
+        return cells;
+    }();
+    for (const int cell : path) {
+        press(&window, arrowFor(cell, board.emptyView(), size.side));
+        if (boxes.boxesSeen() == 0) {
+            ASSERT_TRUE(board.view(cell)->picture().isNull()) << "cell " << cell;
+        }
+    }
+    EXPECT_EQ(boxes.boxesSeen(), 1);
+    EXPECT_EQ(board.label("Label2")->text(), QString::number(path.size()));
+    EXPECT_EQ(window.focusWidget(), exit);
+    // The completed picture went back behind empty views, ready for the next start.
+    EXPECT_TRUE(start->isEnabled());
+    EXPECT_TRUE(board.view(0)->picture().isNull());
+    press(&window, Qt::Key_Up);
+    EXPECT_TRUE(board.view(size.cells - 1)->picture().isNull());
+}
+
+TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
+{
+    const BoardLayout& form3 = boardLayout(LayoutSet::A, 1);
+    BoardWindowHarness board(form3, BoardWindowHarness::endingAt(form3, 5));
+    BoardWindow& window = openActive(board);
+    board.click(board.button("Command1"));
+    board.click(board.button("Command3"));
+    board.click(board.button("Command6"));
+    const int blank = board.emptyView();
+    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
+        press(&window, key);
+    EXPECT_EQ(board.emptyView(), blank);
+    EXPECT_EQ(board.label("Label2")->text(), "0");
+    EXPECT_TRUE(board.button("Command4")->isVisible());
+
+    board.click(board.button("Command4")); // restart: the start is played again, by keys too
+    press(&window, Qt::Key_Down);
+    EXPECT_EQ(board.label("Label2")->text(), "1");
+    EXPECT_EQ(board.emptyView(), 1);
+    EXPECT_FALSE(board.button("Command3")->isVisible());
+}
+
+// The whole game, so that the resolution window shows as the program shows it.
+struct GameHarness : TestServices {
+    Game game{services};
+};
+
+TEST(ResolutionWindowKeys, FocusStartsOnStartAndEnterStarts)
+{
+    GameHarness run;
+    run.game.start();
+    ResolutionWindow& window = run.game.resolutionWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* start = window.findChild<QPushButton*>("Command1");
+    auto* first = window.findChild<QRadioButton*>("Option1_0");
+    auto* second = window.findChild<QRadioButton*>("Option1_1");
+    EXPECT_EQ(QApplication::focusWidget(), start);
+
+    press(&window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), first);
+    press(&window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    press(&window, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), start);
+    QTest::keyClick(start, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), second);
+    press(&window, Qt::Key_Tab);
+
+    press(&window, Qt::Key_Return);
+    EXPECT_FALSE(window.isVisible());
+    ASSERT_NE(run.game.menu(LayoutSet::A), nullptr);
+    EXPECT_TRUE(run.game.menu(LayoutSet::A)->isVisible());
+}
+
+TEST(ResolutionWindowKeys, EnterStartsTheChoiceTheFocusIsOn)
+{
+    GameHarness run;
+    run.game.start();
+    ResolutionWindow& window = run.game.resolutionWindow();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* second = window.findChild<QRadioButton*>("Option1_1");
+    second->setFocus();
+    press(&window, Qt::Key_Space);
+    ASSERT_TRUE(second->isChecked());
+    press(&window, Qt::Key_Enter);
+    EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
+    ASSERT_NE(run.game.menu(LayoutSet::B), nullptr);
+    EXPECT_TRUE(run.game.menu(LayoutSet::B)->isVisible());
+}
+
+} // namespace
+} // namespace pintu::test
