@@ -1,14 +1,14 @@
 #include "TestPictures.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace pintu::test {
 namespace {
