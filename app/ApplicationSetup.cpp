@@ -1,22 +1,22 @@
 #include "ApplicationSetup.h"
 
+#include "ApplicationIcon.h"
+#include "ApplicationIdentity.h"
 #include "Fonts.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace pintu {
 
 void setUpApplication(QApplication& application)
 {
     QApplication::setApplicationName("pintu");
+    QApplication::setApplicationVersion(applicationVersion);
+    QGuiApplication::setDesktopFileName(desktopId);
+    QApplication::setWindowIcon(applicationIcon());
     installChineseFonts();
-
-    // Standard buttons ("确定", "取消") come from Qt's own translation.
-    auto* translator = new QTranslator(&application);
-    if (translator->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    installQtChineseTexts(application);
 }
 
 } // namespace pintu

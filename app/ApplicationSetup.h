@@ -6,7 +6,7 @@ namespace pintu {
 
 inline constexpr const char* applicationTitle = "拼图";
 
-// Names, fonts and Qt's own Chinese texts: everything a window of the game
+// Names, icon, fonts and Qt's own Chinese texts: everything a window of the game
 // expects of the application before it is built.
 void setUpApplication(QApplication& application);
 

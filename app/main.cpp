@@ -1,21 +1,33 @@
 #include "ApplicationSetup.h"
+#include "CommandLine.h"
 #include "Game.h"
 #include "QtFiles.h"
 #include "SeededRandom.h"
+#include "SingleInstance.h"
 #include "SystemClock.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
 
+#include <variant>
+
 int main(int argc, char* argv[])
 {
+    const pintu::CommandLineOutcome commandLine = pintu::readCommandLine(argc, argv);
+    if (const auto* answer = std::get_if<pintu::CommandLineAnswer>(&commandLine))
+        return pintu::printAnswer(*answer);
+
     QApplication application(argc, argv);
     pintu::setUpApplication(application);
     // Every way out is the game's own: a window's close box does what its exit does.
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QDir dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const pintu::SingleInstance instance(dataFolder.path());
+    if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
+        return pintu::refuseSecondGame();
+
     pintu::QtFiles files;
     pintu::SystemClock clock;
     const pintu::GameServices services{

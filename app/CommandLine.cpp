@@ -1,0 +1,74 @@
+#include "CommandLine.h"
+
+#include "ApplicationIdentity.h"
+#include "QtTranslation.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace pintu {
+
+namespace {
+
+// What shells and scripts take for "called the wrong way", apart from a failure.
+constexpr int usageMistakeStatus = 2;
+
+constexpr const char* description = "拼图：把图片切成小块打乱，再一块一块滑回原位。";
+constexpr const char* helpDescription = "显示这份说明。";
+constexpr const char* versionDescription = "显示版本。";
+constexpr const char* pictureName = "图片";
+constexpr const char* pictureSyntax = "[图片]";
+constexpr const char* pictureDescription = "在菜单里打开的图片文件。";
+constexpr const char* morePicturesThanOne = "一次只能打开一张图片。";
+
+} // namespace
+
+CommandLineOutcome parseCommandLine(const QStringList& arguments)
+{
+    using Stream = CommandLineAnswer::Stream;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    const QCommandLineOption help({"h", "help"}, QString::fromUtf8(helpDescription));
+    const QCommandLineOption version({"v", "version"}, QString::fromUtf8(versionDescription));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(QString::fromUtf8(pictureName), QString::fromUtf8(pictureDescription),
+                                 QString::fromUtf8(pictureSyntax));
+
+    const auto mistake = [&parser](const QString& what) {
+        return CommandLineAnswer{what + "\n\n" + parser.helpText(), Stream::Error, usageMistakeStatus};
+    };
+    if (!parser.parse(arguments))
+        return mistake(parser.errorText());
+    if (parser.isSet(help))
+        return CommandLineAnswer{parser.helpText(), Stream::Output, EXIT_SUCCESS};
+    if (parser.isSet(version))
+        return CommandLineAnswer{QStringLiteral("pintu %1\n").arg(applicationVersion), Stream::Output, EXIT_SUCCESS};
+
+    const QStringList pictures = parser.positionalArguments();
+    if (pictures.size() > 1)
+        return mistake(QString::fromUtf8(morePicturesThanOne));
+    return CommandLine{pictures.isEmpty() ? std::nullopt : std::optional(pictures.first())};
+}
+
+CommandLineOutcome readCommandLine(int argc, char* argv[])
+{
+    // A core application opens no display: it lives just long enough to lend
+    // the parser Qt's Chinese words and the program's name.
+    QCoreApplication application(argc, argv);
+    installQtChineseTexts(application);
+    return parseCommandLine(QCoreApplication::arguments());
+}
+
+int printAnswer(const CommandLineAnswer& answer)
+{
+    std::FILE* stream = answer.stream == CommandLineAnswer::Stream::Output ? stdout : stderr;
+    std::fputs(answer.text.toUtf8().constData(), stream);
+    return answer.exitStatus;
+}
+
+} // namespace pintu
