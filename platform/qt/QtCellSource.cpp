@@ -23,16 +23,25 @@ std::pair<int, int> cellSpan(int index, int count, int length)
 
 QtCellSource::QtCellSource(int N, QSize tileSize) : N(N), tileSize(tileSize), cells(N * N) {}
 
+void QtCellSource::setDevicePixelRatio(qreal ratio)
+{
+    devicePixelRatio = ratio;
+}
+
 bool QtCellSource::setPicture(const std::string& path)
 {
-    const auto picture = loadPicture(QString::fromStdString(path));
+    const QSize cellPixels = (QSizeF(tileSize) * devicePixelRatio).toSize();
+    // A photo shrunk while decoding to the board's own size is cut into cells
+    // that need no further scaling.
+    const auto picture = readPictureForSize(QString::fromStdString(path), cellPixels * N);
     if (!picture)
         return false;
     for (int k = 0; k < N * N; ++k) {
         const auto [left, right] = cellSpan(k % N, N, picture->width());
         const auto [top, bottom] = cellSpan(k / N, N, picture->height());
         const QImage cell = picture->copy(left, top, right - left, bottom - top);
-        cells[k] = QPixmap::fromImage(cell.scaled(tileSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        cells[k] = QPixmap::fromImage(cell.scaled(cellPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        cells[k].setDevicePixelRatio(devicePixelRatio);
     }
     return true;
 }

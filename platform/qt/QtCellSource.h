@@ -15,15 +15,23 @@ class QtCellSource final : public CellSource {
 public:
     QtCellSource(int N, QSize tileSize);
 
+    // Device pixels per logical pixel of the screen the tiles show on. Cells
+    // cut from the next picture get tileSize x ratio pixels, so that a tile on
+    // a high-density screen shows the photo's own detail rather than an
+    // enlarged blur.
+    void setDevicePixelRatio(qreal ratio);
+
     bool setPicture(const std::string& path) override;
     PictureHandle cell(int k) const override { return k + 1; }
 
-    // The pixels of a cell; a null pixmap for the empty picture.
+    // The pixels of a cell, carrying the ratio they were cut at; a null
+    // pixmap for the empty picture.
     QPixmap pixmap(PictureHandle picture) const;
 
 private:
     int N;
     QSize tileSize;
+    qreal devicePixelRatio = 1;
     std::vector<QPixmap> cells;
 };
 
