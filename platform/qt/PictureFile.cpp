@@ -1,7 +1,7 @@
 #include "PictureFile.h"
 
-#include "JpegEnd.h"
 #include "UprightGeometry.h"
+#include "WholePicture.h"
 
 #include <QFileInfo>
 
@@ -62,7 +62,7 @@ std::optional<QImage> PictureFile::read(const QRect& part, QSize size)
         reader.setScaledSize(turnedSize(size, transformation));
     reader.setAutoTransform(true);
     QImage image = reader.read();
-    if (image.isNull() || (fileHeader->format == jpegFormat && !reachesEndOfImage(file)))
+    if (image.isNull() || !holdsWholePicture(file, fileHeader->format))
         return std::nullopt;
     // Qt gives files named like "photo@2x.png" two pixels per point; the game
     // shows every picture one pixel per pixel.
