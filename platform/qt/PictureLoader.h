@@ -18,8 +18,9 @@ struct PictureHeader {
 
 // Every read below takes the path of a picture file of any format Qt has a
 // plugin for and gives nothing when it is not a readable picture: missing, a
-// folder, empty, not an image, cut short, or claiming a size too large to
-// allocate. Photos come upright, turned as their EXIF orientation says, and
+// folder, empty, not an image, cut short (but for a bitmap short of pixels,
+// which loads with the rest blank), or claiming a size too large to allocate.
+// Photos come upright, turned as their EXIF orientation says, and
 // each read opens the file once.
 
 // The header alone, cheap enough to check a file before accepting it. A file
@@ -30,8 +31,9 @@ std::optional<PictureHeader> probePicture(const QString& path);
 std::optional<QImage> loadPicture(const QString& path);
 
 // The top-left `area` of the upright picture, or all of it when it is smaller,
-// one picture pixel per pixel of the result. JPEG decodes no further down than
-// the area reaches.
+// one picture pixel per pixel of the result. JPEG decodes no further down its
+// stored rows than the area reaches: all of them for a photo stored upside
+// down or turned, a few hundred for one stored upright.
 std::optional<QImage> readPicturePart(const QString& path, QSize area);
 
 // The whole upright picture, for cutting into cells of `size` pixels in all.
