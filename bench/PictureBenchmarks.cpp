@@ -1,45 +1,193 @@
-// A large photo through the whole path of one start: read, cut, scale.
+// A 24-megapixel photo through the reads of one board: the preview of the
+// window's top-left, the cells at "开始", and a plain full decode to compare.
+// Each benchmark also reports resident memory: before the first read, after
+// the last one with its result still held, and the peak during the reads.
 #include "PictureLoader.h"
 #include "QtCellSource.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <array>
+#include <fstream>
+#include <string>
 
 namespace pintu {
 namespace {
 
-QString photoPath()
+constexpr QSize photoSize(6000, 4000);
+constexpr int photoQuality = 90;
+
+// A photo's worth of work for a decoder: smooth light, some structure and
+// sensor noise, so that JPEG compresses it about as well as a real one.
+QImage photoLikePicture()
 {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath("photo.bmp");
-        QImage photo(8000, 6000, QImage::Format_RGB888);
-        photo.fill(QColor(90, 140, 200));
-        photo.save(file, "BMP");
-        return file;
+    QImage image(photoSize, QImage::Format_RGB32);
+    quint32 noise = 12345;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            noise = noise * 1664525u + 1013904223u;
+            const int grain = static_cast<int>(noise >> 28) - 8;
+            const int ripple = ((x / 37 + y / 53) % 7) * 6;
+            line[x] = qRgb(qBound(0, x * 200 / image.width() + ripple + grain, 255),
+                           qBound(0, y * 180 / image.height() + 40 + grain, 255),
+                           qBound(0, 160 - ripple + grain * 2, 255));
+        }
+    }
+    return image;
+}
+
+struct Photos {
+    QTemporaryDir dir;
+    QString jpeg;
+    QString bmp;
+};
+
+const Photos& photos()
+{
+    static Photos files = [] {
+        Photos made;
+        const QImage photo = photoLikePicture();
+        made.jpeg = made.dir.filePath("photo.jpg");
+        made.bmp = made.dir.filePath("photo.bmp");
+        photo.save(made.jpeg, "JPEG", photoQuality);
+        photo.save(made.bmp, "BMP"); // 24 bits a pixel
+        return made;
     }();
-    return path;
+    return files;
 }
 
-void loadPhoto(benchmark::State& state)
-{
-    const QString path = photoPath();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(loadPicture(path));
-}
-BENCHMARK(loadPhoto)->Unit(benchmark::kMillisecond);
+struct Format {
+    const char* name;
+    QString Photos::*file;
+};
+constexpr std::array formats{Format{"jpeg", &Photos::jpeg}, Format{"bmp", &Photos::bmp}};
 
-void cutPhoto(benchmark::State& state)
+// The client areas of the two layout sets, and the tile of their 10 x 10 board.
+struct LayoutSet {
+    const char* name;
+    QSize window;
+    QSize tile;
+};
+constexpr std::array layoutSets{LayoutSet{"640x480", QSize(632, 453), QSize(65, 41)},
+                                LayoutSet{"800x600", QSize(792, 573), QSize(81, 49)}};
+constexpr int geniusN = 10;
+constexpr std::array ratios{1, 2};
+
+// Resident memory in megabytes, from the kernel's own count.
+struct Memory {
+    double residentMegabytes = 0;
+    double peakMegabytes = 0;
+};
+
+Memory residentMemory()
 {
-    const std::string path = photoPath().toStdString();
-    QtCellSource cells(static_cast<int>(state.range(0)), QSize(79, 49));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(cells.setPicture(path));
+    Memory memory;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        const auto kilobytes = [&line] { return std::stod(line.substr(line.find(':') + 1)); };
+        if (line.starts_with("VmRSS:"))
+            memory.residentMegabytes = kilobytes() / 1024;
+        else if (line.starts_with("VmHWM:"))
+            memory.peakMegabytes = kilobytes() / 1024;
+    }
+    return memory;
 }
-BENCHMARK(cutPhoto)->Arg(3)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// Hands freed memory back and restarts the kernel's peak count, so that each
+// benchmark's figures are its own.
+Memory startMeasuringMemory()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return residentMemory();
+}
+
+void reportMemory(benchmark::State& state, const Memory& before)
+{
+    const Memory after = residentMemory();
+    state.counters["rss_before_MB"] = before.residentMegabytes;
+    state.counters["rss_after_MB"] = after.residentMegabytes;
+    state.counters["peak_MB"] = after.peakMegabytes;
+}
+
+void fullDecode(benchmark::State& state, const Format& format)
+{
+    const QString path = photos().*format.file;
+    const Memory before = startMeasuringMemory();
+    std::optional<QImage> picture;
+    for (auto _ : state) {
+        picture.reset();
+        picture = loadPicture(path);
+        benchmark::DoNotOptimize(picture);
+    }
+    reportMemory(state, before);
+}
+
+void preview(benchmark::State& state, const Format& format, const LayoutSet& set)
+{
+    const QString path = photos().*format.file;
+    const Memory before = startMeasuringMemory();
+    std::optional<QImage> picture;
+    for (auto _ : state) {
+        picture.reset();
+        picture = readPicturePart(path, set.window);
+        benchmark::DoNotOptimize(picture);
+    }
+    reportMemory(state, before);
+}
+
+void cells(benchmark::State& state, const Format& format, const LayoutSet& set, int ratio)
+{
+    const std::string path = (photos().*format.file).toStdString();
+    const Memory before = startMeasuringMemory();
+    QtCellSource source(geniusN, set.tile);
+    source.setDevicePixelRatio(ratio);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(source.setPicture(path));
+    reportMemory(state, before);
+}
+
+// What a 10 x 10 board holds once started: the preview it keeps for after a
+// win, and every cell.
+void geniusStart(benchmark::State& state, const Format& format, const LayoutSet& set, int ratio)
+{
+    const QString path = photos().*format.file;
+    const Memory before = startMeasuringMemory();
+    std::optional<QImage> kept;
+    QtCellSource source(geniusN, set.tile);
+    source.setDevicePixelRatio(ratio);
+    for (auto _ : state) {
+        kept.reset();
+        kept = readPicturePart(path, set.window);
+        benchmark::DoNotOptimize(source.setPicture(path.toStdString()));
+    }
+    reportMemory(state, before);
+}
+
+void registerBenchmarks()
+{
+    const auto milliseconds = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond); };
+    for (const Format& format : formats) {
+        const std::string name = format.name;
+        milliseconds(benchmark::RegisterBenchmark(("FullDecode/" + name).c_str(), fullDecode, format));
+        for (const LayoutSet& set : layoutSets) {
+            const std::string where = name + "/" + set.name;
+            milliseconds(benchmark::RegisterBenchmark(("Preview/" + where).c_str(), preview, format, set));
+            for (const int ratio : ratios) {
+                const std::string at = where + "/ratio" + std::to_string(ratio);
+                milliseconds(benchmark::RegisterBenchmark(("Cells/" + at).c_str(), cells, format, set, ratio));
+                milliseconds(benchmark::RegisterBenchmark(("GeniusStart/" + at).c_str(), geniusStart, format, set, ratio));
+            }
+        }
+    }
+}
 
 } // namespace
 } // namespace pintu
@@ -49,6 +197,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
+    pintu::registerBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     return 0;
 }

@@ -1,28 +1,40 @@
 #include "PictureLoader.h"
 
-#include <QFileInfo>
-#include <QImageReader>
+#include "PictureFile.h"
 
 namespace pintu {
 
 namespace {
 
-// Qt refuses images over 128 MB by default; a 24-bit photo of 8000 x 6000
-// needs 144 MB. A header that claims more than this is not worth believing.
-constexpr int allocationLimitMegabytes = 1024;
+constexpr QSize onePixel(1, 1);
 
 } // namespace
 
+std::optional<PictureHeader> probePicture(const QString& path)
+{
+    return PictureFile(path).header();
+}
+
 std::optional<QImage> loadPicture(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    QImageReader::setAllocationLimit(allocationLimitMegabytes);
-    QImageReader reader(path);
-    QImage image = reader.read();
-    if (image.isNull() || image.width() < 1 || image.height() < 1)
-        return std::nullopt;
-    return image;
+    PictureFile file(path);
+    const QRect whole = file.uprightRect();
+    return file.read(whole, whole.size());
+}
+
+std::optional<QImage> readPicturePart(const QString& path, QSize area)
+{
+    PictureFile file(path);
+    const QRect part = file.uprightRect().intersected(QRect(QPoint(0, 0), area.expandedTo(onePixel)));
+    return file.read(part, part.size());
+}
+
+std::optional<QImage> readPictureForSize(const QString& path, QSize size)
+{
+    PictureFile file(path);
+    const QRect whole = file.uprightRect();
+    const QSize wanted = file.shrinksWhileDecoding() ? size.expandedTo(onePixel).boundedTo(whole.size()) : whole.size();
+    return file.read(whole, wanted);
 }
 
 } // namespace pintu

@@ -19,20 +19,53 @@ std::pair<int, int> cellSpan(int index, int count, int length)
     return {std::min(from, length - 1), std::max(to, std::min(from, length - 1) + 1)};
 }
 
+// The pixels of `span` where they lie in `picture`, which must outlive them:
+// scaling reads them straight from the picture instead of from a copy.
+QImage pixelsIn(const QImage& picture, const QRect& span)
+{
+    const int bytesPerPixel = picture.depth() / 8;
+    QImage pixels(picture.constScanLine(span.top()) + span.left() * bytesPerPixel, span.width(), span.height(),
+                  picture.bytesPerLine(), picture.format());
+    pixels.setColorTable(picture.colorTable());
+    return pixels;
+}
+
+// Pixels of whole bytes, as a cell's span needs. Scaling turns any picture
+// into these formats before it starts, so the cells' pixels stay the same.
+QImage withWholeBytePixels(QImage picture)
+{
+    if (picture.depth() >= 8)
+        return picture;
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
 } // namespace
 
 QtCellSource::QtCellSource(int N, QSize tileSize) : N(N), tileSize(tileSize), cells(N * N) {}
 
+void QtCellSource::setDevicePixelRatio(qreal ratio)
+{
+    devicePixelRatio = ratio;
+}
+
 bool QtCellSource::setPicture(const std::string& path)
 {
-    const auto picture = loadPicture(QString::fromStdString(path));
-    if (!picture)
+    const QSize cellPixels = (QSizeF(tileSize) * devicePixelRatio).toSize();
+    // A photo shrunk while decoding to the board's own size is cut into cells
+    // that need no further scaling.
+    const auto read = readPictureForSize(QString::fromStdString(path), cellPixels * N);
+    if (!read)
         return false;
+    const QImage picture = withWholeBytePixels(*read);
     for (int k = 0; k < N * N; ++k) {
-        const auto [left, right] = cellSpan(k % N, N, picture->width());
-        const auto [top, bottom] = cellSpan(k / N, N, picture->height());
-        const QImage cell = picture->copy(left, top, right - left, bottom - top);
-        cells[k] = QPixmap::fromImage(cell.scaled(tileSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        const auto [left, right] = cellSpan(k % N, N, picture.width());
+        const auto [top, bottom] = cellSpan(k / N, N, picture.height());
+        const QImage pixels = pixelsIn(picture, QRect(left, top, right - left, bottom - top));
+        // A cell already at its size is copied out, as its pixels belong to the picture.
+        cells[k] = QPixmap::fromImage(pixels.size() == cellPixels
+                                          ? pixels.copy()
+                                          : pixels.scaled(cellPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        cells[k].setDevicePixelRatio(devicePixelRatio);
     }
     return true;
 }
