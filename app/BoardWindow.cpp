@@ -13,6 +13,7 @@
 #include "TileView.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -166,6 +167,8 @@ void BoardWindow::open()
 
 void BoardWindow::start()
 {
+    // Cut for the screen the board is on now, which may not be the one it opened on.
+    cells.setDevicePixelRatio(devicePixelRatioF());
     switch (game->start()) {
     case StartOutcome::Started:
         break;
@@ -300,13 +303,24 @@ bool BoardWindow::setBackground(const std::string& path)
 {
     if (path.empty()) {
         backgroundPicture = QPixmap();
-    } else {
-        const auto picture = loadPicture(qText(path));
-        if (!picture)
-            return false;
-        // Only the part inside the window can ever show.
-        backgroundPicture = QPixmap::fromImage(picture->copy(QRect(QPoint(0, 0), size()).intersected(picture->rect())));
+        update();
+        return true;
     }
+    // The preview read first shows again after a win, unless the file has
+    // changed since; a file gone meanwhile leaves the picture the player saw.
+    const QFileInfo file(qText(path));
+    const PreviewKey key{path, file.lastModified(), file.size()};
+    if (!(key == previewKey) && file.exists()) {
+        // Only the part inside the window can ever show, so only that part is decoded.
+        const auto preview = readPicturePart(qText(path), size());
+        if (!preview)
+            return false;
+        previewPicture = QPixmap::fromImage(*preview);
+        previewKey = key;
+    } else if (previewPicture.isNull() || previewKey.path != path) {
+        return false;
+    }
+    backgroundPicture = previewPicture;
     update();
     return true;
 }

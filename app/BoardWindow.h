@@ -7,6 +7,7 @@
 #include "Screen.h"
 #include "TileGlide.h"
 
+#include <QDateTime>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -83,6 +84,15 @@ private:
     std::vector<QLabel*> numberMap;
     std::map<Control, QWidget*> controls;
     TileGlide glide;
+    // The top-left of the picture as last read, and which file it came from.
+    struct PreviewKey {
+        std::string path;
+        QDateTime modified;
+        qint64 size = -1;
+        bool operator==(const PreviewKey&) const = default;
+    };
+    PreviewKey previewKey;
+    QPixmap previewPicture;
     QPixmap backgroundPicture;
     QTimer timer;
 };

@@ -69,8 +69,8 @@ void Board::closeCompletedPicture()
         screen.showEmpty(c);
     }
     screen.setEnabled(Control::Start, true);
-    // A picture that vanished during the game leaves the window plain; the
-    // next start reports it.
+    // A picture that vanished during the game cannot stop the win; the next
+    // start reports it.
     screen.setBackground(picPath);
     setStatusVisible(false);
     current = Phase::Completed;
