@@ -19,6 +19,14 @@ void FileList::setPath(const QString& path)
     setCurrentRow(-1);
 }
 
+void FileList::choose(const QString& name)
+{
+    const QList<QListWidgetItem*> listed = findItems(name, Qt::MatchExactly);
+    QListWidgetItem* item = listed.isEmpty() ? new QListWidgetItem(name, this) : listed.first();
+    setCurrentItem(item);
+    scrollToItem(item);
+}
+
 QString FileList::fileName() const
 {
     const QList<QListWidgetItem*> selected = selectedItems();

@@ -12,6 +12,10 @@ public:
 
     QString path() const { return folder; }
     void setPath(const QString& path);
+    // Selects the file `name` of the folder shown. A picture that came some
+    // other way than through the list (dropped, named on the command line)
+    // joins the list until another folder is shown.
+    void choose(const QString& name);
     // The selected file, or "" when none is selected.
     QString fileName() const;
 

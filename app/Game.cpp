@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include <utility>
+
 namespace pintu {
 
 Game::Game(const GameServices& services)
@@ -9,8 +11,9 @@ Game::Game(const GameServices& services)
 
 Game::~Game() = default;
 
-void Game::start()
+void Game::start(std::optional<QString> picture)
 {
+    pictureToChoose = std::move(picture);
     resolution.show();
 }
 
@@ -25,6 +28,8 @@ void Game::showMenu(LayoutSet set)
     if (!menu)
         menu = std::make_unique<MenuWindow>(set, services);
     menu->show();
+    if (pictureToChoose)
+        menu->choosePicture(*std::exchange(pictureToChoose, std::nullopt));
 }
 
 } // namespace pintu

@@ -5,7 +5,10 @@
 #include "MenuWindow.h"
 #include "ResolutionWindow.h"
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 namespace pintu {
 
@@ -16,7 +19,9 @@ public:
     explicit Game(const GameServices& services);
     ~Game();
 
-    void start();
+    // Opens the first window; `picture`, when given, becomes the chosen
+    // picture of the menu as soon as one shows.
+    void start(std::optional<QString> picture = std::nullopt);
 
     ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;
@@ -28,6 +33,7 @@ private:
     ResolutionWindow resolution;
     std::unique_ptr<MenuWindow> menuA;
     std::unique_ptr<MenuWindow> menuB;
+    std::optional<QString> pictureToChoose;
 };
 
 } // namespace pintu

@@ -11,10 +11,13 @@
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "OptionColours.h"
+#include "PictureDrop.h"
+#include "PictureLoader.h"
 #include "PicturePath.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
@@ -72,6 +75,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
     connect(&timer, &QTimer::timeout, this, &MenuWindow::markDifficulty);
     timer.start(tickMilliseconds);
+    new PictureDrop(this, [this](const QString& path) { choosePicture(path); });
 }
 
 void MenuWindow::buildControls()
@@ -188,6 +192,18 @@ void MenuWindow::folderChanged()
 {
     pictures->setPath(folders->path());
     drives->setDriveOf(folders->path()); // a folder list can wander onto another volume
+}
+
+void MenuWindow::choosePicture(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!probePicture(file.absoluteFilePath()) || !folders->setPath(file.absolutePath())) {
+        showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
+        return;
+    }
+    reveal();
+    folderChanged();
+    pictures->choose(file.fileName());
 }
 
 void MenuWindow::startBoard()

@@ -38,6 +38,11 @@ public:
     std::string pictureFolder() const;
     std::string pictureFileName() const;
 
+    // Makes the picture at `path` the chosen one, its folder shown in the
+    // lists, as if the player had picked it there; a file that is no readable
+    // picture is refused with a message and changes nothing.
+    void choosePicture(const QString& path);
+
     LayoutSet layoutSet() const { return menu.set; }
     // The board this menu opened last, while it is open.
     BoardWindow* openBoard() const;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <variant>
@@ -43,6 +44,8 @@ int main(int argc, char* argv[])
         std::chrono::milliseconds(100),
     };
     pintu::Game game(services);
-    game.start();
+    // A relative name is taken from the folder pintu was started in.
+    const std::optional<QString> picture = std::get<pintu::CommandLine>(commandLine).picture;
+    game.start(picture ? std::optional(QFileInfo(*picture).absoluteFilePath()) : std::nullopt);
     return application.exec();
 }

@@ -1,0 +1,57 @@
+#include "PictureDrop.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include <optional>
+
+namespace pintu {
+
+namespace {
+
+// The one local file a drag carries; none for text, links or several files.
+std::optional<QString> droppedFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return std::nullopt;
+    return data->urls().first().toLocalFile();
+}
+
+} // namespace
+
+PictureDrop::PictureDrop(QWidget* window, std::function<void(const QString&)> dropped)
+    : QObject(window), dropped(std::move(dropped))
+{
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool PictureDrop::eventFilter(QObject*, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedFile(drag->mimeData()))
+            drag->acceptProposedAction();
+        else
+            drag->ignore();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const auto file = droppedFile(drop->mimeData());
+        if (!file)
+            return false;
+        drop->acceptProposedAction();
+        dropped(*file);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace pintu

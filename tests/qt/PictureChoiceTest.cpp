@@ -1,0 +1,167 @@
+#include "BoardWindow.h"
+#include "FileList.h"
+#include "Game.h"
+#include "MenuWindow.h"
+#include "ModalScript.h"
+#include "TestServices.h"
+#include "TileView.h"
+
+#include <QDir>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+// A menu over the test's folder, with a second folder of pictures elsewhere
+// that only a drop or the command line can reach quickly.
+struct DropHarness : TestServices {
+    DropHarness()
+    {
+        folder.writeBitmap("here.bmp", positionPicture(60, 40));
+        QDir(folder.path()).mkpath("photos");
+        photos = folder.filePath("photos");
+        folder.writeBitmap("photos/old.bmp", positionPicture(60, 40));
+        folder.writeBytes("photos/photo.png", pictureFile(positionPicture(400, 300), "png"));
+        folder.writeBytes("photos/notes.txt", "the shopping list, not a picture");
+        menu = std::make_unique<MenuWindow>(LayoutSet::A, services);
+        menu->show();
+    }
+
+    FileList* fileList() const { return menu->findChild<FileList*>("File1"); }
+
+    // What the desktop's file manager sends when files are dropped on the menu.
+    bool drop(const QList<QUrl>& urls) const
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        const QPoint where(300, 200);
+        QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(menu.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent dropped(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(menu.get(), &dropped);
+        return dropped.isAccepted();
+    }
+
+    bool drop(const QString& path) const { return drop({QUrl::fromLocalFile(path)}); }
+
+    QString photos;
+    std::unique_ptr<MenuWindow> menu;
+};
+
+TEST(DroppedPicture, BecomesTheChosenPictureWithItsFolderInTheLists)
+{
+    DropHarness run;
+    ASSERT_TRUE(run.drop(run.photos + "/photo.png"));
+
+    EXPECT_TRUE(run.fileList()->isVisible()); // the menu is revealed to show the choice
+    EXPECT_EQ(run.menu->pictureFolder(), run.photos.toStdString());
+    EXPECT_EQ(run.menu->pictureFileName(), "photo.png");
+    ASSERT_NE(run.fileList()->currentItem(), nullptr);
+    EXPECT_TRUE(run.fileList()->currentItem()->isSelected());
+    // The list still offers the folder's bitmaps, and the photo beside them.
+    QStringList listed;
+    for (int row = 0; row < run.fileList()->count(); ++row)
+        listed << run.fileList()->item(row)->text();
+    EXPECT_EQ(listed, (QStringList{"old.bmp", "photo.png"}));
+
+    // "确定" opens the board on the photo.
+    run.menu->findChild<QPushButton*>("Command1")->click();
+    BoardWindow* board = run.menu->openBoard();
+    ASSERT_NE(board, nullptr);
+    const QImage shot = board->grab().toImage();
+    EXPECT_TRUE(looksLike(shot.pixelColor(200, 150), positionPicture(400, 300).pixelColor(200, 150), 3));
+}
+
+TEST(DroppedPicture, AFileThatIsNoPictureIsRefusedAndTheMenuStaysAsItWas)
+{
+    DropHarness run;
+    const std::string folderBefore = run.menu->pictureFolder();
+    ModalScript boxes;
+    boxes.thenOk();
+    EXPECT_TRUE(run.drop(run.photos + "/notes.txt"));
+    EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
+    EXPECT_EQ(run.menu->pictureFolder(), folderBefore);
+    EXPECT_EQ(run.menu->pictureFileName(), "");
+    EXPECT_FALSE(run.fileList()->isVisible()); // still the title screen
+
+    // Nor is anything taken from a drag that holds no single local file.
+    EXPECT_FALSE(run.drop({QUrl("https://example.org/cat.png")}));
+    EXPECT_FALSE(run.drop({QUrl::fromLocalFile(run.photos + "/photo.png"), QUrl::fromLocalFile(run.photos + "/old.bmp")}));
+    EXPECT_EQ(boxes.boxesSeen(), 1);
+    EXPECT_EQ(run.menu->pictureFolder(), folderBefore);
+}
+
+TEST(DroppedPicture, LeavesTheListWhenAnotherFolderIsShown)
+{
+    DropHarness run;
+    ASSERT_TRUE(run.drop(run.photos + "/photo.png"));
+    ASSERT_TRUE(run.drop(run.folder.filePath("here.bmp")));
+    EXPECT_EQ(run.menu->pictureFileName(), "here.bmp");
+    EXPECT_TRUE(run.fileList()->findItems("photo.png", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(run.fileList()->selectedItems().size(), 1);
+}
+
+TEST(DroppedPicture, AnExifTurnedPhotoShowsUprightInTheTiles)
+{
+    DropHarness run;
+    // Stored lying on its side, with the tag that tells viewers to turn it a quarter clockwise.
+    const QImage upright = positionPicture(300, 210);
+    const QImage stored = upright.transformed(QTransform().rotate(-90));
+    run.folder.writeBytes("photos/phone.jpg", withExifOrientation(pictureFile(stored, "jpeg"), 6));
+    ASSERT_TRUE(run.drop(run.photos + "/phone.jpg"));
+    run.menu->findChild<QPushButton*>("Command1")->click();
+    BoardWindow* board = run.menu->openBoard();
+    ASSERT_NE(board, nullptr);
+    board->findChild<QPushButton*>("Command1")->click();
+
+    const Arrangement& game = board->logic().arrangement();
+    const QImage shot = board->grab().toImage();
+    for (int c = 0; c < 9; ++c) {
+        if (c == game.blankCell())
+            continue;
+        const auto* view = board->findChild<TileView*>(QString("Image1_%1").arg(c));
+        EXPECT_TRUE(looksLike(shot.pixelColor(view->geometry().center()), cellCentreColour(game.tileAt(c), 3), 20))
+            << "cell " << c << " tile " << game.tileAt(c);
+    }
+}
+
+TEST(PictureOnTheCommandLine, IsChosenOnceTheMenuShows)
+{
+    DropHarness run;
+    run.menu.reset();
+    Game game(run.services);
+    game.start(run.photos + "/photo.png");
+    EXPECT_EQ(game.menu(LayoutSet::A), nullptr);
+    game.resolutionWindow().findChild<QPushButton*>("Command1")->click();
+    MenuWindow* menu = game.menu(LayoutSet::A);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->pictureFolder(), run.photos.toStdString());
+    EXPECT_EQ(menu->pictureFileName(), "photo.png");
+}
+
+TEST(PictureOnTheCommandLine, ThatCannotBeReadIsRefusedOverTheMenu)
+{
+    DropHarness run;
+    run.menu.reset();
+    Game game(run.services);
+    game.start(run.folder.filePath("missing.jpg"));
+    ModalScript boxes;
+    boxes.thenOk();
+    game.resolutionWindow().findChild<QPushButton*>("Command1")->click();
+    EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
+    MenuWindow* menu = game.menu(LayoutSet::A);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->pictureFolder(), run.folder.path().toStdString());
+    EXPECT_EQ(menu->pictureFileName(), "");
+}
+
+} // namespace
+} // namespace pintu::test
