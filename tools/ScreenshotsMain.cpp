@@ -1,6 +1,6 @@
 // Renders every screen of both layout sets, in the states a player meets, to
 // PNG files in the folder given on the command line (docs/screenshots when
-// none is given). The picture is drawn here, the clock stands still and the
+// none is given), at the device pixel ratio of the screen (QT_SCALE_FACTOR). The picture is drawn here, the clock stands still and the
 // shuffles are seeded from it, so the same build renders the same files.
 
 #include "ApplicationSetup.h"
@@ -273,7 +273,9 @@ int main(int argc, char* argv[])
     work.removeRecursively();
     const QString pictures = work.filePath("图片");
     QDir().mkpath(pictures);
-    landscape(800, 600).save(QDir(pictures).filePath(chosenPicture), "BMP");
+    // On a high-density screen the photo has as many pixels more, so that the tiles can show them.
+    const qreal ratio = application.devicePixelRatio();
+    landscape(qRound(800 * ratio), qRound(600 * ratio)).save(QDir(pictures).filePath(chosenPicture), "BMP");
     swatch(QColor(250, 120, 160), QColor(255, 230, 120)).save(QDir(pictures).filePath("花园.bmp"), "BMP");
     swatch(QColor(10, 20, 60), QColor(90, 60, 160)).save(QDir(pictures).filePath("夜空.bmp"), "BMP");
     swatch(QColor(200, 160, 120), QColor(90, 60, 40)).save(QDir(pictures).filePath("cat.bmp"), "BMP");
