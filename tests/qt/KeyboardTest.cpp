@@ -117,16 +117,23 @@ TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
 
 // The whole game, so that the resolution window shows as the program shows it.
 struct GameHarness : TestServices {
+    // The first window, shown and taking the keys.
+    ResolutionWindow& start()
+    {
+        game.start();
+        ResolutionWindow& window = game.resolutionWindow();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        return window;
+    }
+
     Game game{services};
 };
 
 TEST(ResolutionWindowKeys, FocusStartsOnStartAndEnterStarts)
 {
     GameHarness run;
-    run.game.start();
-    ResolutionWindow& window = run.game.resolutionWindow();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ResolutionWindow& window = run.start();
     auto* start = window.findChild<QPushButton*>("Command1");
     auto* first = window.findChild<QRadioButton*>("Option1_0");
     auto* second = window.findChild<QRadioButton*>("Option1_1");
@@ -151,10 +158,7 @@ TEST(ResolutionWindowKeys, FocusStartsOnStartAndEnterStarts)
 TEST(ResolutionWindowKeys, EnterStartsTheChoiceTheFocusIsOn)
 {
     GameHarness run;
-    run.game.start();
-    ResolutionWindow& window = run.game.resolutionWindow();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ResolutionWindow& window = run.start();
     auto* second = window.findChild<QRadioButton*>("Option1_1");
     second->setFocus();
     press(&window, Qt::Key_Space);
