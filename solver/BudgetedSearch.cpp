@@ -4,6 +4,8 @@
 #include "LineReduction.h"
 #include "Slides.h"
 
+#include <utility>
+
 namespace pintu::solver {
 
 namespace {
@@ -11,6 +13,27 @@ namespace {
 constexpr int cornerSide = 4;
 
 } // namespace
+
+Answer quickAnswer(const Puzzle& puzzle, const PatternHeuristic* corner,
+                   std::chrono::steady_clock::time_point deadline, std::stop_token stop)
+{
+    Answer answer{Verdict::Found, solveByLines(puzzle)};
+    if (!corner || puzzle.grid().side <= cornerSide)
+        return answer;
+
+    Reduction reduction = reduceByLines(puzzle, cornerSide);
+    const SearchResult finish = searchOptimal(reduction.corner, *corner, {stop, deadline});
+    answer.nodes = finish.nodes;
+    if (finish.end == SearchEnd::Stopped)
+        return {Verdict::Stopped, {}, answer.nodes};
+    if (finish.end == SearchEnd::Solved) {
+        const auto lifted = liftFromCorner(finish.slides, puzzle.grid().side, cornerSide);
+        reduction.slides.insert(reduction.slides.end(), lifted.begin(), lifted.end());
+        if (std::vector<int> slides = withoutReturns(reduction.slides); slides.size() < answer.slides.size())
+            answer.slides = std::move(slides);
+    }
+    return answer;
+}
 
 Answer solveWithinBudget(const Puzzle& puzzle, const PatternHeuristic& heuristic, const PatternHeuristic* corner,
                          std::chrono::milliseconds budget, std::stop_token stop)
@@ -25,21 +48,8 @@ Answer solveWithinBudget(const Puzzle& puzzle, const PatternHeuristic& heuristic
     case SearchEnd::OutOfTime:
         break;
     }
-
-    Answer answer{Verdict::Found, solveByLines(puzzle), search.nodes};
-    if (!corner)
-        return answer;
-    Reduction reduction = reduceByLines(puzzle, cornerSide);
-    const SearchResult finish = searchOptimal(reduction.corner, *corner, {stop, start + budget});
-    answer.nodes += finish.nodes;
-    if (finish.end == SearchEnd::Stopped)
-        return {Verdict::Stopped, {}, answer.nodes};
-    if (finish.end == SearchEnd::Solved) {
-        const auto lifted = liftFromCorner(finish.slides, puzzle.grid().side, cornerSide);
-        reduction.slides.insert(reduction.slides.end(), lifted.begin(), lifted.end());
-        if (std::vector<int> slides = withoutReturns(reduction.slides); slides.size() < answer.slides.size())
-            answer.slides = std::move(slides);
-    }
+    Answer answer = quickAnswer(puzzle, corner, start + budget, stop);
+    answer.nodes += search.nodes;
     return answer;
 }
 
