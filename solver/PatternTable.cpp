@@ -54,56 +54,55 @@ private:
     CellSet lastColumn = 0;
 };
 
-// One bit per search state: with the table itself, a build needs well under
-// twice the table's memory.
-class StateSet {
+// Two bits per search state: not seen yet, on one of the two frontiers the
+// search alternates between, or done. The frontiers live in these bits rather
+// than in lists, so a build needs about twice the table's own memory, and
+// each layer is expanded in rank order, which keeps memory access near.
+class StateMarks {
 public:
-    explicit StateSet(std::uint64_t size) : words((size + 63) / 64, 0) {}
+    enum Mark : std::uint64_t { Unseen = 0, Done = 3 };
 
-    // True when the state was already in the set.
-    bool insert(std::uint64_t state)
+    static Mark frontier(int depth) { return static_cast<Mark>(1 + depth % 2); }
+
+    explicit StateMarks(std::uint64_t states) : words((states + statesPerWord - 1) / statesPerWord, 0) {}
+
+    Mark at(std::uint64_t state) const
     {
-        std::uint64_t& word = words[state / 64];
-        const std::uint64_t bit = std::uint64_t{1} << (state % 64);
-        const bool present = word & bit;
-        word |= bit;
-        return present;
+        return static_cast<Mark>((words[state / statesPerWord] >> shift(state)) & 3);
     }
 
-private:
-    std::vector<std::uint64_t> words;
-};
-
-// A state on the search frontier: the pattern's cells, the first one in the
-// highest bits so that sorting the frontier sorts it by rank, and then the
-// lowest cell of the blank's region. Expanding a sorted frontier visits the
-// tables in step rather than at random, which is most of the build's speed.
-class PackedStates {
-public:
-    explicit PackedStates(int cells) : bits(cells <= 16 ? 4 : 5) {}
-
-    std::uint32_t pack(std::span<const int> cells, int blank) const
+    void set(std::uint64_t state, Mark mark)
     {
-        std::uint32_t packed = 0;
-        for (int cell : cells)
-            packed = packed << bits | static_cast<std::uint32_t>(cell);
-        return packed << bits | static_cast<std::uint32_t>(blank);
+        std::uint64_t& word = words[state / statesPerWord];
+        word = (word & ~(std::uint64_t{3} << shift(state))) | (static_cast<std::uint64_t>(mark) << shift(state));
     }
 
-    // Fills `cells` and returns the blank's cell.
-    int unpack(std::uint32_t packed, std::span<int> cells) const
+    // Calls `visit` with every state marked `mark` when the scan passes it;
+    // `visit` may mark any state. False as soon as `visit` returns false.
+    template <typename Visit>
+    bool forEach(Mark mark, Visit visit)
     {
-        const std::uint32_t mask = (std::uint32_t{1} << bits) - 1;
-        const int blank = static_cast<int>(packed & mask);
-        for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell) {
-            packed >>= bits;
-            *cell = static_cast<int>(packed & mask);
+        constexpr std::uint64_t lowBits = 0x5555555555555555;
+        for (std::size_t w = 0; w < words.size(); ++w) {
+            for (;;) {
+                const std::uint64_t low = words[w] & lowBits;
+                const std::uint64_t high = (words[w] >> 1) & lowBits;
+                std::uint64_t matching = (mark & 1 ? low : ~low) & (mark & 2 ? high : ~high) & lowBits;
+                if (matching == 0)
+                    break;
+                const auto state = w * statesPerWord + static_cast<std::uint64_t>(std::countr_zero(matching) / 2);
+                if (!visit(state))
+                    return false;
+            }
         }
-        return blank;
+        return true;
     }
 
 private:
-    int bits;
+    static constexpr std::uint64_t statesPerWord = 32;
+    static int shift(std::uint64_t state) { return static_cast<int>(state % statesPerWord) * 2; }
+
+    std::vector<std::uint64_t> words;
 };
 
 constexpr std::uint8_t unset = 0xFF;
@@ -120,21 +119,27 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
     for (int c = 0; c < n; ++c)
         adjacent[c] = grid.adjacent(c);
     const BlankRegions regions(grid);
-    const PackedStates packing(n);
 
     // A state is the pattern's placement and which of its blank regions holds
     // the blank, counted from the region with the lowest cell. k tiles leave
     // at most k + 1 regions on these boards.
     const auto regionsPerPlacement = static_cast<std::uint64_t>(k + 1);
     PatternTable table{side, tiles, std::vector<std::uint8_t>(placementCount(k, n), unset)};
-    StateSet seen(table.moves.size() * regionsPerPlacement);
-    // True the first time the blank's region `region` is seen with the
-    // pattern's placement `rank`.
-    const auto firstVisit = [&](std::uint32_t rank, CellSet occupied, CellSet region) {
+    StateMarks marks(table.moves.size() * regionsPerPlacement);
+    const auto stateOf = [&](std::uint32_t rank, CellSet occupied, CellSet region) {
         std::uint64_t ordinal = 0;
         for (CellSet below = ~occupied & (cellBit(std::countr_zero(region)) - 1); below != 0; ++ordinal)
             below &= ~regions.regionOf(std::countr_zero(below), occupied);
-        return !seen.insert(rank * regionsPerPlacement + ordinal);
+        return rank * regionsPerPlacement + ordinal;
+    };
+    const auto regionNumbered = [&](std::uint64_t ordinal, CellSet occupied) {
+        CellSet free = ~occupied & ((CellSet{1} << n) - 1);
+        for (;; --ordinal) {
+            const CellSet region = regions.regionOf(std::countr_zero(free), occupied);
+            if (ordinal == 0)
+                return region;
+            free &= ~region;
+        }
     };
 
     std::array<int, 8> cellsArray{};
@@ -143,29 +148,27 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
     const std::span<std::int32_t> weights(weightsArray.data(), k);
     placementWeights(n, weights);
     CellSet home = 0;
-    for (int i = 0; i < k; ++i) {
-        cells[i] = tiles[i];
+    for (int i = 0; i < k; ++i)
         home |= cellBit(tiles[i]);
-    }
-    const std::uint32_t homeRank = placementRank(cells, n);
-    const CellSet homeRegion = regions.regionOf(grid.blank(), home);
+    const std::uint32_t homeRank = placementRank(tiles, n);
     table.moves[homeRank] = 0;
-    firstVisit(homeRank, home, homeRegion);
-    std::vector<std::uint32_t> frontier{packing.pack(cells, std::countr_zero(homeRegion))};
+    marks.set(stateOf(homeRank, home, regions.regionOf(grid.blank(), home)), StateMarks::frontier(0));
 
-    std::vector<std::uint32_t> next;
     unsigned expanded = 0;
-    for (std::uint8_t depth = 1; !frontier.empty(); ++depth) {
-        std::sort(frontier.begin(), frontier.end());
-        for (std::uint32_t state : frontier) {
+    bool reachedAny = true;
+    for (int depth = 0; reachedAny; ++depth) {
+        reachedAny = false;
+        const StateMarks::Mark next = StateMarks::frontier(depth + 1);
+        const bool finished = marks.forEach(StateMarks::frontier(depth), [&](std::uint64_t state) {
             if (++expanded % stopCheckInterval == 0 && stop.stop_requested())
-                return std::nullopt;
-            const int blank = packing.unpack(state, cells);
+                return false;
+            marks.set(state, StateMarks::Done);
+            const auto rank = static_cast<std::uint32_t>(state / regionsPerPlacement);
+            unrankPlacement(rank, n, cells);
             CellSet occupied = 0;
             for (int cell : cells)
                 occupied |= cellBit(cell);
-            const CellSet region = regions.regionOf(blank, occupied);
-            const std::uint32_t rank = placementRank(cells, n);
+            const CellSet region = regionNumbered(state % regionsPerPlacement, occupied);
 
             for (int slot = 0; slot < k; ++slot) {
                 const int from = cells[slot];
@@ -174,20 +177,20 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
                         continue;
                     const auto movedRank = static_cast<std::uint32_t>(
                         static_cast<std::int32_t>(rank) + placementRankShift(cells, weights, slot, to));
-                    cells[slot] = to;
                     const CellSet movedOccupied = occupied ^ cellBit(from) ^ cellBit(to);
-                    const CellSet movedRegion = regions.regionOf(from, movedOccupied);
-                    if (firstVisit(movedRank, movedOccupied, movedRegion)) {
-                        next.push_back(packing.pack(cells, std::countr_zero(movedRegion)));
+                    const std::uint64_t moved = stateOf(movedRank, movedOccupied, regions.regionOf(from, movedOccupied));
+                    if (marks.at(moved) == StateMarks::Unseen) {
+                        marks.set(moved, next);
+                        reachedAny = true;
                         if (table.moves[movedRank] == unset)
-                            table.moves[movedRank] = depth;
+                            table.moves[movedRank] = static_cast<std::uint8_t>(depth + 1);
                     }
-                    cells[slot] = from;
                 }
             }
-        }
-        std::swap(frontier, next);
-        next.clear();
+            return true;
+        });
+        if (!finished)
+            return std::nullopt;
     }
     return table;
 }

@@ -84,12 +84,13 @@ TEST(IdaSearch, StopsSoonAfterBeingAsked)
 {
     // Far beyond what these tables can prove in any reasonable time.
     const Puzzle puzzle = puzzleOf(test::randomTiles(5, 1));
+    const PatternHeuristic& heuristic = smallFiveByFiveTables();
     std::stop_source stop;
     const std::jthread asker([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         stop.request_stop();
     });
-    const SearchResult result = searchOptimal(puzzle, smallFiveByFiveTables(), {stop.get_token(), std::nullopt});
+    const SearchResult result = searchOptimal(puzzle, heuristic, {stop.get_token(), std::nullopt});
     EXPECT_EQ(result.end, SearchEnd::Stopped);
     EXPECT_TRUE(result.slides.empty());
     EXPECT_GT(result.nodes, 0u);
