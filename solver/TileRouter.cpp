@@ -5,6 +5,12 @@
 
 namespace pintu::solver {
 
+namespace {
+
+constexpr int hopLength = 2;
+
+} // namespace
+
 TileRouter::TileRouter(const Puzzle& puzzle)
     : grid(puzzle.grid()), board(puzzle.tiles()), cells(board.size()), locked(board.size(), false)
 {
@@ -39,8 +45,34 @@ TileRouter::Window TileRouter::around(std::initializer_list<int> cellsInside) co
 
 bool TileRouter::routeTile(int tile, int target)
 {
+    // A search over n cells weighs n * n states, so a tile far from home goes
+    // in short hops, each with the blank brought beside it first, and only
+    // the last hop may fall back to the whole board.
+    if (cellOf(tile) == target)
+        return true;
+    const auto stepsToward = [](int from, int to) { return std::clamp(to - from, -hopLength, hopLength); };
+    for (;;) {
+        const int cell = cellOf(tile);
+        const int rows = stepsToward(grid.row(cell), grid.row(target));
+        const int columns = stepsToward(grid.column(cell), grid.column(target));
+        const int hop = grid.cellAt(grid.row(cell) + rows, grid.column(cell) + columns);
+        if (hop == target || locked[hop])
+            break;
+        bringBlankBeside(cell);
+        if (!routeTileWithin(tile, hop, around({cell, blankCell(), hop})))
+            break;
+    }
+    bringBlankBeside(cellOf(tile));
     return routeTileWithin(tile, target, around({cellOf(tile), blankCell(), target}))
         || routeTileWithin(tile, target, {0, 0, grid.side - 1, grid.side - 1});
+}
+
+void TileRouter::bringBlankBeside(int cell)
+{
+    locked[cell] = true;
+    const Adjacent beside = grid.adjacent(cell);
+    routeBlankTo([&](int c) { return std::find(beside.begin(), beside.end(), c) != beside.end(); });
+    locked[cell] = false;
 }
 
 bool TileRouter::routeTileWithin(int tile, int target, const Window& window)
@@ -97,13 +129,18 @@ bool TileRouter::routeTileWithin(int tile, int target, const Window& window)
 
 bool TileRouter::routeBlank(int target)
 {
+    return routeBlankTo([&](int cell) { return cell == target; });
+}
+
+bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
+{
     std::vector<int> cameFrom(board.size(), -1);
     const int start = blankCell();
     cameFrom[start] = start;
     std::vector<int> queue{start};
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const int cell = queue[head];
-        if (cell == target) {
+        if (arrived(cell)) {
             std::vector<int> path;
             for (int c = cell; c != start; c = cameFrom[c])
                 path.push_back(c);

@@ -3,6 +3,7 @@
 #include "Grid.h"
 #include "Puzzle.h"
 
+#include <functional>
 #include <vector>
 
 namespace pintu::solver {
@@ -14,9 +15,8 @@ class TileRouter {
 public:
     explicit TileRouter(const Puzzle& puzzle);
 
-    // Fewest slides over the unlocked cells near the tile, the blank and the
-    // target, else over every unlocked cell. False, with nothing moved, when
-    // there is no route at all.
+    // Few slides, over unlocked cells only. False when there is no route at
+    // all; the tile may then have moved on the way.
     bool routeTile(int tile, int target);
     bool routeBlank(int target);
     void slideFrom(int cell);
@@ -35,6 +35,10 @@ private:
     };
     Window around(std::initializer_list<int> cellsInside) const;
     bool routeTileWithin(int tile, int target, const Window& window);
+    // Over unlocked cells other than `cell`, when a way is open.
+    void bringBlankBeside(int cell);
+    // The nearest cell where `arrived` holds, over unlocked cells.
+    bool routeBlankTo(const std::function<bool(int)>& arrived);
 
     Grid grid;
     std::vector<int> board;
