@@ -1,0 +1,218 @@
+// What a player waits for when the game shows a hint or solves a board: every
+// 3x3 arrangement, random and shuffled 4x4 boards, shuffled 5x5 boards within
+// the two-second budget, and the pattern tables' build, memory and load.
+// Each benchmark runs its whole set once; run in a Release or RelWithDebInfo
+// build: build/bench/solver_benchmarks.
+#include "ExactTable.h"
+#include "PatternStore.h"
+#include "Puzzle.h"
+#include "SeededRandom.h"
+#include "Shuffle.h"
+#include "Slides.h"
+#include "Solver.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <stdexcept>
+#include <string>
+
+namespace pintu::solver {
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+// The game's own shuffle, called in this one place only.
+std::vector<int> gameShuffle(const BoardSize& size, std::uint64_t seed)
+{
+    SeededRandom random;
+    random.seed(seed);
+    Arrangement board;
+    Arrangement workBoard;
+    shuffle(size, random, board, workBoard, nullptr);
+    return {board.begin(), board.begin() + size.T};
+}
+
+std::vector<int> randomSolvable(int side, std::mt19937_64& random)
+{
+    std::vector<int> tiles(static_cast<std::size_t>(side * side));
+    std::iota(tiles.begin(), tiles.end(), 0);
+    for (std::size_t i = tiles.size() - 1; i > 0; --i)
+        std::swap(tiles[i], tiles[random() % (i + 1)]);
+    if (std::holds_alternative<Flaw>(Puzzle::from(tiles))) {
+        const int blank = side * side - 1;
+        const auto first = std::find_if(tiles.begin(), tiles.end(), [&](int t) { return t != blank; });
+        std::iter_swap(first, std::find_if(first + 1, tiles.end(), [&](int t) { return t != blank; }));
+    }
+    return tiles;
+}
+
+double threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The process's peak resident memory in MB since the last reset.
+double peakMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmHWM:"))
+            return std::stod(line.substr(6)) / 1024;
+    }
+    return 0;
+}
+
+void resetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+Solver& solver()
+{
+    static Solver shared({PINTU_BENCH_TABLES, std::chrono::milliseconds(2000)});
+    return shared;
+}
+
+// Solves every board once, checks every answer, and reports the spread.
+void solveAll(benchmark::State& state, const std::vector<std::vector<int>>& boards, double timeScale,
+              const char* timeUnit)
+{
+    for (auto _ : state) {
+        std::vector<double> times;
+        std::vector<std::uint64_t> nodes;
+        double cpu = 0;
+        double moves = 0;
+        int optimal = 0;
+        for (const std::vector<int>& tiles : boards) {
+            const Puzzle puzzle = std::get<Puzzle>(Puzzle::from(tiles));
+            const double cpuStart = threadSeconds();
+            const auto start = SteadyClock::now();
+            const Answer answer = solver().solve(puzzle);
+            times.push_back(std::chrono::duration<double>(SteadyClock::now() - start).count() * timeScale);
+            cpu += (threadSeconds() - cpuStart) * timeScale;
+            std::vector<int> check = tiles;
+            if (!applySlides(puzzle.grid(), check, answer.slides) || !isSolved(check))
+                throw std::logic_error("an answer does not solve its board");
+            nodes.push_back(answer.nodes);
+            moves += static_cast<double>(answer.slides.size());
+            optimal += answer.verdict == Verdict::Optimal;
+        }
+        std::sort(times.begin(), times.end());
+        const auto count = static_cast<double>(boards.size());
+        state.counters[std::string("median_") + timeUnit] = times[times.size() / 2];
+        state.counters[std::string("worst_") + timeUnit] = times.back();
+        state.counters[std::string("mean_") + timeUnit] = std::accumulate(times.begin(), times.end(), 0.0) / count;
+        state.counters[std::string("cpu_mean_") + timeUnit] = cpu / count;
+        state.counters["nodes_mean"] = static_cast<double>(std::accumulate(nodes.begin(), nodes.end(), 0ull)) / count;
+        state.counters["nodes_max"] = static_cast<double>(*std::max_element(nodes.begin(), nodes.end()));
+        state.counters["moves_mean"] = moves / count;
+        state.counters["optimal"] = optimal;
+        state.counters["boards"] = count;
+    }
+}
+
+void buildTables(benchmark::State& state, int side)
+{
+    for (auto _ : state) {
+        resetPeak();
+        const double before = peakMegabytes();
+        PatternStore store(std::nullopt);
+        const auto start = SteadyClock::now();
+        const PatternStore::Tables tables = store.tablesFor(side, {});
+        state.counters["build_s"] = std::chrono::duration<double>(SteadyClock::now() - start).count();
+        state.counters["table_MB"] = static_cast<double>(tables.heuristic->tableBytes()) / 1e6;
+        state.counters["build_peak_MB"] = peakMegabytes() - before;
+    }
+}
+BENCHMARK_CAPTURE(buildTables, tables4x4, 4)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(buildTables, tables5x5, 5)->Iterations(1)->Unit(benchmark::kSecond);
+
+void loadTables(benchmark::State& state)
+{
+    // Building them into the folder first, if they are not there yet, is not timed.
+    solver().prepare(4);
+    solver().prepare(5);
+    for (auto _ : state) {
+        PatternStore store(PINTU_BENCH_TABLES);
+        for (int side : {4, 5}) {
+            const auto start = SteadyClock::now();
+            store.tablesFor(side, {});
+            state.counters["load_" + std::to_string(side) + "x" + std::to_string(side) + "_ms"] =
+                std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count();
+        }
+    }
+}
+BENCHMARK(loadTables)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void threeByThreeTable(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExactTable(3).distances().data());
+}
+BENCHMARK(threeByThreeTable)->Unit(benchmark::kMillisecond);
+
+void everyThreeByThree(benchmark::State& state)
+{
+    std::vector<std::vector<int>> boards;
+    std::vector<int> tiles{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    do {
+        if (std::holds_alternative<Puzzle>(Puzzle::from(tiles)))
+            boards.push_back(tiles);
+    } while (std::next_permutation(tiles.begin(), tiles.end()));
+    solver().solve(std::get<Puzzle>(Puzzle::from(tiles))); // the table is built once, before timing
+    solveAll(state, boards, 1e6, "us");
+}
+BENCHMARK(everyThreeByThree)->Iterations(1)->Unit(benchmark::kSecond);
+
+void randomFourByFour(benchmark::State& state)
+{
+    std::mt19937_64 random(2001);
+    std::vector<std::vector<int>> boards;
+    for (int i = 0; i < 100; ++i)
+        boards.push_back(randomSolvable(4, random));
+    solver().prepare(4);
+    solveAll(state, boards, 1e3, "ms");
+}
+BENCHMARK(randomFourByFour)->Iterations(1)->Unit(benchmark::kSecond);
+
+void shuffledFourByFour(benchmark::State& state)
+{
+    std::vector<std::vector<int>> boards;
+    for (std::uint64_t seed = 1; seed <= 100; ++seed)
+        boards.push_back(gameShuffle(board4x4, seed));
+    solver().prepare(4);
+    solveAll(state, boards, 1e3, "ms");
+}
+BENCHMARK(shuffledFourByFour)->Iterations(1)->Unit(benchmark::kSecond);
+
+void shuffledFiveByFive(benchmark::State& state)
+{
+    std::vector<std::vector<int>> boards;
+    for (std::uint64_t seed = 1; seed <= 100; ++seed)
+        boards.push_back(gameShuffle(board5x5, seed));
+    solver().prepare(5);
+    solveAll(state, boards, 1e3, "ms");
+}
+BENCHMARK(shuffledFiveByFive)->Iterations(1)->Unit(benchmark::kSecond);
+
+void shuffledTenByTen(benchmark::State& state)
+{
+    std::vector<std::vector<int>> boards;
+    for (std::uint64_t seed = 1; seed <= 20; ++seed)
+        boards.push_back(gameShuffle(board10x10, seed));
+    solveAll(state, boards, 1e3, "ms");
+}
+BENCHMARK(shuffledTenByTen)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+} // namespace pintu::solver
+
+BENCHMARK_MAIN();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "PatternTable.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace pintu::solver {
+
+// A pattern table on disk: a 64-byte header (a magic word, the format
+// version, the side, the pattern's tiles, the entry count and a checksum of
+// the entries), then one byte an entry.
+inline constexpr std::uint32_t patternFileVersion = 1;
+
+// Nothing unless the file holds a whole, undamaged table of this version for
+// exactly this side and these tiles: a table that is not trusted is rebuilt.
+std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, int side, const std::vector<int>& tiles);
+
+// Writes beside `file` and renames into place, so that a crash leaves either
+// the old file or the whole new one. False, with nothing left behind, when the
+// folder cannot take it.
+bool savePatternTable(const std::filesystem::path& file, const PatternTable& table);
+
+} // namespace pintu::solver

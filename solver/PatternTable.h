@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+namespace pintu::solver {
+
+// For a few tiles (a pattern): the fewest slides *of those tiles* that bring
+// them all home, wherever they lie, while the other tiles move for free. No
+// slide is ever charged to two disjoint patterns, so the entries of patterns
+// that split the tiles between them add up to a lower bound of the distance.
+struct PatternTable {
+    int side = 0;
+    std::vector<int> tiles;
+    // Indexed by placementRank of the pattern's cells, tile by tile in the
+    // order of `tiles`.
+    std::vector<std::uint8_t> moves;
+};
+
+// Breadth-first outward from the pattern at home, the blank's whereabouts
+// part of each state. A pattern holds at most seven tiles on boards up to
+// 4x4 and five on 5x5. Nothing when `stop` is requested before it is done.
+std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop);
+
+} // namespace pintu::solver

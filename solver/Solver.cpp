@@ -1,0 +1,87 @@
+#include "Solver.h"
+
+#include "BudgetedSearch.h"
+#include "ExactTable.h"
+#include "IdaSearch.h"
+#include "LineReduction.h"
+
+#include <utility>
+
+namespace pintu::solver {
+
+namespace {
+
+// The outcome that needs most attention.
+TableStatus worse(TableStatus a, TableStatus b)
+{
+    const auto weight = [](TableStatus status) {
+        switch (status) {
+        case TableStatus::Ready:
+            return 0;
+        case TableStatus::Built:
+            return 1;
+        case TableStatus::NotSaved:
+            return 2;
+        case TableStatus::Stopped:
+            return 3;
+        }
+        return 3;
+    };
+    return weight(a) >= weight(b) ? a : b;
+}
+
+} // namespace
+
+Solver::Solver(SolverOptions options) : options(options), store(options.tableFolder) {}
+
+Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const int side = puzzle.grid().side;
+    Answer answer;
+    if (side <= 3) {
+        answer = {Verdict::Optimal, ExactTable::forSide(side).solve(puzzle.tiles())};
+        answer.nodes = answer.slides.size() + 1;
+    } else if (side == 4) {
+        answer = solveFourByFour(puzzle, stop);
+    } else if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
+        answer = solveFiveByFive(puzzle, stop);
+    } else {
+        answer = {Verdict::Found, solveByLines(puzzle)};
+    }
+    answer.elapsed = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    return answer;
+}
+
+Answer Solver::solveFourByFour(const Puzzle& puzzle, std::stop_token stop)
+{
+    const PatternStore::Tables tables = store.tablesFor(4, stop);
+    if (!tables.heuristic)
+        return {};
+    SearchResult search = searchOptimal(puzzle, *tables.heuristic, {stop, std::nullopt});
+    if (search.end != SearchEnd::Solved)
+        return {Verdict::Stopped, {}, search.nodes};
+    return {Verdict::Optimal, std::move(search.slides), search.nodes};
+}
+
+Answer Solver::solveFiveByFive(const Puzzle& puzzle, std::stop_token stop)
+{
+    const PatternStore::Tables corner = store.tablesFor(4, stop);
+    const PatternStore::Tables own = store.tablesFor(5, stop);
+    if (!corner.heuristic || !own.heuristic)
+        return {};
+    return solveWithinBudget(puzzle, *own.heuristic, corner.heuristic, options.budget, stop);
+}
+
+TableStatus Solver::prepare(int side, std::stop_token stop)
+{
+    if (side == 4)
+        return store.tablesFor(4, stop).status;
+    if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
+        const TableStatus corner = store.tablesFor(4, stop).status;
+        return corner == TableStatus::Stopped ? corner : worse(corner, store.tablesFor(5, stop).status);
+    }
+    return TableStatus::Ready;
+}
+
+} // namespace pintu::solver

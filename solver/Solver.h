@@ -1,0 +1,52 @@
+#pragma once
+
+#include "Answer.h"
+#include "PatternStore.h"
+#include "Puzzle.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <stop_token>
+
+namespace pintu::solver {
+
+struct SolverOptions {
+    // Where pattern tables are kept between runs (the game's data folder);
+    // without one they are built for this process only.
+    std::optional<std::filesystem::path> tableFolder;
+    // How long a 5x5 search may try to prove the shortest answer before the
+    // best quick one is returned instead. Zero answers 5x5 boards at once,
+    // without their tables.
+    std::chrono::milliseconds budget{2000};
+};
+
+// Solves any solvable board:
+//   2x2, 3x3  shortest, from a table of every arrangement, in microseconds;
+//   4x4       shortest, by IDA* over pattern tables (11.5 MB);
+//   5x5       shortest when proven within the budget, else found (25.8 MB
+//             more, and the 4x4 tables for a better quick answer);
+//   larger    found, line by line, in milliseconds.
+// Tables are loaded or built at first use, which takes seconds: call this off
+// a user interface thread, or call `prepare` early. Safe to use from several
+// threads at once.
+class Solver {
+public:
+    explicit Solver(SolverOptions options = {});
+
+    // Stopped (with no slides) soon after `stop` is requested.
+    Answer solve(const Puzzle& puzzle, std::stop_token stop = {});
+
+    // Gets the tables boards of this side need ready ahead of the first
+    // answer. Tables built before a stop are kept in the folder.
+    TableStatus prepare(int side, std::stop_token stop = {});
+
+private:
+    Answer solveFourByFour(const Puzzle& puzzle, std::stop_token stop);
+    Answer solveFiveByFive(const Puzzle& puzzle, std::stop_token stop);
+
+    SolverOptions options;
+    PatternStore store;
+};
+
+} // namespace pintu::solver
