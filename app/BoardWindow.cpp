@@ -2,6 +2,7 @@
 
 #include "ApplicationSetup.h"
 #include "Board.h"
+#include "BoardHints.h"
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Fonts.h"
@@ -13,6 +14,7 @@
 #include "TileView.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
@@ -59,6 +61,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     game = makeBoard(*layout.size, platform, std::move(picturePath));
     connectCommands();
     connectArrowKeys();
+    // The genius board's hall of fame stays earned: it offers no hint.
+    if (layout.size->kind == BoardKind::Logged && services.hintSearch)
+        hints = std::make_unique<BoardHints>(this, *game, views, services.hintSearch);
 
     // The clock ticks from the moment the window exists, as its designer left it running.
     timer.setInterval(tickMilliseconds);
@@ -167,6 +172,7 @@ void BoardWindow::open()
 
 void BoardWindow::start()
 {
+    forgetHint();
     // Cut for the screen the board is on now, which may not be the one it opened on.
     cells.setDevicePixelRatio(devicePixelRatioF());
     switch (game->start()) {
@@ -184,6 +190,7 @@ void BoardWindow::start()
 
 void BoardWindow::leave()
 {
+    forgetHint();
     glide.abandon();
     timer.stop();
     const Departure departure = game->exit();
@@ -196,6 +203,8 @@ void BoardWindow::leave()
 
 void BoardWindow::afterMove(MoveOutcome outcome)
 {
+    if (outcome != MoveOutcome::NoEffect)
+        forgetHint();
     // The message waits until the winning tile has landed.
     if (outcome == MoveOutcome::Solved)
         glide.afterLanding([this] { celebrate(); });
@@ -203,6 +212,7 @@ void BoardWindow::afterMove(MoveOutcome outcome)
 
 void BoardWindow::afterReplay(ReplayOutcome outcome)
 {
+    forgetHint();
     if (outcome == ReplayOutcome::Solved)
         showMessage(this, QString::fromUtf8(messages::solved));
     else if (outcome == ReplayOutcome::MoveLogDamaged)
@@ -339,6 +349,18 @@ void BoardWindow::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawPixmap(0, 0, backgroundPicture);
+}
+
+void BoardWindow::forgetHint()
+{
+    if (hints)
+        hints->forget();
+}
+
+void BoardWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (hints)
+        hints->showMenu(event->globalPos());
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)

@@ -22,6 +22,7 @@ class QLabel;
 namespace pintu {
 
 class Board;
+class BoardHints;
 class MenuScreen;
 class TileView;
 
@@ -60,6 +61,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void buildControls();
@@ -71,6 +73,7 @@ private:
     void afterMove(MoveOutcome outcome);
     void afterReplay(ReplayOutcome outcome);
     void celebrate();
+    void forgetHint();
     void recordWinner();
     void showView(int cell, const QPixmap& picture);
 
@@ -84,6 +87,7 @@ private:
     std::vector<QLabel*> numberMap;
     std::map<Control, QWidget*> controls;
     TileGlide glide;
+    std::unique_ptr<BoardHints> hints; // on the boards that offer them
     // The top-left of the picture as last read, and which file it came from.
     struct PreviewKey {
         std::string path;

@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "ClockAndChance.h"
 #include "Files.h"
+#include "HintFinder.h"
 
 #include <chrono>
 #include <functional>
@@ -18,6 +19,7 @@ struct GameServices {
     std::function<std::unique_ptr<Random>()> newRandom; // one generator per board
     std::function<void()> endProgram;
     std::chrono::milliseconds glide; // how long a moved tile glides; 0 makes tiles jump
+    HintSearch hintSearch;           // how the small boards find a hint; none: they offer none
 };
 
 } // namespace pintu

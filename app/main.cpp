@@ -4,6 +4,7 @@
 #include "QtFiles.h"
 #include "SeededRandom.h"
 #include "SingleInstance.h"
+#include "Solver.h"
 #include "SystemClock.h"
 
 #include <QApplication>
@@ -29,6 +30,9 @@ int main(int argc, char* argv[])
     if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
         return pintu::refuseSecondGame();
 
+    // One solver for the run, so that its tables are read or built once.
+    auto solver = std::make_shared<pintu::solver::Solver>(
+        pintu::solver::SolverOptions{.tableFolder = dataFolder.path().toStdString()});
     pintu::QtFiles files;
     pintu::SystemClock clock;
     const pintu::GameServices services{
@@ -42,6 +46,9 @@ int main(int argc, char* argv[])
             QApplication::quit();
         },
         std::chrono::milliseconds(100),
+        [solver](const pintu::Arrangement& arrangement, std::stop_token stop) {
+            return pintu::findHint(*solver, arrangement, stop);
+        },
     };
     pintu::Game game(services);
     // A relative name is taken from the folder pintu was started in.

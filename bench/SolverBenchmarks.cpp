@@ -32,10 +32,7 @@ std::vector<int> gameShuffle(const BoardSize& size, std::uint64_t seed)
 {
     SeededRandom random;
     random.seed(seed);
-    Arrangement board;
-    Arrangement workBoard;
-    shuffle(size, random, board, workBoard, nullptr);
-    return {board.begin(), board.begin() + size.T};
+    return shuffle(size, random, nullptr)->tiles();
 }
 
 std::vector<int> randomSolvable(int side, std::mt19937_64& random)

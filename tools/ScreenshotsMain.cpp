@@ -286,7 +286,7 @@ int main(int argc, char* argv[])
     const DataFiles data{work.filePath("data/kel.txt").toStdString(), work.filePath("data/grb.kel").toStdString()};
     // Tiles jump, so that every picture shows a board at rest.
     const GameServices services{files, clock, data, [] { return std::make_unique<SeededRandom>(); }, [] {},
-                                milliseconds(0)};
+                                milliseconds(0), {}};
     const std::string& hallOfFame = services.dataFiles.hallOfFame;
     files.appendText(hallOfFame, hallOfFameRecord("张三", 1532, 6417, "03-14-2001"));
     files.appendText(hallOfFame, hallOfFameRecord("李小红", 987, 4023, "05-09-2001"));

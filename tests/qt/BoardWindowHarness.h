@@ -27,7 +27,8 @@ struct BoardWindowHarness {
                    [draws] { return std::make_unique<ScriptedRandom>(draws.empty() ? std::vector<double>{0.3, 0.7, 0.9}
                                                                                    : draws); },
                    [] {},
-                   std::chrono::milliseconds(0)}
+                   std::chrono::milliseconds(0),
+                   {}}
     {
         folder.writeBitmap("picture.bmp", picture);
     }

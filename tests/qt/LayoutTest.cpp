@@ -383,7 +383,8 @@ protected:
     GameServices services{files, clock,
                           DataFiles{folder.filePath("kel.txt").toStdString(), folder.filePath("grb.kel").toStdString()},
                           [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.5}); }, [] {},
-                          std::chrono::milliseconds(0)};
+                          std::chrono::milliseconds(0),
+                          {}};
     std::unique_ptr<BoardWindowHarness> board;
     std::unique_ptr<QWidget> window;
 };

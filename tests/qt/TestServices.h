@@ -32,7 +32,8 @@ struct TestServices {
                                     folder.filePath("data/grb.kel").toStdString()},
                           [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },
                           [this] { ++endings; },
-                          std::chrono::milliseconds(0)};
+                          std::chrono::milliseconds(0),
+                          {}};
 };
 
 } // namespace pintu::test

@@ -1,0 +1,149 @@
+#include "BoardHints.h"
+
+#include "Board.h"
+#include "TileView.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QShortcut>
+
+namespace pintu {
+
+namespace {
+
+constexpr int markMilliseconds = 1000;
+// A search that takes longer than this says it is at work (the first ever
+// builds its tables, which takes seconds).
+constexpr int patienceMilliseconds = 300;
+constexpr int markWidth = 3;
+constexpr int textGap = 4;
+const QColor markColour(255, 196, 0);
+
+constexpr const char* menuText = "提示";
+constexpr const char* provenText = "最少还需 %1 步";
+constexpr const char* estimateText = "约需 %1 步";
+constexpr const char* searchingText = "正在计算…";
+
+// A frame drawn over a tile; clicks go through it to the tile.
+class TileMark final : public QWidget {
+public:
+    explicit TileMark(QWidget* window) : QWidget(window)
+    {
+        setObjectName("hintMark");
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(markColour, markWidth));
+        painter.setBrush(QColor(255, 240, 160, 60));
+        const qreal inset = markWidth / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    }
+};
+
+} // namespace
+
+BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, HintSearch search)
+    : window(window),
+      board(board),
+      views(views),
+      finder(std::move(search)),
+      mark(new TileMark(window)),
+      text(new QLabel(window))
+{
+    text->setObjectName("hintText");
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    text->setStyleSheet("QLabel { background: #fff8d8; color: black; border: 1px solid #c89600; padding: 2px 5px; }");
+    text->hide();
+    markTime.setSingleShot(true);
+    markTime.setInterval(markMilliseconds);
+    connect(&markTime, &QTimer::timeout, mark, &QWidget::hide);
+    patience.setSingleShot(true);
+    patience.setInterval(patienceMilliseconds);
+    connect(&patience, &QTimer::timeout, this, &BoardHints::showSearching);
+    connect(&finder, &HintFinder::answered, this, &BoardHints::show);
+    connect(new QShortcut(QKeySequence(Qt::Key_H), window), &QShortcut::activated, this, &BoardHints::request);
+}
+
+// The search stops with the finder, before the board it reads goes.
+BoardHints::~BoardHints() = default;
+
+bool BoardHints::isOffered() const
+{
+    return board.phase() == Board::Phase::Playing;
+}
+
+void BoardHints::request()
+{
+    if (!isOffered() || !finder.find(board.arrangement()))
+        return;
+    asked = board.arrangement();
+    patience.start();
+}
+
+void BoardHints::showSearching()
+{
+    if (!finder.isFinding())
+        return;
+    showText(QString::fromUtf8(searchingText), views.at(board.arrangement().blankCell())->geometry());
+}
+
+void BoardHints::showMenu(const QPoint& where)
+{
+    QMenu menu(window);
+    QAction* hint = menu.addAction(QString::fromUtf8(menuText));
+    hint->setEnabled(isOffered() && !finder.isFinding());
+    if (menu.exec(where) == hint)
+        request();
+}
+
+void BoardHints::forget()
+{
+    finder.cancel();
+    asked.reset();
+    patience.stop();
+    markTime.stop();
+    mark->hide();
+    text->hide();
+}
+
+void BoardHints::show(const std::optional<Hint>& hint)
+{
+    patience.stop();
+    text->hide();
+    // A hint for an arrangement no longer in play helps nobody.
+    if (!hint || !isOffered() || asked != board.arrangement())
+        return;
+    const QRect tile = views.at(hint->cell)->geometry();
+    mark->setGeometry(tile);
+    mark->raise();
+    mark->show();
+    markTime.start();
+    showText(QString::fromUtf8(hint->proven ? provenText : estimateText).arg(hint->movesLeft), tile);
+}
+
+void BoardHints::showText(const QString& words, const QRect& tile)
+{
+    text->setText(words);
+    text->adjustSize();
+    placeText(tile);
+    text->raise();
+    text->show();
+}
+
+void BoardHints::placeText(const QRect& tile)
+{
+    // Beside the tile, on the side where the window has room, level with its middle.
+    const QSize size = text->size();
+    const int right = tile.right() + textGap;
+    const int left = right + size.width() <= window->width() ? right : tile.left() - textGap - size.width();
+    const int top = std::clamp(tile.center().y() - size.height() / 2, 0, window->height() - size.height());
+    text->move(std::max(left, 0), top);
+}
+
+} // namespace pintu

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Arrangement.h"
+#include "HintFinder.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QPoint;
+class QWidget;
+
+namespace pintu {
+
+class Board;
+class TileView;
+
+// The hint of a board in play: H, or "提示" in the right-click menu, marks the
+// tile that a shortest way to the whole picture moves next and tells how many
+// moves that way takes. The search runs off the window's thread.
+class BoardHints final : public QObject {
+    Q_OBJECT
+public:
+    BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, HintSearch search);
+    ~BoardHints() override;
+
+    void request();
+    void showMenu(const QPoint& where);
+    // The board moved on: the text goes and a search in flight is dropped.
+    void forget();
+
+    bool isFinding() const { return finder.isFinding(); }
+
+private:
+    bool isOffered() const;
+    void show(const std::optional<Hint>& hint);
+    void showSearching();
+    void showText(const QString& words, const QRect& tile);
+    void placeText(const QRect& tile);
+
+    QWidget* window;
+    const Board& board;
+    const std::vector<TileView*>& views;
+    HintFinder finder;
+    std::optional<Arrangement> asked; // what the search in flight was asked about
+    QWidget* mark;                     // the frame around the tile to move
+    QLabel* text;
+    QTimer markTime;
+    QTimer patience;
+};
+
+} // namespace pintu

@@ -1,0 +1,216 @@
+#include "Board.h"
+#include "BoardWindowHarness.h"
+#include "Solver.h"
+
+#include <QLabel>
+#include <QMenu>
+
+#include <atomic>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+// A search that answers at once: the tile on the blank's right, or on its left.
+std::optional<Hint> besideTheBlank(const Arrangement& arrangement, std::stop_token)
+{
+    const int blank = arrangement.blankCell();
+    const int cell = blank % arrangement.side() + 1 < arrangement.side() ? blank + 1 : blank - 1;
+    return Hint{cell, 17, true};
+}
+
+// A search that takes until it is told to stop, counting how often it ran.
+struct SlowSearch {
+    std::optional<Hint> operator()(const Arrangement&, std::stop_token stop) const
+    {
+        ++*started;
+        while (!stop.stop_requested())
+            std::this_thread::sleep_for(milliseconds(2));
+        ++*stopped;
+        return std::nullopt;
+    }
+
+    std::shared_ptr<std::atomic<int>> started = std::make_shared<std::atomic<int>>(0);
+    std::shared_ptr<std::atomic<int>> stopped = std::make_shared<std::atomic<int>>(0);
+};
+
+struct HintedBoard : BoardWindowHarness {
+    explicit HintedBoard(HintSearch search, int difficulty = 1, int blank = 5)
+        : BoardWindowHarness(boardLayout(LayoutSet::A, difficulty), endingAt(boardLayout(LayoutSet::A, difficulty), blank))
+    {
+        services.hintSearch = std::move(search);
+        open();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    }
+
+    void start() const { click(button("Command1")); }
+    void pressH() const { QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.data(), Qt::Key_H); }
+    QWidget* mark() const { return window->findChild<QWidget*>("hintMark"); }
+    QLabel* text() const { return window->findChild<QLabel*>("hintText"); }
+    bool markShows() const { return mark() && mark()->isVisible(); }
+    bool textShows() const { return text() && text()->isVisible(); }
+};
+
+TEST(Hint, HMarksTheTileToMoveAndSaysHowManyMovesAreLeft)
+{
+    HintedBoard board(besideTheBlank);
+    board.start();
+    const int blank = board.emptyView();
+    board.pressH();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.markShows(); }, 2000));
+    EXPECT_EQ(board.mark()->geometry(), board.view(blank + 1)->geometry());
+    ASSERT_TRUE(board.textShows());
+    EXPECT_EQ(board.text()->text(), "最少还需 17 步");
+    // Beside the tile, level with it.
+    const QRect tile = board.view(blank + 1)->geometry();
+    EXPECT_TRUE(board.text()->geometry().left() > tile.right() || board.text()->geometry().right() < tile.left());
+    EXPECT_GE(board.text()->geometry().bottom(), tile.top());
+    EXPECT_LE(board.text()->geometry().top(), tile.bottom());
+
+    // A hint is no step; the mark fades, the text stays until the next move.
+    EXPECT_EQ(board.label("Label2")->text(), "0");
+    EXPECT_TRUE(board.button("Command3")->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !board.markShows(); }, 3000));
+    EXPECT_TRUE(board.textShows());
+    board.clickTile(blank + 1);
+    EXPECT_FALSE(board.textShows());
+}
+
+TEST(Hint, TheGamesOwnSolverShowsTheFirstMoveOfTheShortestWay)
+{
+    auto solver = std::make_shared<solver::Solver>();
+    // The shuffle ends with the blank two moves from home, in cell 4 by way of cell 5.
+    HintedBoard board([solver](const Arrangement& arrangement, std::stop_token stop) {
+        return findHint(*solver, arrangement, stop);
+    }, 0, 4);
+    board.start();
+    board.pressH();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 5000));
+    EXPECT_EQ(board.text()->text(), "最少还需 2 步");
+    EXPECT_EQ(board.mark()->geometry(), board.view(5)->geometry());
+}
+
+TEST(Hint, ThatIsNotProvenShortestSaysAbout)
+{
+    HintedBoard board([](const Arrangement& arrangement, std::stop_token stop) {
+        auto hint = besideTheBlank(arrangement, stop);
+        hint->proven = false;
+        return hint;
+    }, 2);
+    board.start();
+    board.pressH();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
+    EXPECT_EQ(board.text()->text(), "约需 17 步");
+}
+
+TEST(Hint, AMoveWhileTheHintIsSoughtCancelsIt)
+{
+    SlowSearch search;
+    HintedBoard board(search);
+    board.start();
+    board.pressH();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *search.started == 1; }, 2000));
+    board.pressH(); // a second H while one is sought starts no other
+    QTest::qWait(50);
+    EXPECT_EQ(*search.started, 1);
+
+    // A search that takes a while says so beside the blank.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
+    EXPECT_EQ(board.text()->text(), "正在计算…");
+    EXPECT_FALSE(board.markShows());
+
+    QTest::keyClick(board.window.data(), Qt::Key_Down);
+    EXPECT_EQ(board.label("Label2")->text(), "1");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return *search.stopped == 1; }, 2000));
+    QTest::qWait(50);
+    EXPECT_FALSE(board.markShows());
+    EXPECT_FALSE(board.textShows());
+
+    // And the next H asks afresh.
+    board.pressH();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return *search.started == 2; }, 2000));
+}
+
+TEST(Hint, IsOnlyOfferedWhileAGameIsPlayed)
+{
+    int searches = 0;
+    HintedBoard board([&](const Arrangement& arrangement, std::stop_token stop) {
+        ++searches;
+        return besideTheBlank(arrangement, stop);
+    });
+    board.pressH(); // before the start
+    board.start();
+    board.click(board.button("Command3"));
+    board.pressH(); // while the shuffle is stepped
+    QTest::qWait(100);
+    EXPECT_EQ(searches, 0);
+    EXPECT_FALSE(board.markShows());
+
+    board.click(board.button("Command4"));
+    board.pressH();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return board.markShows(); }, 2000));
+    EXPECT_EQ(searches, 1);
+}
+
+TEST(Hint, IsNotOfferedOnTheGeniusBoard)
+{
+    int searches = 0;
+    HintedBoard board([&](const Arrangement& arrangement, std::stop_token stop) {
+        ++searches;
+        return besideTheBlank(arrangement, stop);
+    }, 3, 0);
+    board.start();
+    board.pressH();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(100, 100), board.window->mapToGlobal(QPoint(100, 100)));
+    QApplication::sendEvent(board.window.data(), &rightClick);
+    QTest::qWait(100);
+    EXPECT_EQ(searches, 0);
+    EXPECT_EQ(board.mark(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+TEST(Hint, TheRightClickMenuOffersIt)
+{
+    HintedBoard board(besideTheBlank);
+    QStringList offered;
+    bool enabledBeforeStart = true;
+    const auto answerMenu = [&](bool choose) {
+        QTimer::singleShot(50, [&, choose] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            for (QAction* action : menu->actions())
+                offered << action->text();
+            QAction* hint = menu->actions().value(0);
+            if (!choose)
+                enabledBeforeStart = hint->isEnabled();
+            if (choose && hint->isEnabled()) {
+                menu->setActiveAction(hint);
+                QTest::keyClick(menu, Qt::Key_Return);
+            } else {
+                menu->close();
+            }
+        });
+    };
+    const QPoint inside(100, 100);
+    const auto rightClick = [&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, board.window->mapToGlobal(inside));
+        QApplication::sendEvent(board.window.data(), &event);
+    };
+    answerMenu(false);
+    rightClick();
+    EXPECT_FALSE(enabledBeforeStart);
+
+    board.start();
+    answerMenu(true);
+    rightClick();
+    EXPECT_EQ(offered, (QStringList{"提示", "提示"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
+}
+
+} // namespace
+} // namespace pintu::test
