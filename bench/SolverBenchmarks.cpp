@@ -38,6 +38,14 @@ std::vector<int> gameShuffle(const BoardSize& size, std::uint64_t seed)
     return {board.begin(), board.begin() + size.T};
 }
 
+std::vector<std::vector<int>> gameShuffles(const BoardSize& size, std::uint64_t count)
+{
+    std::vector<std::vector<int>> boards;
+    for (std::uint64_t seed = 1; seed <= count; ++seed)
+        boards.push_back(gameShuffle(size, seed));
+    return boards;
+}
+
 std::vector<int> randomSolvable(int side, std::mt19937_64& random)
 {
     std::vector<int> tiles(static_cast<std::size_t>(side * side));
@@ -188,30 +196,21 @@ BENCHMARK(randomFourByFour)->Iterations(1)->Unit(benchmark::kSecond);
 
 void shuffledFourByFour(benchmark::State& state)
 {
-    std::vector<std::vector<int>> boards;
-    for (std::uint64_t seed = 1; seed <= 100; ++seed)
-        boards.push_back(gameShuffle(board4x4, seed));
     solver().prepare(4);
-    solveAll(state, boards, 1e3, "ms");
+    solveAll(state, gameShuffles(board4x4, 100), 1e3, "ms");
 }
 BENCHMARK(shuffledFourByFour)->Iterations(1)->Unit(benchmark::kSecond);
 
 void shuffledFiveByFive(benchmark::State& state)
 {
-    std::vector<std::vector<int>> boards;
-    for (std::uint64_t seed = 1; seed <= 100; ++seed)
-        boards.push_back(gameShuffle(board5x5, seed));
     solver().prepare(5);
-    solveAll(state, boards, 1e3, "ms");
+    solveAll(state, gameShuffles(board5x5, 100), 1e3, "ms");
 }
 BENCHMARK(shuffledFiveByFive)->Iterations(1)->Unit(benchmark::kSecond);
 
 void shuffledTenByTen(benchmark::State& state)
 {
-    std::vector<std::vector<int>> boards;
-    for (std::uint64_t seed = 1; seed <= 20; ++seed)
-        boards.push_back(gameShuffle(board10x10, seed));
-    solveAll(state, boards, 1e3, "ms");
+    solveAll(state, gameShuffles(board10x10, 20), 1e3, "ms");
 }
 BENCHMARK(shuffledTenByTen)->Iterations(1)->Unit(benchmark::kSecond);
 
