@@ -39,7 +39,7 @@ Answer solveWithinBudget(const Puzzle& puzzle, const PatternHeuristic& heuristic
                          std::chrono::milliseconds budget, std::stop_token stop)
 {
     const auto start = std::chrono::steady_clock::now();
-    const SearchResult search = searchOptimal(puzzle, heuristic, {stop, start + budget * 9 / 10});
+    const SearchResult search = searchOptimal(puzzle, heuristic, {stop, start + budget * 19 / 20});
     switch (search.end) {
     case SearchEnd::Solved:
         return {Verdict::Optimal, search.slides, search.nodes};

@@ -15,8 +15,8 @@ namespace pintu::solver {
 Answer quickAnswer(const Puzzle& puzzle, const PatternHeuristic* corner,
                    std::chrono::steady_clock::time_point deadline, std::stop_token stop);
 
-// A shortest answer when the search proves one within nine tenths of
-// `budget`; otherwise the quick answer, within what is left.
+// A shortest answer when the search proves one within 95% of `budget`;
+// otherwise the quick answer, within what is left.
 Answer solveWithinBudget(const Puzzle& puzzle, const PatternHeuristic& heuristic, const PatternHeuristic* corner,
                          std::chrono::milliseconds budget, std::stop_token stop);
 

@@ -15,7 +15,8 @@ namespace {
 // The last two cannot: with the one before locked, the last cell is a dead end
 // that the blank cannot leave with a tile behind it. So the last tile waits in
 // the next-to-last cell, the next-to-last tile below it, and the two turn into
-// place together.
+// place together. Every route below exists: what is left to order is at
+// least four cells by three, where the blank can always get round a tile.
 void placeLine(TileRouter& router, const std::vector<int>& line, int inward)
 {
     const std::size_t length = line.size();

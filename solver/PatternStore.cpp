@@ -3,6 +3,7 @@
 #include "PatternFile.h"
 #include "PatternGroups.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace pintu::solver {
@@ -24,6 +25,7 @@ PatternStore::Tables PatternStore::tablesFor(int side, std::stop_token stop)
     if (ready)
         return {ready.get(), TableStatus::Ready};
 
+    // A folder that cannot be made shows as tables that could not be saved.
     std::error_code error;
     if (folder)
         std::filesystem::create_directories(*folder, error);
@@ -41,10 +43,7 @@ PatternStore::Tables PatternStore::tablesFor(int side, std::stop_token stop)
         if (!built)
             return {nullptr, TableStatus::Stopped};
         const bool saved = file && savePatternTable(*file, *built);
-        if (!saved)
-            status = TableStatus::NotSaved;
-        else if (status == TableStatus::Ready)
-            status = TableStatus::Built;
+        status = std::max(status, saved ? TableStatus::Built : TableStatus::NotSaved);
         tables.push_back(std::move(*built));
     }
     ready = std::make_unique<PatternHeuristic>(std::move(tables));

@@ -12,7 +12,8 @@
 
 namespace pintu::solver {
 
-// What getting a board size's tables ready took.
+// What getting a board size's tables ready took, from nothing worth telling
+// to most worth telling: the larger of two statuses says what two steps took.
 enum class TableStatus {
     Ready,    // already in memory, read from sound files, or not needed
     Built,    // built, and saved for the next run

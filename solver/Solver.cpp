@@ -5,32 +5,10 @@
 #include "IdaSearch.h"
 #include "LineReduction.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pintu::solver {
-
-namespace {
-
-// The outcome that needs most attention.
-TableStatus worse(TableStatus a, TableStatus b)
-{
-    const auto weight = [](TableStatus status) {
-        switch (status) {
-        case TableStatus::Ready:
-            return 0;
-        case TableStatus::Built:
-            return 1;
-        case TableStatus::NotSaved:
-            return 2;
-        case TableStatus::Stopped:
-            return 3;
-        }
-        return 3;
-    };
-    return weight(a) >= weight(b) ? a : b;
-}
-
-} // namespace
 
 Solver::Solver(SolverOptions options) : options(options), store(options.tableFolder) {}
 
@@ -41,7 +19,7 @@ Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
     Answer answer;
     if (side <= 3) {
         answer = {Verdict::Optimal, ExactTable::forSide(side).solve(puzzle.tiles())};
-        answer.nodes = answer.slides.size() + 1;
+        answer.nodes = answer.slides.size() + 1; // the positions on the way down
     } else if (side == 4) {
         answer = solveFourByFour(puzzle, stop);
     } else if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
@@ -79,7 +57,7 @@ TableStatus Solver::prepare(int side, std::stop_token stop)
         return store.tablesFor(4, stop).status;
     if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
         const TableStatus corner = store.tablesFor(4, stop).status;
-        return corner == TableStatus::Stopped ? corner : worse(corner, store.tablesFor(5, stop).status);
+        return corner == TableStatus::Stopped ? corner : std::max(corner, store.tablesFor(5, stop).status);
     }
     return TableStatus::Ready;
 }
