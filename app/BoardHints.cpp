@@ -48,11 +48,12 @@ protected:
 
 } // namespace
 
-BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, HintSearch search)
+BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views,
+                       const HintSource& source)
     : window(window),
       board(board),
       views(views),
-      finder(std::move(search)),
+      finder(source.search),
       mark(new TileMark(window)),
       text(new QLabel(window))
 {
@@ -67,7 +68,13 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
     patience.setInterval(patienceMilliseconds);
     connect(&patience, &QTimer::timeout, this, &BoardHints::showSearching);
     connect(&finder, &HintFinder::answered, this, &BoardHints::show);
-    connect(new QShortcut(QKeySequence(Qt::Key_H), window), &QShortcut::activated, this, &BoardHints::request);
+    auto* key = new QShortcut(QKeySequence(Qt::Key_H), window);
+    key->setAutoRepeat(false); // a held key asks once
+    connect(key, &QShortcut::activated, this, &BoardHints::request);
+    if (const HintPreparation& prepare = source.prepare) {
+        const int side = board.boardSize().side;
+        finder.prepare([prepare, side](std::stop_token stop) { prepare(side, stop); });
+    }
 }
 
 // The search stops with the finder, before the board it reads goes.

@@ -24,7 +24,9 @@ class TileView;
 class BoardHints final : public QObject {
     Q_OBJECT
 public:
-    BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, HintSearch search);
+    // Gets the searches of this board's size ready at once, so that the first
+    // hint does not wait for them.
+    BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, const HintSource& source);
     ~BoardHints() override;
 
     void request();

@@ -62,8 +62,8 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     connectCommands();
     connectArrowKeys();
     // The genius board's hall of fame stays earned: it offers no hint.
-    if (layout.size->kind == BoardKind::Logged && services.hintSearch)
-        hints = std::make_unique<BoardHints>(this, *game, views, services.hintSearch);
+    if (layout.size->kind == BoardKind::Logged && services.hints.search)
+        hints = std::make_unique<BoardHints>(this, *game, views, services.hints);
 
     // The clock ticks from the moment the window exists, as its designer left it running.
     timer.setInterval(tickMilliseconds);
@@ -191,6 +191,10 @@ void BoardWindow::start()
 void BoardWindow::leave()
 {
     forgetHint();
+    // A win whose last tile still glides is celebrated first: a genius win
+    // must reach the hall of fame however quickly the player leaves.
+    if (game->phase() == Board::Phase::Won)
+        glide.land();
     glide.abandon();
     timer.stop();
     const Departure departure = game->exit();

@@ -19,7 +19,7 @@ struct GameServices {
     std::function<std::unique_ptr<Random>()> newRandom; // one generator per board
     std::function<void()> endProgram;
     std::chrono::milliseconds glide; // how long a moved tile glides; 0 makes tiles jump
-    HintSearch hintSearch;           // how the small boards find a hint; none: they offer none
+    HintSource hints;                // how the small boards find a hint; no search: they offer none
 };
 
 } // namespace pintu

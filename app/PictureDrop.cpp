@@ -1,6 +1,7 @@
 #include "PictureDrop.h"
 
 #include <QDropEvent>
+#include <QMetaObject>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -46,7 +47,9 @@ bool PictureDrop::eventFilter(QObject*, QEvent* event)
         if (!file)
             return false;
         drop->acceptProposedAction();
-        dropped(*file);
+        // Handed on once the drop is over, so that a message about the file
+        // does not keep the file manager waiting.
+        QMetaObject::invokeMethod(this, [this, path = *file] { dropped(path); }, Qt::QueuedConnection);
         return true;
     }
     default:

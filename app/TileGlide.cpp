@@ -42,7 +42,8 @@ TileGlide::TileGlide(QWidget* board, std::chrono::milliseconds duration)
     connect(&motion, &QVariantAnimation::valueChanged, tile, [this](const QVariant& place) {
         tile->setGeometry(place.toRect());
     });
-    connect(&motion, &QVariantAnimation::finished, this, &TileGlide::land);
+    // Queued, so that what waits for the landing (a modal box) runs outside the animation's own timer.
+    connect(&motion, &QVariantAnimation::finished, this, &TileGlide::land, Qt::QueuedConnection);
 }
 
 void TileGlide::start(const QPixmap& picture, const QRect& from, TileView* destination)

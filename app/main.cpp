@@ -46,8 +46,11 @@ int main(int argc, char* argv[])
             QApplication::quit();
         },
         std::chrono::milliseconds(100),
-        [solver](const pintu::Arrangement& arrangement, std::stop_token stop) {
-            return pintu::findHint(*solver, arrangement, stop);
+        {
+            [solver](const pintu::Arrangement& arrangement, std::stop_token stop) {
+                return pintu::findHint(*solver, arrangement, stop);
+            },
+            [solver](int side, std::stop_token stop) { solver->prepare(side, stop); },
         },
     };
     pintu::Game game(services);

@@ -155,7 +155,8 @@ ReplayOutcome SmallBoard::stepForward()
 
 void SmallBoard::showNumberMap()
 {
-    if (autoCount != 0)
+    // While a won picture waits to be celebrated, the board takes no commands.
+    if (autoCount != 0 || current == Phase::Won)
         return;
     setMapVisible(true);
     for (int c = 0; c < size.cells; ++c)

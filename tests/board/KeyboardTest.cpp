@@ -83,9 +83,12 @@ TEST_P(KeysOnEachSize, TheShuffleCanBeUndoneWithArrowsAlone)
     EXPECT_EQ(last, MoveOutcome::Solved);
     EXPECT_TRUE(game.screen.showsWholePicture());
     EXPECT_EQ(game.board.stepCount(), size.shuffleSteps);
-    // Nothing moves between the win and the next start.
+    // Nothing moves between the win and the next start, and the credit label
+    // shows no map while the win waits to be celebrated.
     for (const Direction direction : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
         EXPECT_EQ(game.board.press(direction), MoveOutcome::NoEffect);
+    game.board.showNumberMap();
+    EXPECT_FALSE(game.screen.mapVisible[0]);
     game.board.closeCompletedPicture();
     for (const Direction direction : {Direction::Left, Direction::Right, Direction::Up, Direction::Down})
         EXPECT_EQ(game.board.press(direction), MoveOutcome::NoEffect);

@@ -3,6 +3,7 @@
 #include "ModalScript.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,26 @@ TEST(Glide, LeavingWhileATileGlidesLeavesNothingBehind)
     EXPECT_EQ(board.menu.shown, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(board.window.isNull());
+}
+
+TEST(Glide, LeavingTheGeniusBoardBeforeTheWinningTileLandsStillRecordsTheWin)
+{
+    const BoardLayout& form5 = boardLayout(LayoutSet::A, 3);
+    BoardWindowHarness board(form5, ScriptedRandom::walk(board10x10, {89, 79}).values);
+    board.services.glide = milliseconds(100);
+    board.open();
+    board.click(board.button("Command1"));
+    ModalScript boxes;
+    boxes.thenType("快手");
+    board.clickTile(89);
+    board.clickTile(99);
+    board.click(board.button("Command2")); // before the last tile has landed
+    EXPECT_EQ(boxes.boxesSeen(), 1);
+    QFile hallOfFame(QString::fromStdString(board.services.dataFiles.hallOfFame));
+    ASSERT_TRUE(hallOfFame.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(hallOfFame.readAll().startsWith("\"\xbf\xec\xca\xd6    ")); // 快手 in GB2312
+    EXPECT_EQ(board.menu.shown, 1);
+    EXPECT_EQ(board.menu.hallOfFameButton, true);
 }
 
 } // namespace

@@ -42,7 +42,7 @@ struct HintedBoard : BoardWindowHarness {
     explicit HintedBoard(HintSearch search, int difficulty = 1, int blank = 5)
         : BoardWindowHarness(boardLayout(LayoutSet::A, difficulty), endingAt(boardLayout(LayoutSet::A, difficulty), blank))
     {
-        services.hintSearch = std::move(search);
+        services.hints.search = std::move(search);
         open();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
