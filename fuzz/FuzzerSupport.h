@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Finding.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace pintu::fuzz {
+
+// Ends the run on a finding the way a crash would, so that libFuzzer saves
+// the input and scripts/fuzz counts it.
+inline void stopOnFinding(const Finding& finding)
+{
+    if (!finding)
+        return;
+    std::fprintf(stderr, "==pintu finding== %s\n", finding->c_str());
+    std::abort();
+}
+
+// Windows and pixmaps need an application for the whole run; nothing is shown.
+inline void startOffscreenApplication()
+{
+    static int argc = 1;
+    static char name[] = "pintu-fuzzer";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static const QApplication application(argc, argv);
+}
+
+} // namespace pintu::fuzz
