@@ -55,6 +55,11 @@ std::vector<KeptInput> keptInputs()
     return inputs;
 }
 
+void PrintTo(const KeptInput& input, std::ostream* out)
+{
+    *out << input.file;
+}
+
 std::string testName(const KeptInput& input)
 {
     std::string name = std::string(input.target->name) + "_" + input.file.filename().string();

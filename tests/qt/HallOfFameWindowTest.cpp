@@ -14,6 +14,11 @@ struct LineBreakingCharacter {
     char16_t character;
 };
 
+void PrintTo(const LineBreakingCharacter& character, std::ostream* out)
+{
+    *out << character.name;
+}
+
 class HallOfFameWindowRecordHolding : public ::testing::TestWithParam<LineBreakingCharacter> {};
 
 INSTANTIATE_TEST_SUITE_P(Characters, HallOfFameWindowRecordHolding,
