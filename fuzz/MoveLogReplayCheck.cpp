@@ -33,19 +33,47 @@ constexpr int patchesBeforePlay = 8;
 // The trail a finding shows: the last commands, enough to read the story.
 constexpr std::size_t trailShown = 40;
 
-// Bytes overwritten past the end make the file grow.
-void damage(std::string& log, InputBytes& input)
+enum class Damage { Overwrite, SwapRecords, CopyBlock, Cut };
+
+void damage(std::string& log, const BoardSize& size, InputBytes& input)
 {
     const std::size_t at = input.takeLittleEndian16() % (log.size() + 1);
     const std::uint8_t how = input.takeByte();
-    if (how & 0x80) {
+    const std::size_t recordLength = size.recordLength;
+    const std::size_t blockLength = recordLength * size.cells;
+    switch (static_cast<Damage>(how >> 6)) {
+    case Damage::Overwrite: {
+        // Bytes overwritten past the end make the file grow.
+        const std::string bytes = input.take(how % 16 + 1);
+        if (log.size() < at + bytes.size())
+            log.resize(at + bytes.size());
+        log.replace(at, bytes.size(), bytes);
+        return;
+    }
+    case Damage::SwapRecords: {
+        // Damage that every record survives: a block may even still hold every tile once.
+        const std::size_t records = log.size() / recordLength;
+        if (records == 0)
+            return;
+        const std::size_t first = at / recordLength % records * recordLength;
+        const std::size_t second = input.takeLittleEndian16() % records * recordLength;
+        std::swap_ranges(log.begin() + first, log.begin() + first + recordLength, log.begin() + second);
+        return;
+    }
+    case Damage::CopyBlock: {
+        // Another arrangement of the shuffle in this one's place.
+        const std::size_t blocks = log.size() / blockLength;
+        if (blocks == 0)
+            return;
+        const std::size_t to = at / blockLength % blocks * blockLength;
+        const std::size_t from = input.takeLittleEndian16() % blocks * blockLength;
+        log.replace(to, blockLength, log.substr(from, blockLength));
+        return;
+    }
+    case Damage::Cut:
         log.resize(at);
         return;
     }
-    const std::string bytes = input.take(how % 16 + 1);
-    if (log.size() < at + bytes.size())
-        log.resize(at + bytes.size());
-    log.replace(at, bytes.size(), bytes);
 }
 
 bool isSolved(const Tiles& tiles)
@@ -112,12 +140,16 @@ public:
             log() = input.take(input.takeLittleEndian16());
         } else {
             for (int patches = input.takeByte() % (patchesBeforePlay + 1); patches > 0; --patches)
-                damage(log(), input);
+                damage(log(), size, input);
         }
         while (!input.empty()) {
             const auto command = static_cast<Command>(input.takeByte() % commandNames.size());
+            const std::size_t performed = trail.size();
             if (auto finding = perform(command, input))
                 return finding;
+            // A command a player could not reach changed nothing to check.
+            if (trail.size() == performed)
+                continue;
             if (auto finding = checkScreen())
                 return finding;
         }
@@ -166,7 +198,7 @@ private:
             return offers(Control::Start) ? start() : std::nullopt;
         case Command::DamageLog:
             trail.push_back(name);
-            damage(log(), input);
+            damage(log(), size, input);
             return std::nullopt;
         }
         return std::nullopt;

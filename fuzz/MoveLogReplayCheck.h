@@ -32,8 +32,12 @@ enum class ReplayCommand {
     ShowNumberMap,
     CloseCompletedPicture,
     Start,
-    DamageLog, // a 16-bit little-endian offset (mod the log's size + 1), then a
-               // byte: 0x80 set cuts the log there, else (value mod 16) + 1 bytes follow to overwrite it
+    // A 16-bit little-endian offset (mod the log's size + 1), then a byte
+    // whose top two bits choose: 0 overwrites the bytes there with the
+    // (value mod 16) + 1 bytes that follow; 1 swaps the record there with
+    // the record a 16-bit number names; 2 copies the block a 16-bit number
+    // names over the block there; 3 cuts the log there.
+    DamageLog,
 };
 
 Finding checkMoveLogReplay(std::span<const std::uint8_t> input);

@@ -86,6 +86,7 @@ std::vector<Seed> moveLogReplaySeeds()
     for (int s = 0; s < static_cast<int>(sizes.size()); ++s) {
         const BoardSize& size = *sizes[s];
         const PlayedStart played = playedStart(size);
+        const std::size_t blockBytes = static_cast<std::size_t>(size.cells) * size.recordLength;
 
         InputWriter replay;
         replay.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(0);
@@ -108,10 +109,24 @@ std::vector<Seed> moveLogReplaySeeds()
         InputWriter damagedMidway;
         damagedMidway.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(0);
         damagedMidway.command(AutoSolve).command(StepForward, 3);
-        const std::size_t blockBytes = static_cast<std::size_t>(size.cells) * size.recordLength;
         damagedMidway.command(DamageLog).littleEndian16(blockBytes * (size.shuffleSteps - 5) + 2).byte(0).text("x");
         damagedMidway.command(StepForward, 3).command(Click).byte(size.cells - 2);
         seeds.push_back({name(size, "damaged-while-stepping"), damagedMidway.bytes});
+
+        constexpr int copyBlock = 0x80;
+        InputWriter anotherStart;
+        anotherStart.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(1);
+        anotherStart.littleEndian16(blockBytes * size.shuffleSteps).byte(copyBlock).littleEndian16(size.shuffleSteps - 2);
+        anotherStart.command(AutoSolve).command(Click).byte(0);
+        seeds.push_back({name(size, "log-ending-in-another-start"), anotherStart.bytes});
+
+        constexpr int swapRecords = 0x40;
+        const int swappedBlock = size.shuffleSteps - 10;
+        InputWriter swapped;
+        swapped.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(1);
+        swapped.littleEndian16(blockBytes * swappedBlock).byte(swapRecords).littleEndian16(swappedBlock * size.cells + 1);
+        swapped.command(AutoSolve).command(StepForward, 12).command(StepBack, 4).command(Restart);
+        seeds.push_back({name(size, "two-records-swapped"), swapped.bytes});
     }
     return seeds;
 }
