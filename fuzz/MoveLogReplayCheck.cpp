@@ -3,6 +3,7 @@
 #include "BoardHarness.h"
 #include "InputBytes.h"
 #include "InputSeededRandom.h"
+#include "LogDamage.h"
 #include "LoggedBlocks.h"
 
 #include <algorithm>
@@ -33,49 +34,6 @@ constexpr int patchesBeforePlay = 8;
 // The trail a finding shows: the last commands, enough to read the story.
 constexpr std::size_t trailShown = 40;
 
-enum class Damage { Overwrite, SwapRecords, CopyBlock, Cut };
-
-void damage(std::string& log, const BoardSize& size, InputBytes& input)
-{
-    const std::size_t at = input.takeLittleEndian16() % (log.size() + 1);
-    const std::uint8_t how = input.takeByte();
-    const std::size_t recordLength = size.recordLength;
-    const std::size_t blockLength = recordLength * size.cells;
-    switch (static_cast<Damage>(how >> 6)) {
-    case Damage::Overwrite: {
-        // Bytes overwritten past the end make the file grow.
-        const std::string bytes = input.take(how % 16 + 1);
-        if (log.size() < at + bytes.size())
-            log.resize(at + bytes.size());
-        log.replace(at, bytes.size(), bytes);
-        return;
-    }
-    case Damage::SwapRecords: {
-        // Damage that every record survives: a block may even still hold every tile once.
-        const std::size_t records = log.size() / recordLength;
-        if (records == 0)
-            return;
-        const std::size_t first = at / recordLength % records * recordLength;
-        const std::size_t second = input.takeLittleEndian16() % records * recordLength;
-        std::swap_ranges(log.begin() + first, log.begin() + first + recordLength, log.begin() + second);
-        return;
-    }
-    case Damage::CopyBlock: {
-        // Another arrangement of the shuffle in this one's place.
-        const std::size_t blocks = log.size() / blockLength;
-        if (blocks == 0)
-            return;
-        const std::size_t to = at / blockLength % blocks * blockLength;
-        const std::size_t from = input.takeLittleEndian16() % blocks * blockLength;
-        log.replace(to, blockLength, log.substr(from, blockLength));
-        return;
-    }
-    case Damage::Cut:
-        log.resize(at);
-        return;
-    }
-}
-
 bool isSolved(const Tiles& tiles)
 {
     for (std::size_t c = 0; c < tiles.size(); ++c) {
@@ -103,14 +61,47 @@ std::string text(const Tiles& tiles)
 
 std::string text(ReplayOutcome outcome)
 {
-    constexpr std::array<const char*, 4> names{"NoEffect", "Shown", "Solved", "MoveLogDamaged"};
-    return names[static_cast<std::size_t>(outcome)];
+    switch (outcome) {
+    case ReplayOutcome::NoEffect:
+        return "NoEffect";
+    case ReplayOutcome::Shown:
+        return "Shown";
+    case ReplayOutcome::Solved:
+        return "Solved";
+    case ReplayOutcome::MoveLogDamaged:
+        return "MoveLogDamaged";
+    }
+    return "an unknown outcome";
 }
 
 std::string text(MoveOutcome outcome)
 {
-    constexpr std::array<const char*, 3> names{"NoEffect", "Moved", "Solved"};
-    return names[static_cast<std::size_t>(outcome)];
+    switch (outcome) {
+    case MoveOutcome::NoEffect:
+        return "NoEffect";
+    case MoveOutcome::Moved:
+        return "Moved";
+    case MoveOutcome::Solved:
+        return "Solved";
+    }
+    return "an unknown outcome";
+}
+
+std::string text(Phase phase)
+{
+    switch (phase) {
+    case Phase::Preview:
+        return "Preview";
+    case Phase::Playing:
+        return "Playing";
+    case Phase::Replaying:
+        return "Replaying";
+    case Phase::Won:
+        return "Won";
+    case Phase::Completed:
+        return "Completed";
+    }
+    return "an unknown phase";
 }
 
 // What a replay command must do, worked out from the log's bytes alone.
@@ -140,7 +131,7 @@ public:
             log() = input.take(input.takeLittleEndian16());
         } else {
             for (int patches = input.takeByte() % (patchesBeforePlay + 1); patches > 0; --patches)
-                damage(log(), size, input);
+                damageLog(log(), size, input);
         }
         while (!input.empty()) {
             const auto command = static_cast<Command>(input.takeByte() % commandNames.size());
@@ -198,7 +189,7 @@ private:
             return offers(Control::Start) ? start() : std::nullopt;
         case Command::DamageLog:
             trail.push_back(name);
-            damage(log(), size, input);
+            damageLog(log(), size, input);
             return std::nullopt;
         }
         return std::nullopt;
@@ -231,7 +222,7 @@ private:
             return checkBackInPlay();
         const Phase phase = game.board.phase();
         if (phase != (button == Control::Restart ? Phase::Playing : Phase::Replaying))
-            return fail("the phase after " + text(outcome) + " is " + std::to_string(static_cast<int>(phase)));
+            return fail("the phase after " + text(outcome) + " is " + text(phase));
         position = expected.position;
         replayShown = expected.shown;
         wholePictureShown = outcome == ReplayOutcome::Solved;
@@ -250,7 +241,8 @@ private:
         trail.push_back(name);
         const Tiles before = game.playedTiles();
         const int stepsBefore = game.board.stepCount();
-        const bool wasPlaying = game.board.phase() == Phase::Playing;
+        const Phase phaseBefore = game.board.phase();
+        const bool wasPlaying = phaseBefore == Phase::Playing;
         const MoveOutcome outcome = play();
         const Tiles after = game.playedTiles();
         const Phase phase = game.board.phase();
@@ -258,14 +250,14 @@ private:
         const bool moved = outcome != MoveOutcome::NoEffect;
         if (!moved && (after != before || steps != stepsBefore))
             return fail("NoEffect, yet the board or the step count changed");
+        if (moved && !wasPlaying)
+            return fail(text(outcome) + " outside play");
         if (moved && (differingCells(before, after) != 2 || steps != stepsBefore + 1))
             return fail(text(outcome) + " is not one tile's slide and one step");
-        if (outcome == MoveOutcome::Moved && phase != Phase::Playing)
-            return fail("a move that did not solve left play");
         if (outcome == MoveOutcome::Solved && (phase != Phase::Won || !isSolved(after)))
             return fail("Solved, yet the board is " + text(after));
-        if (outcome != MoveOutcome::Solved && phase == Phase::Won)
-            return fail(text(outcome) + " won the game");
+        if (outcome != MoveOutcome::Solved && phase != phaseBefore)
+            return fail(text(outcome) + " changed the phase");
         // Touching the tiles in play ends the replay's offer, moving or not.
         if (wasPlaying && (game.screen.isVisible(Control::AutoSolve) || game.screen.isVisible(Control::Restart)))
             return fail("the replay is still offered after the tiles were touched");

@@ -18,7 +18,7 @@ namespace pintu::fuzz {
 // the log changes (its value / 3, mod 2), a byte seeding the shuffle, the
 // change, then commands: a byte each (mod 10), followed by its arguments.
 enum class LogChange {
-    Patch,   // a byte: up to 8 patches (mod 9), each as DamageLog takes it
+    Patch,   // a byte: up to 8 patches (mod 9), each as damageLog takes it
     Replace, // a 16-bit little-endian length, then the whole log
 };
 
@@ -32,12 +32,7 @@ enum class ReplayCommand {
     ShowNumberMap,
     CloseCompletedPicture,
     Start,
-    // A 16-bit little-endian offset (mod the log's size + 1), then a byte
-    // whose top two bits choose: 0 overwrites the bytes there with the
-    // (value mod 16) + 1 bytes that follow; 1 swaps the record there with
-    // the record a 16-bit number names; 2 copies the block a 16-bit number
-    // names over the block there; 3 cuts the log there.
-    DamageLog,
+    DamageLog, // as damageLog in LogDamage.h takes it
 };
 
 Finding checkMoveLogReplay(std::span<const std::uint8_t> input);
