@@ -34,11 +34,13 @@ PictureFile::PictureFile(const QString& path) : file(path)
     reader.setDevice(&file);
     if (!reader.canRead())
         return;
+    // Asked first: once the size is read, Qt's icon reader no longer knows its own file.
+    const QByteArray format = reader.format();
     const QSize stored = reader.size();
     if (!believable(stored))
         return;
     transformation = reader.transformation();
-    fileHeader = PictureHeader{reader.format(), turnedSize(stored, transformation)};
+    fileHeader = PictureHeader{format, turnedSize(stored, transformation)};
 }
 
 QRect PictureFile::uprightRect() const

@@ -50,5 +50,15 @@ TEST_P(GifCanvas, ReadsAtTheSizeItsHeaderGivesOrNotAtAll)
     EXPECT_EQ(cells.setPicture(path.toStdString()), GetParam().read.has_value());
 }
 
+TEST(PictureHeader, NamesTheFormatOfAnIcon)
+{
+    TestFolder folder;
+    const QString path = folder.writeBytes("icon.ico", pictureFile(positionPicture(16, 12), "ico"));
+    const auto header = probePicture(path);
+    ASSERT_TRUE(header.has_value());
+    EXPECT_EQ(header->format, "ico");
+    EXPECT_EQ(header->size, QSize(16, 12));
+}
+
 } // namespace
 } // namespace pintu::test
