@@ -12,7 +12,7 @@ namespace pintu::fuzz {
 // picture, the picture for a board's cells and the cells themselves at pixel
 // ratios 1 and 2. Every read gives nothing or exactly the size it promises,
 // and cells come at the tile size times the ratio. A picture claiming more
-// than 16 megapixels is only probed. Needs a QGuiApplication.
+// than 4 megapixels is only probed. Needs a QGuiApplication.
 //
 // The input: a byte choosing the file name's extension (.bmp .jpg .png .gif
 // .webp .tif), a byte choosing the board window whose sizes the reads use,

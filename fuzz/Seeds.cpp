@@ -25,6 +25,7 @@ namespace {
 
 constexpr std::uint8_t seedShuffle = 7;
 
+// Spells an input in the language its check reads, byte by byte.
 class InputWriter {
 public:
     InputWriter& byte(int value)
