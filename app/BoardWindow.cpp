@@ -156,7 +156,9 @@ void BoardWindow::connectArrowKeys()
     for (const auto& [key, direction] : arrows) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setAutoRepeat(true);
-        connect(shortcut, &QShortcut::activated, this, [this, direction] { afterMove(game->press(direction)); });
+        // Copied by name: clang before 16 cannot capture a structured binding.
+        connect(shortcut, &QShortcut::activated, this,
+                [this, direction = direction] { afterMove(game->press(direction)); });
     }
 }
 

@@ -53,6 +53,10 @@ void HallOfFameWindow::load(const Files& files, const std::string& path)
     // Every line ends in CR LF; the text box wants one break per line.
     QString shown = QString::fromStdString(newestFirst(*content));
     shown.replace("\r\n", "\n");
+    // The text box also starts a new line at these, which would show one
+    // record as two; they show as U+FFFD instead, like bytes that are not GB18030.
+    for (const char16_t breaking : {u'\u2028', u'\u2029', u'\uFDD0', u'\uFDD1'})
+        shown.replace(QChar(breaking), QChar::ReplacementCharacter);
     records->setPlainText(shown);
 }
 

@@ -50,9 +50,9 @@ inline std::int32_t placementRankShift(std::span<const int> cells, std::span<con
     if (high - low > 1) {
         // Without branches: which cells are passed over is as good as random.
         for (int j = 0; j < static_cast<int>(cells.size()); ++j) {
-            const int passed = (cells[j] > low) & (cells[j] < high);
-            passedEarlier += passed & (j < slot);
-            passedLater += (passed & (j > slot)) * weights[j];
+            const int passed = int{cells[j] > low} & int{cells[j] < high};
+            passedEarlier += passed & int{j < slot};
+            passedLater += (passed & int{j > slot}) * weights[j];
         }
     }
     const std::int32_t shift = (high - low - passedEarlier) * weights[slot] + passedLater;

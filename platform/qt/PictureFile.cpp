@@ -34,11 +34,13 @@ PictureFile::PictureFile(const QString& path) : file(path)
     reader.setDevice(&file);
     if (!reader.canRead())
         return;
+    // Asked first: once the size is read, Qt's icon reader no longer knows its own file.
+    const QByteArray format = reader.format();
     const QSize stored = reader.size();
     if (!believable(stored))
         return;
     transformation = reader.transformation();
-    fileHeader = PictureHeader{reader.format(), turnedSize(stored, transformation)};
+    fileHeader = PictureHeader{format, turnedSize(stored, transformation)};
 }
 
 QRect PictureFile::uprightRect() const
@@ -62,7 +64,10 @@ std::optional<QImage> PictureFile::read(const QRect& part, QSize size)
         reader.setScaledSize(turnedSize(size, transformation));
     reader.setAutoTransform(true);
     QImage image = reader.read();
-    if (image.isNull() || !holdsWholePicture(file, fileHeader->format))
+    // Qt's GIF reader names the first frame's size in the header of a canvas
+    // far larger than that frame, then decodes the whole canvas; every caller
+    // counts on the size it asked for.
+    if (image.isNull() || image.size() != size || !holdsWholePicture(file, fileHeader->format))
         return std::nullopt;
     // Qt gives files named like "photo@2x.png" two pixels per point; the game
     // shows every picture one pixel per pixel.

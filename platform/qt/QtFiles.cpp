@@ -101,7 +101,11 @@ std::optional<std::string> QtFiles::readText(const std::string& path) const
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     QStringDecoder decoder(textEncoding);
-    const QString text = decoder(bytes);
+    // A character cut short at the very end would vanish without a trace,
+    // taking a last line of its own with it; a line end after it, taken off
+    // again, makes it U+FFFD like any other damage.
+    QString text = decoder(bytes + '\n');
+    text.chop(1);
     return text.toStdString();
 }
 

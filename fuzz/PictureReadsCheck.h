@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Finding.h"
+
+#include <cstdint>
+#include <span>
+
+namespace pintu::fuzz {
+
+// Takes the input as a picture file and reads it every way the game does:
+// the header, the part a board window shows as its preview, the whole
+// picture, the picture for a board's cells and the cells themselves at pixel
+// ratios 1 and 2. Every read gives nothing or exactly the size it promises,
+// and cells come at the tile size times the ratio. A picture claiming more
+// than 4 megapixels is only probed. Needs a QGuiApplication.
+//
+// The input: a byte choosing the file name's extension (.bmp .jpg .png .gif
+// .webp .tif), a byte choosing the board window whose sizes the reads use,
+// then the file's bytes.
+Finding checkPictureReads(std::span<const std::uint8_t> input);
+
+} // namespace pintu::fuzz

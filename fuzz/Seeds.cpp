@@ -1,0 +1,194 @@
+#include "Seeds.h"
+
+#include "BoardHarness.h"
+#include "BoardLayouts.h"
+#include "HallOfFame.h"
+#include "HallOfFameCheck.h"
+#include "InputSeededRandom.h"
+#include "MoveLogReplayCheck.h"
+#include "PictureReadsCheck.h"
+#include "QtFiles.h"
+#include "ScratchFolder.h"
+#include "TestPictures.h"
+
+#include <QFile>
+
+namespace pintu::fuzz {
+
+const std::array<FuzzTarget, 3> fuzzTargets{{
+    {"move_log_replay", checkMoveLogReplay, moveLogReplaySeeds},
+    {"hall_of_fame", checkHallOfFame, hallOfFameSeeds},
+    {"picture_reads", checkPictureReads, pictureReadsSeeds},
+}};
+
+namespace {
+
+constexpr std::uint8_t seedShuffle = 7;
+
+// Spells an input in the language its check reads, byte by byte.
+class InputWriter {
+public:
+    InputWriter& byte(int value)
+    {
+        bytes += static_cast<char>(value);
+        return *this;
+    }
+    InputWriter& littleEndian16(std::size_t value) { return byte(value & 0xFF).byte(value >> 8 & 0xFF); }
+    InputWriter& text(const std::string& text)
+    {
+        bytes += text;
+        return *this;
+    }
+    InputWriter& command(ReplayCommand command, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            byte(static_cast<int>(command));
+        return *this;
+    }
+
+    std::string bytes;
+};
+
+// The size's byte in the input, for a log patched or replaced.
+int sizeChoice(int sizeIndex, LogChange change)
+{
+    return sizeIndex + 3 * static_cast<int>(change);
+}
+
+// The log a start writes on this size with the seeds' shuffle, and the
+// cells a player clicks to play it back to the whole picture.
+struct PlayedStart {
+    std::string log;
+    std::vector<int> solvingClicks;
+};
+
+PlayedStart playedStart(const BoardSize& size)
+{
+    test::SmallBoardHarness game(size, std::make_unique<InputSeededRandom>(seedShuffle));
+    game.board.start();
+    PlayedStart played{game.files.contents.at(test::testDataFiles.moveLog), {}};
+    for (int block = size.shuffleSteps; block > 0; --block)
+        played.solvingClicks.push_back(test::SmallBoardHarness::blankCell(game.loggedBlock(block - 1), size));
+    return played;
+}
+
+std::string name(const BoardSize& size, const char* what)
+{
+    return std::to_string(size.side) + "x" + std::to_string(size.side) + "-" + what;
+}
+
+} // namespace
+
+std::vector<Seed> moveLogReplaySeeds()
+{
+    using enum ReplayCommand;
+    const std::array<const BoardSize*, 3> sizes{&board3x3, &board4x4, &board5x5};
+    std::vector<Seed> seeds;
+    for (int s = 0; s < static_cast<int>(sizes.size()); ++s) {
+        const BoardSize& size = *sizes[s];
+        const PlayedStart played = playedStart(size);
+        const std::size_t blockBytes = static_cast<std::size_t>(size.cells) * size.recordLength;
+
+        InputWriter replay;
+        replay.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(0);
+        replay.command(ShowNumberMap).command(AutoSolve).command(StepForward, size.shuffleSteps);
+        replay.command(StepBack, 3).command(Restart).command(AutoSolve).command(StepForward, 2).command(Restart);
+        seeds.push_back({name(size, "replayed"), replay.bytes});
+
+        InputWriter won;
+        won.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(0).command(ShowNumberMap);
+        for (const int cell : played.solvingClicks)
+            won.command(Click).byte(cell);
+        won.command(CloseCompletedPicture).command(Start).command(Press).byte(0).command(Press).byte(2);
+        seeds.push_back({name(size, "won-and-started-again"), won.bytes});
+
+        InputWriter rewritten;
+        rewritten.byte(sizeChoice(s, LogChange::Replace)).byte(seedShuffle).littleEndian16(played.log.size());
+        rewritten.text(played.log).command(AutoSolve).command(StepForward, 5).command(StepBack).command(Restart);
+        seeds.push_back({name(size, "log-as-written"), rewritten.bytes});
+
+        InputWriter damagedMidway;
+        damagedMidway.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(0);
+        damagedMidway.command(AutoSolve).command(StepForward, 3);
+        damagedMidway.command(DamageLog).littleEndian16(blockBytes * (size.shuffleSteps - 5) + 2).byte(0).text("x");
+        damagedMidway.command(StepForward, 3).command(Click).byte(size.cells - 2);
+        seeds.push_back({name(size, "damaged-while-stepping"), damagedMidway.bytes});
+
+        constexpr int copyBlock = 0x80;
+        InputWriter anotherStart;
+        anotherStart.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(1);
+        anotherStart.littleEndian16(blockBytes * size.shuffleSteps).byte(copyBlock).littleEndian16(size.shuffleSteps - 2);
+        anotherStart.command(AutoSolve).command(Click).byte(0);
+        seeds.push_back({name(size, "log-ending-in-another-start"), anotherStart.bytes});
+
+        constexpr int swapRecords = 0x40;
+        const int swappedBlock = size.shuffleSteps - 10;
+        InputWriter swapped;
+        swapped.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(1);
+        swapped.littleEndian16(blockBytes * swappedBlock).byte(swapRecords).littleEndian16(swappedBlock * size.cells + 1);
+        swapped.command(AutoSolve).command(StepForward, 12).command(StepBack, 4).command(Restart);
+        seeds.push_back({name(size, "two-records-swapped"), swapped.bytes});
+    }
+    return seeds;
+}
+
+std::vector<Seed> hallOfFameSeeds()
+{
+    const std::string records[] = {
+        hallOfFameRecord("玩家", 1234, 4567, "05-09-2001"),
+        hallOfFameRecord("say \"hi\"", 57, 600, "12-31-2026"),
+        hallOfFameRecord("😀€ Ünïcode", 3, 1, "01-02-2027"),
+    };
+    // Through the game's own writer, so the seeds hold its GB18030 bytes.
+    QtFiles files;
+    const std::string path = writeScratchFile("seed-grb.kel", {}).toStdString();
+    for (const std::string& record : records)
+        files.appendText(path, record);
+    QFile file(QString::fromStdString(path));
+    file.open(QIODevice::ReadOnly);
+    const std::string written = file.readAll().toStdString();
+    const std::string firstRecord = written.substr(0, written.find("\r\n") + 2);
+
+    std::string lineFeedsOnly = written;
+    std::erase(lineFeedsOnly, '\r');
+    return {
+        {"three-records", written},
+        {"one-record", firstRecord},
+        {"last-line-unended", written.substr(0, written.size() - 2)},
+        {"line-feeds-only", lineFeedsOnly},
+        {"empty-lines", "\r\n\r\n" + firstRecord + "\r\n"},
+        {"empty", ""},
+    };
+}
+
+std::vector<Seed> pictureReadsSeeds()
+{
+    struct Picture {
+        const char* name;
+        int extension; // .bmp .jpg .png .gif .webp .tif
+        QByteArray bytes;
+    };
+    const QImage picture = test::positionPicture(16, 12);
+    const QByteArray jpeg = test::pictureFile(picture, "jpeg");
+    const Picture pictures[] = {
+        {"bitmap", 0, test::pictureFile(picture, "bmp")},
+        {"bitmap-1-bit", 0, test::pictureFile(picture.convertToFormat(QImage::Format_Mono), "bmp")},
+        {"jpeg", 1, jpeg},
+        {"jpeg-exif-turned", 1, test::withExifOrientation(jpeg, 6)},
+        {"png", 2, test::pictureFile(picture, "png")},
+        {"png-palette", 2, test::pictureFile(picture.convertToFormat(QImage::Format_Indexed8), "png")},
+        {"gif", 3, test::pictureFile(picture.convertToFormat(QImage::Format_Indexed8), "gif")},
+        {"webp", 4, test::pictureFile(picture, "webp")},
+        {"tiff", 5, test::pictureFile(picture, "tiff")},
+    };
+    std::vector<Seed> seeds;
+    const std::size_t layouts = boardLayouts().size();
+    for (std::size_t p = 0; p < std::size(pictures); ++p) {
+        InputWriter input;
+        input.byte(pictures[p].extension).byte(static_cast<int>(p % layouts)).text(pictures[p].bytes.toStdString());
+        seeds.push_back({pictures[p].name, input.bytes});
+    }
+    return seeds;
+}
+
+} // namespace pintu::fuzz

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Finding.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace pintu::fuzz {
+
+// One input for a fuzz target, named for the file it is kept in.
+struct Seed {
+    std::string name;
+    std::string bytes;
+};
+
+// Files the game itself writes, each wrapped as an input of its target: a
+// move log from a start of each size with replays and a game played to the
+// end, a hall of fame of records as a win adds them, small pictures of every
+// format Qt writes (and GIF), an upright-turning EXIF JPEG.
+std::vector<Seed> moveLogReplaySeeds();
+std::vector<Seed> hallOfFameSeeds();
+std::vector<Seed> pictureReadsSeeds();
+
+struct FuzzTarget {
+    const char* name; // as scripts/fuzz and the corpus folders call it
+    Finding (*check)(std::span<const std::uint8_t> input);
+    std::vector<Seed> (*seeds)();
+};
+
+extern const std::array<FuzzTarget, 3> fuzzTargets;
+
+} // namespace pintu::fuzz

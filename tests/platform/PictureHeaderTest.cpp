@@ -1,0 +1,64 @@
+#include "PictureLoader.h"
+#include "QtCellSource.h"
+#include "TestPictures.h"
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+// A GIF of a 16 x 12 frame on a canvas `canvasWidth` wide.
+QByteArray gifOnCanvas(int canvasWidth)
+{
+    QByteArray gif = pictureFile(positionPicture(16, 12).convertToFormat(QImage::Format_Indexed8), "gif");
+    gif[6] = static_cast<char>(canvasWidth & 0xFF);
+    gif[7] = static_cast<char>(canvasWidth >> 8);
+    return gif;
+}
+
+struct Canvas {
+    const char* name;
+    int width;
+    std::optional<QSize> read; // what every read gives
+};
+
+void PrintTo(const Canvas& canvas, std::ostream* out)
+{
+    *out << canvas.name;
+}
+
+class GifCanvas : public ::testing::TestWithParam<Canvas> {};
+
+INSTANTIATE_TEST_SUITE_P(Widths, GifCanvas,
+                         ::testing::Values(Canvas{"AsWideAsItsFrame", 16, QSize(16, 12)},
+                                           Canvas{"WiderThanItsFrame", 120, QSize(120, 12)},
+                                           // Qt's header gives the frame's width, its decoder the canvas's.
+                                           Canvas{"FarWiderThanItsFrame", 3000, std::nullopt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A read gives the size its header promised or nothing, so that the preview
+// and the cells never meet a picture of another size than they asked for.
+TEST_P(GifCanvas, ReadsAtTheSizeItsHeaderGivesOrNotAtAll)
+{
+    TestFolder folder;
+    const QString path = folder.writeBytes("canvas.gif", gifOnCanvas(GetParam().width));
+    const auto sizeOf = [](const std::optional<QImage>& image) { return image ? std::optional(image->size()) : std::nullopt; };
+    EXPECT_EQ(sizeOf(loadPicture(path)), GetParam().read);
+    EXPECT_EQ(sizeOf(readPicturePart(path, QSize(640, 480))), GetParam().read);
+    EXPECT_EQ(sizeOf(readPictureForSize(path, QSize(300, 300))), GetParam().read);
+    QtCellSource cells(3, QSize(100, 100));
+    EXPECT_EQ(cells.setPicture(path.toStdString()), GetParam().read.has_value());
+}
+
+TEST(PictureHeader, NamesTheFormatOfAnIcon)
+{
+    TestFolder folder;
+    const QString path = folder.writeBytes("icon.ico", pictureFile(positionPicture(16, 12), "ico"));
+    const auto header = probePicture(path);
+    ASSERT_TRUE(header.has_value());
+    EXPECT_EQ(header->format, "ico");
+    EXPECT_EQ(header->size, QSize(16, 12));
+}
+
+} // namespace
+} // namespace pintu::test
