@@ -227,6 +227,7 @@ void BoardWindow::afterReplay(ReplayOutcome outcome)
 
 void BoardWindow::celebrate()
 {
+    game->celebrationBegins();
     if (game->asksWinnerName())
         recordWinner();
     else

@@ -42,6 +42,7 @@ MoveOutcome Board::play(std::optional<Move> move)
     if (!board.isSolved())
         return MoveOutcome::Moved;
     current = Phase::Won;
+    wonAt = platform.clock.now();
     platform.screen.setTimerEnabled(false);
     platform.screen.showTile(size.blankTile(), size.blankTile()); // the last piece completes the picture
     return MoveOutcome::Solved;
@@ -57,6 +58,12 @@ void Board::tick()
 {
     const auto elapsed = platform.clock.now() - startTime;
     platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(elapsed)));
+}
+
+void Board::celebrationBegins()
+{
+    if (current == Phase::Won)
+        startTime += platform.clock.now() - wonAt;
 }
 
 void Board::closeCompletedPicture()

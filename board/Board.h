@@ -57,6 +57,9 @@ public:
     MoveOutcome click(int cell);
     MoveOutcome press(Direction direction);
     void tick();
+    // The window begins to celebrate a win, once the last tile has glided
+    // home; the glide itself is no playing time.
+    void celebrationBegins();
     // Once the window has celebrated a win: empty views, the whole picture
     // behind them, and "开始" for the next game.
     virtual void closeCompletedPicture();
@@ -105,6 +108,7 @@ protected:
     Phase current = Phase::Preview;
     int steps = 0;
     Clock::TimePoint startTime;
+    Clock::TimePoint wonAt;
 
 private:
     MoveOutcome play(std::optional<Move> move);

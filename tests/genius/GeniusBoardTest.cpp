@@ -77,6 +77,8 @@ TEST(GeniusBoard, AWinRecordsTheNameWithTheTimeSpentTypingIt)
     EXPECT_TRUE(game.screen.showsWholePicture());
     EXPECT_FALSE(game.screen.timerEnabled);
     EXPECT_FALSE(game.files.exists(testDataFiles.hallOfFame));
+    game.clock.advance(milliseconds(100)); // the winning tile glides home: no playing time
+    game.board.celebrationBegins();
     game.clock.advance(milliseconds(300));
     const auto entry = game.board.recordWinner("  ");
     game.board.closeCompletedPicture();
