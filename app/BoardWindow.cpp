@@ -193,11 +193,10 @@ void BoardWindow::start()
 void BoardWindow::leave()
 {
     forgetHint();
-    // A win whose last tile still glides is celebrated first: a genius win
-    // must reach the hall of fame however quickly the player leaves.
-    if (game->phase() == Board::Phase::Won)
-        glide.land();
-    glide.abandon();
+    // Only a win waits for a landing, so a win whose last tile still glides is
+    // celebrated first: a genius win must reach the hall of fame however
+    // quickly the player leaves.
+    glide.land();
     timer.stop();
     const Departure departure = game->exit();
     menu.show();
@@ -266,7 +265,6 @@ void BoardWindow::showView(int cell, const QPixmap& picture)
 
 void BoardWindow::slideTile(int from, int to)
 {
-    glide.land();
     const QPixmap tile = views.at(from)->picture();
     views.at(to)->setPicture(tile);
     views.at(from)->setPicture(QPixmap());

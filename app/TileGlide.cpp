@@ -1,7 +1,5 @@
 #include "TileGlide.h"
 
-#include "TileView.h"
-
 #include <QPainter>
 
 #include <utility>
@@ -36,14 +34,25 @@ private:
 };
 
 TileGlide::TileGlide(QWidget* board, std::chrono::milliseconds duration)
-    : duration(duration), tile(new GlidingTile(board))
+    : QObject(board), duration(duration), tile(new GlidingTile(board)), motion(this)
 {
+    // Named, and a child of the board through the glide, so that tests can follow the motion.
+    motion.setObjectName("glideMotion");
     motion.setEasingCurve(QEasingCurve::OutQuad);
     connect(&motion, &QVariantAnimation::valueChanged, tile, [this](const QVariant& place) {
         tile->setGeometry(place.toRect());
     });
-    // Queued, so that what waits for the landing (a modal box) runs outside the animation's own timer.
-    connect(&motion, &QVariantAnimation::finished, this, &TileGlide::land, Qt::QueuedConnection);
+    // Queued, so that what waits for the landing (a modal box) runs outside the
+    // animation's own timer. A move made before the queued call arrives has
+    // landed this glide already and may have started the next one, which the
+    // late call must leave gliding.
+    connect(
+        &motion, &QVariantAnimation::finished, this,
+        [this] {
+            if (motion.state() == QAbstractAnimation::Stopped)
+                land();
+        },
+        Qt::QueuedConnection);
 }
 
 void TileGlide::start(const QPixmap& picture, const QRect& from, TileView* destination)
@@ -68,12 +77,6 @@ void TileGlide::land()
     finishDrawing();
     if (auto next = std::exchange(waiting, nullptr))
         next();
-}
-
-void TileGlide::abandon()
-{
-    finishDrawing();
-    waiting = nullptr;
 }
 
 void TileGlide::afterLanding(std::function<void()> next)

@@ -25,9 +25,6 @@ public:
     void start(const QPixmap& picture, const QRect& from, TileView* destination);
     // Finishes the glide in flight at once, then runs what waited for it.
     void land();
-    // Finishes the glide in flight and forgets what waited for it.
-    void abandon();
-    bool isGliding() const { return !destinationView.isNull(); }
     const TileView* destination() const { return destinationView; }
     // Runs `next` once the glide in flight has landed, or now when none is.
     void afterLanding(std::function<void()> next);
@@ -35,6 +32,7 @@ public:
 private:
     class GlidingTile;
 
+    bool isGliding() const { return !destinationView.isNull(); }
     void finishDrawing();
 
     std::chrono::milliseconds duration;

@@ -2,6 +2,7 @@
 #include "BoardWindowHarness.h"
 #include "ModalScript.h"
 
+#include <QAbstractAnimation>
 #include <QApplication>
 #include <QFile>
 
@@ -105,6 +106,27 @@ TEST(Glide, ABurstOfMovesLandsEveryGlideInOrder)
     const Arrangement& game = board.window->logic().arrangement();
     for (int c = 0; c < 16; ++c)
         EXPECT_EQ(board.view(c)->picture().isNull(), c == game.blankCell()) << "view " << c;
+}
+
+TEST(Glide, AGlideThatEndsJustBeforeTheNextMoveDoesNotCutTheNextGlideShort)
+{
+    GlidingBoard board;
+    board.press(Qt::Key_Left);
+    // Round by round until the motion ends: the glide then tells of its
+    // landing by a queued call that the same round does not deliver yet.
+    const auto* motion = board.window->findChild<QAbstractAnimation*>("glideMotion");
+    ASSERT_NE(motion, nullptr);
+    for (int round = 0; round < 400 && motion->state() == QAbstractAnimation::Running; ++round) {
+        QTest::qSleep(5);
+        QCoreApplication::processEvents();
+    }
+    QWidget* gliding = board.glidingTile();
+    ASSERT_TRUE(gliding->isVisible()) << "the landing came before the next move could";
+    board.press(Qt::Key_Right);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(gliding->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !gliding->isVisible(); }, 2000));
+    EXPECT_TRUE(board.drawsTheGame());
 }
 
 TEST(Glide, TheWinningMessageWaitsForTheLastTileToLand)
