@@ -10,18 +10,17 @@ namespace pintu {
 std::optional<Arrangement> shuffle(const BoardSize& size, Random& random, const BlockRecorder& record)
 {
     Arrangement walk = Arrangement::solved(size.side);
-    Arrangement shown = walk;
     for (int j = 0; j <= size.shuffleSteps; ++j) {
-        shown = walk;
         const int blank = walk.blankCell();
         const Neighbours& neighbours = size.shuffleNeighbours[blank];
         const int pick = std::min(static_cast<int>(std::floor(random.next() * neighbours.count)),
                                   neighbours.count - 1);
-        walk.apply(Move{neighbours.cell[pick], blank});
-        if (record && !record(j, shown))
+        if (record && !record(j, walk))
             return std::nullopt;
+        if (j < size.shuffleSteps)
+            walk.apply(Move{neighbours.cell[pick], blank});
     }
-    return shown;
+    return walk;
 }
 
 } // namespace pintu
