@@ -44,7 +44,7 @@ MoveOutcome Board::play(std::optional<Move> move)
     current = Phase::Won;
     wonAt = platform.clock.now();
     platform.screen.setTimerEnabled(false);
-    platform.screen.showTile(size.blankTile(), size.blankTile()); // the last piece completes the picture
+    showLastPiece();
     return MoveOutcome::Solved;
 }
 
@@ -81,17 +81,15 @@ void Board::closeCompletedPicture()
     screen.setBackground(picPath);
     setStatusVisible(false);
     current = Phase::Completed;
+    completedPictureClosed();
 }
 
-void Board::seedRandom()
+LoadOutcome Board::showPreview()
 {
     platform.random.seed(static_cast<std::uint64_t>(platform.clock.timeOfDay().count()));
-}
-
-bool Board::showPreview()
-{
+    setStatusVisible(false);
     setViewsEnabled(false);
-    return platform.screen.setBackground(picPath);
+    return platform.screen.setBackground(picPath) ? LoadOutcome::Ready : LoadOutcome::PictureUnreadable;
 }
 
 void Board::setStatusVisible(bool visible)
@@ -107,18 +105,25 @@ void Board::restartClock()
     tick(); // no stale time until the next tick
 }
 
-StartOutcome Board::cutAndShuffle(const BlockRecorder& record)
+StartOutcome Board::begin(const BlockRecorder& record)
 {
+    BoardScreen& screen = platform.screen;
+    screen.setTimerEnabled(true);
+    steps = 0;
+    screen.setCaption(Control::Steps, std::to_string(steps));
     if (!platform.cells.setPicture(picPath))
         return StartOutcome::PictureUnreadable;
     auto shuffled = shuffle(size, platform.random, record);
     if (!shuffled)
         return StartOutcome::MoveLogUnwritable;
     board = std::move(*shuffled);
-    platform.screen.setBackground("");
+    screen.setBackground("");
     drawArrangement(board);
     setViewsEnabled(true);
     current = Phase::Playing;
+    screen.setEnabled(Control::Start, false);
+    setStatusVisible(true);
+    restartClock();
     return StartOutcome::Started;
 }
 
@@ -132,6 +137,11 @@ void Board::drawArrangement(const Arrangement& arrangement)
         else
             screen.showTile(c, tile);
     }
+}
+
+void Board::showLastPiece()
+{
+    platform.screen.showTile(size.blankTile(), size.blankTile());
 }
 
 void Board::setViewsEnabled(bool enabled)

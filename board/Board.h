@@ -62,7 +62,7 @@ public:
     void celebrationBegins();
     // Once the window has celebrated a win: empty views, the whole picture
     // behind them, and "开始" for the next game.
-    virtual void closeCompletedPicture();
+    void closeCompletedPicture();
 
     // Only boards with a move log replay their shuffle and map their tiles;
     // elsewhere these change nothing.
@@ -83,23 +83,26 @@ public:
     int stepCount() const { return steps; }
 
 protected:
-    // The seed comes from the time of day, once per board window.
-    void seedRandom();
-    // False when the picture cannot be read.
-    bool showPreview();
+    // The whole picture behind empty, disabled views, the status hidden. The
+    // random seed comes from the time of day, once per board window.
+    LoadOutcome showPreview();
+    // Steps from 0 and the timer on; then cuts the picture, shuffles (every
+    // block to `record`), draws the arrangement it reached and runs the clock
+    // from 0. Nothing else on screen changes unless the cut and shuffle succeed.
+    StartOutcome begin(const BlockRecorder& record);
     void setStatusVisible(bool visible);
     void restartClock();
-
-    // Cuts the picture, shuffles (every block to `record`) and draws the
-    // arrangement it reached. Nothing on screen changes unless this succeeds.
-    StartOutcome cutAndShuffle(const BlockRecorder& record);
     void drawArrangement(const Arrangement& arrangement);
+    // The last piece completes the picture.
+    void showLastPiece();
     void setViewsEnabled(bool enabled);
 
     // A click on any tile view in play, moving or not.
     virtual void tilesTouched() {}
     // After each legal move, before it is counted.
     virtual void moved() {}
+    // Once the completed picture has closed.
+    virtual void completedPictureClosed() {}
 
     const BoardSize& size;
     BoardPlatform platform;

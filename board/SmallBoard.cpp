@@ -12,38 +12,26 @@ SmallBoard::SmallBoard(const BoardSize& size, const BoardPlatform& platform, std
 
 LoadOutcome SmallBoard::load()
 {
-    BoardScreen& screen = platform.screen;
-    steps = 0;
-    autoCount = 0;
-    seedRandom();
-    setStatusVisible(false);
-    screen.setVisible(Control::Restart, false);
-    screen.setVisible(Control::AutoSolve, false);
+    platform.screen.setVisible(Control::Restart, false);
+    platform.screen.setVisible(Control::AutoSolve, false);
     setMapVisible(false);
-    return showPreview() ? LoadOutcome::Ready : LoadOutcome::PictureUnreadable;
+    return showPreview();
 }
 
 StartOutcome SmallBoard::start()
 {
-    BoardScreen& screen = platform.screen;
     if (!log.open(platform.files, platform.dataFiles.moveLog))
         return StartOutcome::MoveLogUnwritable;
-    screen.setTimerEnabled(true);
-    steps = 0;
-    screen.setCaption(Control::Steps, std::to_string(steps));
     const auto writeBlock = [this](int block, const Arrangement& arrangement) {
         return log.writeBlock(block, arrangement) && (block < size.shuffleSteps || log.flush());
     };
-    const StartOutcome outcome = cutAndShuffle(writeBlock);
+    const StartOutcome outcome = begin(writeBlock);
     if (outcome != StartOutcome::Started) {
         log.close();
         return outcome;
     }
-    screen.setEnabled(Control::Start, false);
-    setStatusVisible(true);
-    restartClock();
-    screen.setVisible(Control::AutoSolve, true);
-    screen.setVisible(Control::Restart, false);
+    platform.screen.setVisible(Control::AutoSolve, true);
+    platform.screen.setVisible(Control::Restart, false);
     return outcome;
 }
 
@@ -64,17 +52,13 @@ void SmallBoard::tilesTouched()
 
 void SmallBoard::moved()
 {
-    for (int c = 0; c < size.cells; ++c)
-        platform.screen.setMapCaption(c, std::to_string(board.tileAt(c)));
+    showMapCaptions();
     // The first legal move ends the log's use: nothing reads it after a tile has moved.
     log.close();
 }
 
-void SmallBoard::closeCompletedPicture()
+void SmallBoard::completedPictureClosed()
 {
-    if (current != Phase::Won)
-        return;
-    Board::closeCompletedPicture();
     setMapVisible(false);
 }
 
@@ -141,15 +125,14 @@ ReplayOutcome SmallBoard::stepForward()
         replayBlock = 0;
     }
     screen.setEnabled(Control::StepBack, true);
-    const auto block = readTrustedBlock(replayBlock);
+    const auto block = showBlock(replayBlock);
     if (!block)
         return abandonReplay();
-    drawArrangement(*block);
     if (!block->isSolved())
         return ReplayOutcome::Shown;
     // Only the message of a win: the clock runs on and "开始" stays off.
     screen.setEnabled(Control::StepForward, false);
-    screen.showTile(size.blankTile(), size.blankTile());
+    showLastPiece();
     return ReplayOutcome::Solved;
 }
 
@@ -159,17 +142,15 @@ void SmallBoard::showNumberMap()
     if (autoCount != 0 || current == Phase::Won)
         return;
     setMapVisible(true);
-    for (int c = 0; c < size.cells; ++c)
-        platform.screen.setMapCaption(c, std::to_string(board.tileAt(c)));
+    showMapCaptions();
 }
 
-bool SmallBoard::showBlock(int block)
+std::optional<Arrangement> SmallBoard::showBlock(int block)
 {
-    const auto arrangement = readTrustedBlock(block);
-    if (!arrangement)
-        return false;
-    drawArrangement(*arrangement);
-    return true;
+    auto arrangement = readTrustedBlock(block);
+    if (arrangement)
+        drawArrangement(*arrangement);
+    return arrangement;
 }
 
 std::optional<Arrangement> SmallBoard::readTrustedBlock(int block)
@@ -200,6 +181,12 @@ void SmallBoard::setMapVisible(bool visible)
 {
     for (int c = 0; c < size.cells; ++c)
         platform.screen.setMapVisible(c, visible);
+}
+
+void SmallBoard::showMapCaptions()
+{
+    for (int c = 0; c < size.cells; ++c)
+        platform.screen.setMapCaption(c, std::to_string(board.tileAt(c)));
 }
 
 } // namespace pintu

@@ -14,7 +14,6 @@ public:
     LoadOutcome load() override;
     StartOutcome start() override;
     Departure exit() override;
-    void closeCompletedPicture() override;
 
     ReplayOutcome autoSolve() override;
     ReplayOutcome restart() override;
@@ -30,11 +29,14 @@ public:
 private:
     void tilesTouched() override;
     void moved() override;
+    void completedPictureClosed() override;
 
-    bool showBlock(int block);
+    // The block drawn, or nothing when the log cannot be trusted.
+    std::optional<Arrangement> showBlock(int block);
     std::optional<Arrangement> readTrustedBlock(int block);
     ReplayOutcome abandonReplay();
     void setMapVisible(bool visible);
+    void showMapCaptions();
 
     MoveLog log;
     int replayBlock = 0;

@@ -14,26 +14,12 @@ GeniusBoard::GeniusBoard(const BoardPlatform& platform, std::string picturePath)
 
 LoadOutcome GeniusBoard::load()
 {
-    steps = 0;
-    recText.clear();
-    seedRandom();
-    setStatusVisible(false);
-    return showPreview() ? LoadOutcome::Ready : LoadOutcome::PictureUnreadable;
+    return showPreview();
 }
 
 StartOutcome GeniusBoard::start()
 {
-    BoardScreen& screen = platform.screen;
-    screen.setTimerEnabled(true);
-    steps = 0;
-    screen.setCaption(Control::Steps, std::to_string(steps));
-    const StartOutcome outcome = cutAndShuffle(nullptr);
-    if (outcome != StartOutcome::Started)
-        return outcome;
-    screen.setEnabled(Control::Start, false);
-    setStatusVisible(true);
-    restartClock();
-    return outcome;
+    return begin(nullptr);
 }
 
 Departure GeniusBoard::exit()
