@@ -24,6 +24,28 @@ constexpr const char* pictureSyntax = "[图片]";
 constexpr const char* pictureDescription = "在菜单里打开的图片文件。";
 constexpr const char* morePicturesThanOne = "一次只能打开一张图片。";
 
+// Qt's own options reach the parser too, since it reads the arguments before
+// the application takes them out: a session manager restores a game with
+// -session, and -platform or -style choose how it shows. They are accepted
+// here, kept out of the help, and left to the application.
+void acceptQtOptions(QCommandLineParser& parser)
+{
+    const char* const withValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                     "style", "stylesheet", "session", "qwindowgeometry",
+                                     "qwindowtitle", "qwindowicon", "display", "geometry"};
+    const char* const flags[] = {"reverse", "nograb", "dograb", "widgetcount"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 } // namespace
 
 CommandLineOutcome parseCommandLine(const QStringList& arguments)
@@ -31,11 +53,14 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments)
     using Stream = CommandLineAnswer::Stream;
 
     QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QString::fromUtf8(description));
     const QCommandLineOption help({"h", "help"}, QString::fromUtf8(helpDescription));
     const QCommandLineOption version({"v", "version"}, QString::fromUtf8(versionDescription));
     parser.addOption(help);
     parser.addOption(version);
+    acceptQtOptions(parser);
     parser.addPositionalArgument(QString::fromUtf8(pictureName), QString::fromUtf8(pictureDescription),
                                  QString::fromUtf8(pictureSyntax));
 

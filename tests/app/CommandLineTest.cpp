@@ -20,7 +20,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PictureRow{"None", {"pintu"}, std::nullopt},
                       PictureRow{"ChinesePath", {"pintu", "/图片/猫.bmp"}, "/图片/猫.bmp"},
                       PictureRow{"SpacesKept", {"pintu", "my pictures/a b.jpg"}, "my pictures/a b.jpg"},
-                      PictureRow{"DashAfterDoubleDash", {"pintu", "--", "-dash.png"}, "-dash.png"}),
+                      PictureRow{"DashAfterDoubleDash", {"pintu", "--", "-dash.png"}, "-dash.png"},
+                      // Qt's own options are the application's, not a picture.
+                      PictureRow{"RestoredBySession", {"pintu", "-session", "1a2b", "cat.bmp"}, "cat.bmp"},
+                      PictureRow{"QtStyleAndDirection", {"pintu", "-style", "fusion", "-reverse"}, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(GameArguments, StartAGameWithTheirPicture)
@@ -49,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerRow{"HelpBeforeAPicture", {"pintu", "-h", "cat.bmp"}, Stream::Output, 0, "--version"},
         AnswerRow{"Version", {"pintu", "--version"}, Stream::Output, 0, "pintu " PINTU_PROJECT_VERSION "\n"},
         AnswerRow{"ShortVersion", {"pintu", "-v"}, Stream::Output, 0, "pintu " PINTU_PROJECT_VERSION "\n"},
+        AnswerRow{"VersionOnAChosenPlatform", {"pintu", "-platform", "offscreen", "--version"}, Stream::Output, 0,
+                  "pintu " PINTU_PROJECT_VERSION "\n"},
         AnswerRow{"UnknownOption", {"pintu", "--colour"}, Stream::Error, 2, "colour"},
         AnswerRow{"ValueForAFlag", {"pintu", "--help=yes"}, Stream::Error, 2, "--help"},
         AnswerRow{"TwoPictures", {"pintu", "a.bmp", "b.bmp"}, Stream::Error, 2, "一次只能打开一张图片。"}),
