@@ -196,6 +196,7 @@ void MenuWindow::folderChanged()
 
 void MenuWindow::choosePicture(const QString& path)
 {
+    // A relative name is taken from the folder pintu was started in.
     const QFileInfo file(path);
     if (!probePicture(file.absoluteFilePath()) || !folders->setPath(file.absolutePath())) {
         showMessage(this, QString::fromUtf8(messages::pictureUnreadable));

@@ -15,9 +15,12 @@ namespace {
 // The one local file a drag carries; none for text, links or several files.
 std::optional<QString> droppedFile(const QMimeData* data)
 {
-    if (!data || !data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+    if (!data || !data->hasUrls())
         return std::nullopt;
-    return data->urls().first().toLocalFile();
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return std::nullopt;
+    return urls.first().toLocalFile();
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <variant>
@@ -54,8 +53,6 @@ int main(int argc, char* argv[])
         },
     };
     pintu::Game game(services);
-    // A relative name is taken from the folder pintu was started in.
-    const std::optional<QString> picture = std::get<pintu::CommandLine>(commandLine).picture;
-    game.start(picture ? std::optional(QFileInfo(*picture).absoluteFilePath()) : std::nullopt);
+    game.start(std::get<pintu::CommandLine>(commandLine).picture);
     return application.exec();
 }
