@@ -87,7 +87,7 @@ std::optional<Arrangement> MoveLog::readBlock(int block)
     if (!bytes)
         return std::nullopt;
     std::vector<int> tiles(size.cells);
-    for (int c = size.cells - 1; c >= 0; --c) {
+    for (int c = 0; c < size.cells; ++c) {
         const auto tile = decodeRecord(std::string_view(*bytes).substr(c * size.recordLength, size.recordLength), size);
         if (!tile)
             return std::nullopt;
