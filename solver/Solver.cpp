@@ -45,8 +45,11 @@ Answer Solver::solveFourByFour(const Puzzle& puzzle, std::stop_token stop)
 Answer Solver::solveFiveByFive(const Puzzle& puzzle, std::stop_token stop)
 {
     const PatternStore::Tables corner = store.tablesFor(4, stop);
+    // Stopped already: loading the 5x5 tables would not heed the stop.
+    if (!corner.heuristic)
+        return {};
     const PatternStore::Tables own = store.tablesFor(5, stop);
-    if (!corner.heuristic || !own.heuristic)
+    if (!own.heuristic)
         return {};
     return solveWithinBudget(puzzle, *own.heuristic, corner.heuristic, options.budget, stop);
 }
