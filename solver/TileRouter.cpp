@@ -43,13 +43,13 @@ TileRouter::Window TileRouter::around(std::initializer_list<int> cellsInside) co
             std::min(window.right, grid.side - 1)};
 }
 
-bool TileRouter::routeTile(int tile, int target)
+void TileRouter::routeTile(int tile, int target)
 {
     // A search over n cells weighs n * n states, so a tile far from home goes
     // in short hops, each with the blank brought beside it first, and only
     // the last hop may fall back to the whole board.
     if (cellOf(tile) == target)
-        return true;
+        return;
     const auto stepsToward = [](int from, int to) { return std::clamp(to - from, -hopLength, hopLength); };
     for (;;) {
         const int cell = cellOf(tile);
@@ -63,8 +63,8 @@ bool TileRouter::routeTile(int tile, int target)
             break;
     }
     bringBlankBeside(cellOf(tile));
-    return routeTileWithin(tile, target, around({cellOf(tile), blankCell(), target}))
-        || routeTileWithin(tile, target, {0, 0, grid.side - 1, grid.side - 1});
+    if (!routeTileWithin(tile, target, around({cellOf(tile), blankCell(), target})))
+        routeTileWithin(tile, target, {0, 0, grid.side - 1, grid.side - 1});
 }
 
 void TileRouter::bringBlankBeside(int cell)
@@ -127,12 +127,12 @@ bool TileRouter::routeTileWithin(int tile, int target, const Window& window)
     return false;
 }
 
-bool TileRouter::routeBlank(int target)
+void TileRouter::routeBlank(int target)
 {
-    return routeBlankTo([&](int cell) { return cell == target; });
+    routeBlankTo([&](int cell) { return cell == target; });
 }
 
-bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
+void TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
 {
     std::vector<int> cameFrom(board.size(), -1);
     const int start = blankCell();
@@ -146,7 +146,7 @@ bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
                 path.push_back(c);
             for (auto c = path.rbegin(); c != path.rend(); ++c)
                 slideFrom(*c);
-            return true;
+            return;
         }
         for (int next : grid.adjacent(cell)) {
             if (!locked[next] && cameFrom[next] < 0) {
@@ -155,7 +155,6 @@ bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
             }
         }
     }
-    return false;
 }
 
 } // namespace pintu::solver
