@@ -105,11 +105,7 @@ bool TileRouter::routeTileWithin(int tile, int target, const Window& window)
         const int tileAt = state / count;
         const int blankAt = state % count;
         if (usable[tileAt] == target) {
-            std::vector<int> blankPath;
-            for (int s = state; s != start; s = cameFrom[s])
-                blankPath.push_back(usable[s % count]);
-            for (auto cell = blankPath.rbegin(); cell != blankPath.rend(); ++cell)
-                slideFrom(*cell);
+            slideAlong(cameFrom, start, state, [&](int s) { return usable[s % count]; });
             return true;
         }
         for (int next : grid.adjacent(usable[blankAt])) {
@@ -141,11 +137,7 @@ void TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const int cell = queue[head];
         if (arrived(cell)) {
-            std::vector<int> path;
-            for (int c = cell; c != start; c = cameFrom[c])
-                path.push_back(c);
-            for (auto c = path.rbegin(); c != path.rend(); ++c)
-                slideFrom(*c);
+            slideAlong(cameFrom, start, cell, [](int c) { return c; });
             return;
         }
         for (int next : grid.adjacent(cell)) {
@@ -155,6 +147,16 @@ void TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
             }
         }
     }
+}
+
+void TileRouter::slideAlong(const std::vector<int>& cameFrom, int start, int end,
+                            const std::function<int(int)>& blankIn)
+{
+    std::vector<int> path;
+    for (int s = end; s != start; s = cameFrom[s])
+        path.push_back(blankIn(s));
+    for (auto cell = path.rbegin(); cell != path.rend(); ++cell)
+        slideFrom(*cell);
 }
 
 } // namespace pintu::solver

@@ -39,6 +39,10 @@ private:
     void bringBlankBeside(int cell);
     // The nearest cell where `arrived` holds, over unlocked cells.
     void routeBlankTo(const std::function<bool(int)>& arrived);
+    // A breadth-first search's states record only where each came from, so
+    // its path is walked back from `end` and slid in reverse; `blankIn` gives
+    // the blank's cell in a state.
+    void slideAlong(const std::vector<int>& cameFrom, int start, int end, const std::function<int(int)>& blankIn);
 
     Grid grid;
     std::vector<int> board;
