@@ -10,6 +10,16 @@
 
 namespace pintu::solver {
 
+namespace {
+
+// Without a budget a 5x5 board is answered by lines at once, and needs no tables.
+bool searchesFiveByFive(int side, const SolverOptions& options)
+{
+    return side == 5 && options.budget > std::chrono::milliseconds::zero();
+}
+
+} // namespace
+
 Solver::Solver(SolverOptions options) : options(options), store(options.tableFolder) {}
 
 Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
@@ -22,7 +32,7 @@ Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
         answer.nodes = answer.slides.size() + 1; // the positions on the way down
     } else if (side == 4) {
         answer = solveFourByFour(puzzle, stop);
-    } else if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
+    } else if (searchesFiveByFive(side, options)) {
         answer = solveFiveByFive(puzzle, stop);
     } else {
         answer = {Verdict::Found, solveByLines(puzzle)};
@@ -58,7 +68,7 @@ TableStatus Solver::prepare(int side, std::stop_token stop)
 {
     if (side == 4)
         return store.tablesFor(4, stop).status;
-    if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
+    if (searchesFiveByFive(side, options)) {
         const TableStatus corner = store.tablesFor(4, stop).status;
         return corner == TableStatus::Stopped ? corner : std::max(corner, store.tablesFor(5, stop).status);
     }
