@@ -77,9 +77,6 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
     }
 }
 
-// The search stops with the finder, before the board it reads goes.
-BoardHints::~BoardHints() = default;
-
 bool BoardHints::isOffered() const
 {
     return board.phase() == Board::Phase::Playing;

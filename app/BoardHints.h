@@ -27,7 +27,6 @@ public:
     // Gets the searches of this board's size ready at once, so that the first
     // hint does not wait for them.
     BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, const HintSource& source);
-    ~BoardHints() override;
 
     void request();
     void showMenu(const QPoint& where);

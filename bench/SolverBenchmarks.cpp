@@ -8,8 +8,8 @@
 #include "Puzzle.h"
 #include "SeededRandom.h"
 #include "Shuffle.h"
-#include "Slides.h"
 #include "Solver.h"
+#include "SolverTestSupport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,7 +18,6 @@
 #include <ctime>
 #include <fstream>
 #include <numeric>
-#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -41,20 +40,6 @@ std::vector<std::vector<int>> gameShuffles(const BoardSize& size, std::uint64_t 
     for (std::uint64_t seed = 1; seed <= count; ++seed)
         boards.push_back(gameShuffle(size, seed));
     return boards;
-}
-
-std::vector<int> randomSolvable(int side, std::mt19937_64& random)
-{
-    std::vector<int> tiles(static_cast<std::size_t>(side * side));
-    std::iota(tiles.begin(), tiles.end(), 0);
-    for (std::size_t i = tiles.size() - 1; i > 0; --i)
-        std::swap(tiles[i], tiles[random() % (i + 1)]);
-    if (std::holds_alternative<Flaw>(Puzzle::from(tiles))) {
-        const int blank = side * side - 1;
-        const auto first = std::find_if(tiles.begin(), tiles.end(), [&](int t) { return t != blank; });
-        std::iter_swap(first, std::find_if(first + 1, tiles.end(), [&](int t) { return t != blank; }));
-    }
-    return tiles;
 }
 
 double threadSeconds()
@@ -103,8 +88,7 @@ void solveAll(benchmark::State& state, const std::vector<std::vector<int>>& boar
             const Answer answer = solver().solve(puzzle);
             times.push_back(std::chrono::duration<double>(SteadyClock::now() - start).count() * timeScale);
             cpuTimes.push_back((threadSeconds() - cpuStart) * timeScale);
-            std::vector<int> check = tiles;
-            if (!applySlides(puzzle.grid(), check, answer.slides) || !isSolved(check))
+            if (!test::solves(puzzle, answer.slides))
                 throw std::logic_error("an answer does not solve its board");
             nodes.push_back(answer.nodes);
             moves += static_cast<double>(answer.slides.size());
@@ -182,10 +166,9 @@ BENCHMARK(everyThreeByThree)->Iterations(1)->Unit(benchmark::kSecond);
 
 void randomFourByFour(benchmark::State& state)
 {
-    std::mt19937_64 random(2001);
     std::vector<std::vector<int>> boards;
-    for (int i = 0; i < 100; ++i)
-        boards.push_back(randomSolvable(4, random));
+    for (std::uint64_t seed = 1; seed <= 100; ++seed)
+        boards.push_back(test::randomTiles(4, seed));
     solver().prepare(4);
     solveAll(state, boards, 1e3, "ms");
 }

@@ -87,9 +87,7 @@ int ExactTable::distance(std::span<const int> tiles) const
 
 std::vector<int> ExactTable::solve(std::vector<int> tiles) const
 {
-    int blank = 0;
-    while (tiles[blank] != grid.blank())
-        ++blank;
+    int blank = grid.blankCell(tiles);
     std::vector<int> slides;
     for (int left = distance(tiles); left > 0; --left) {
         for (int from : grid.adjacent(blank)) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <span>
 
 namespace pintu::solver {
 
@@ -23,6 +25,13 @@ struct Grid {
     constexpr int row(int cell) const { return cell / side; }
     constexpr int column(int cell) const { return cell % side; }
     constexpr int cellAt(int row, int column) const { return row * side + column; }
+
+    // The cell holding the blank in an arrangement (tiles[c] lies in cell c),
+    // or tiles.size() when it holds none.
+    constexpr int blankCell(std::span<const int> tiles) const
+    {
+        return static_cast<int>(std::find(tiles.begin(), tiles.end(), blank()) - tiles.begin());
+    }
 
     // Mirrored about the main diagonal. The blank's home is on the diagonal,
     // so a mirrored board is solved exactly when the board is.

@@ -73,7 +73,7 @@ public:
     {
         SearchResult result;
         result.end = SearchEnd::Solved;
-        const int blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), grid.blank()) - tiles.begin());
+        const int blank = grid.blankCell(tiles);
         for (int bound = std::max(directSum, mirroredSum); bound > 0; bound = nextBound) {
             if (const auto end = interruption()) {
                 result.end = *end;

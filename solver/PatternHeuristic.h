@@ -21,7 +21,6 @@ public:
     // most eight tiles each, on a board of at most 5x5.
     explicit PatternHeuristic(std::vector<PatternTable> tables);
 
-    const Grid& grid() const { return board; }
     const std::vector<PatternTable>& patterns() const { return tables; }
 
     // The bound for a whole arrangement (tiles[c] lies in cell c).

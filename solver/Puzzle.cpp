@@ -41,9 +41,7 @@ bool isSolvable(const Grid& grid, const std::vector<int>& tiles)
     }
     const int permutationParity = (grid.cells() - cycles) % 2;
 
-    int blankCell = 0;
-    while (tiles[blankCell] != grid.blank())
-        ++blankCell;
+    const int blankCell = grid.blankCell(tiles);
     const int blankDistance = std::abs(grid.row(blankCell) - grid.row(grid.blank()))
                             + std::abs(grid.column(blankCell) - grid.column(grid.blank()));
     return permutationParity == blankDistance % 2;

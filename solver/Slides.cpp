@@ -7,10 +7,9 @@ namespace pintu::solver {
 
 bool applySlides(const Grid& grid, std::vector<int>& tiles, std::span<const int> slides)
 {
-    const auto blankAt = std::find(tiles.begin(), tiles.end(), grid.blank());
-    if (blankAt == tiles.end())
+    int blank = grid.blankCell(tiles);
+    if (blank == static_cast<int>(tiles.size()))
         return slides.empty();
-    int blank = static_cast<int>(blankAt - tiles.begin());
     for (int tile : slides) {
         const Adjacent beside = grid.adjacent(blank);
         const auto from = std::find_if(beside.begin(), beside.end(), [&](int cell) { return tiles[cell] == tile; });

@@ -10,6 +10,16 @@
 
 namespace pintu::solver {
 
+namespace {
+
+// Without a budget a 5x5 board is answered by lines at once, and needs no tables.
+bool searchesFiveByFive(int side, const SolverOptions& options)
+{
+    return side == 5 && options.budget > std::chrono::milliseconds::zero();
+}
+
+} // namespace
+
 Solver::Solver(SolverOptions options) : options(options), store(options.tableFolder) {}
 
 Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
@@ -22,7 +32,7 @@ Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
         answer.nodes = answer.slides.size() + 1; // the positions on the way down
     } else if (side == 4) {
         answer = solveFourByFour(puzzle, stop);
-    } else if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
+    } else if (searchesFiveByFive(side, options)) {
         answer = solveFiveByFive(puzzle, stop);
     } else {
         answer = {Verdict::Found, solveByLines(puzzle)};
@@ -45,8 +55,11 @@ Answer Solver::solveFourByFour(const Puzzle& puzzle, std::stop_token stop)
 Answer Solver::solveFiveByFive(const Puzzle& puzzle, std::stop_token stop)
 {
     const PatternStore::Tables corner = store.tablesFor(4, stop);
+    // Stopped already: loading the 5x5 tables would not heed the stop.
+    if (!corner.heuristic)
+        return {};
     const PatternStore::Tables own = store.tablesFor(5, stop);
-    if (!corner.heuristic || !own.heuristic)
+    if (!own.heuristic)
         return {};
     return solveWithinBudget(puzzle, *own.heuristic, corner.heuristic, options.budget, stop);
 }
@@ -55,7 +68,7 @@ TableStatus Solver::prepare(int side, std::stop_token stop)
 {
     if (side == 4)
         return store.tablesFor(4, stop).status;
-    if (side == 5 && options.budget > std::chrono::milliseconds::zero()) {
+    if (searchesFiveByFive(side, options)) {
         const TableStatus corner = store.tablesFor(4, stop).status;
         return corner == TableStatus::Stopped ? corner : std::max(corner, store.tablesFor(5, stop).status);
     }

@@ -43,13 +43,13 @@ TileRouter::Window TileRouter::around(std::initializer_list<int> cellsInside) co
             std::min(window.right, grid.side - 1)};
 }
 
-bool TileRouter::routeTile(int tile, int target)
+void TileRouter::routeTile(int tile, int target)
 {
     // A search over n cells weighs n * n states, so a tile far from home goes
     // in short hops, each with the blank brought beside it first, and only
     // the last hop may fall back to the whole board.
     if (cellOf(tile) == target)
-        return true;
+        return;
     const auto stepsToward = [](int from, int to) { return std::clamp(to - from, -hopLength, hopLength); };
     for (;;) {
         const int cell = cellOf(tile);
@@ -63,8 +63,8 @@ bool TileRouter::routeTile(int tile, int target)
             break;
     }
     bringBlankBeside(cellOf(tile));
-    return routeTileWithin(tile, target, around({cellOf(tile), blankCell(), target}))
-        || routeTileWithin(tile, target, {0, 0, grid.side - 1, grid.side - 1});
+    if (!routeTileWithin(tile, target, around({cellOf(tile), blankCell(), target})))
+        routeTileWithin(tile, target, {0, 0, grid.side - 1, grid.side - 1});
 }
 
 void TileRouter::bringBlankBeside(int cell)
@@ -105,11 +105,7 @@ bool TileRouter::routeTileWithin(int tile, int target, const Window& window)
         const int tileAt = state / count;
         const int blankAt = state % count;
         if (usable[tileAt] == target) {
-            std::vector<int> blankPath;
-            for (int s = state; s != start; s = cameFrom[s])
-                blankPath.push_back(usable[s % count]);
-            for (auto cell = blankPath.rbegin(); cell != blankPath.rend(); ++cell)
-                slideFrom(*cell);
+            slideAlong(cameFrom, start, state, [&](int s) { return usable[s % count]; });
             return true;
         }
         for (int next : grid.adjacent(usable[blankAt])) {
@@ -127,12 +123,12 @@ bool TileRouter::routeTileWithin(int tile, int target, const Window& window)
     return false;
 }
 
-bool TileRouter::routeBlank(int target)
+void TileRouter::routeBlank(int target)
 {
-    return routeBlankTo([&](int cell) { return cell == target; });
+    routeBlankTo([&](int cell) { return cell == target; });
 }
 
-bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
+void TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
 {
     std::vector<int> cameFrom(board.size(), -1);
     const int start = blankCell();
@@ -141,12 +137,8 @@ bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const int cell = queue[head];
         if (arrived(cell)) {
-            std::vector<int> path;
-            for (int c = cell; c != start; c = cameFrom[c])
-                path.push_back(c);
-            for (auto c = path.rbegin(); c != path.rend(); ++c)
-                slideFrom(*c);
-            return true;
+            slideAlong(cameFrom, start, cell, [](int c) { return c; });
+            return;
         }
         for (int next : grid.adjacent(cell)) {
             if (!locked[next] && cameFrom[next] < 0) {
@@ -155,7 +147,16 @@ bool TileRouter::routeBlankTo(const std::function<bool(int)>& arrived)
             }
         }
     }
-    return false;
+}
+
+void TileRouter::slideAlong(const std::vector<int>& cameFrom, int start, int end,
+                            const std::function<int(int)>& blankIn)
+{
+    std::vector<int> path;
+    for (int s = end; s != start; s = cameFrom[s])
+        path.push_back(blankIn(s));
+    for (auto cell = path.rbegin(); cell != path.rend(); ++cell)
+        slideFrom(*cell);
 }
 
 } // namespace pintu::solver

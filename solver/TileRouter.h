@@ -15,10 +15,10 @@ class TileRouter {
 public:
     explicit TileRouter(const Puzzle& puzzle);
 
-    // Few slides, over unlocked cells only. False when there is no route at
-    // all; the tile may then have moved on the way.
-    bool routeTile(int tile, int target);
-    bool routeBlank(int target);
+    // Few slides, over unlocked cells only. With no route at all, the tile or
+    // blank stops short of `target`, perhaps moved on the way.
+    void routeTile(int tile, int target);
+    void routeBlank(int target);
     void slideFrom(int cell);
 
     void lock(int cell) { locked[cell] = true; }
@@ -38,7 +38,11 @@ private:
     // Over unlocked cells other than `cell`, when a way is open.
     void bringBlankBeside(int cell);
     // The nearest cell where `arrived` holds, over unlocked cells.
-    bool routeBlankTo(const std::function<bool(int)>& arrived);
+    void routeBlankTo(const std::function<bool(int)>& arrived);
+    // A breadth-first search's states record only where each came from, so
+    // its path is walked back from `end` and slid in reverse; `blankIn` gives
+    // the blank's cell in a state.
+    void slideAlong(const std::vector<int>& cameFrom, int start, int end, const std::function<int(int)>& blankIn);
 
     Grid grid;
     std::vector<int> board;

@@ -23,7 +23,9 @@ std::string statsLine(int lineNumber, const Answer& answer)
 
 std::optional<std::string> tableNote(TableStatus status, int side, const std::optional<std::filesystem::path>& folder)
 {
-    const std::string tables = "the " + std::to_string(side) + "x" + std::to_string(side) + " tables";
+    // 5x5 boards use the 4x4 tables too, and the status does not say which
+    // size was built: only the board size is named.
+    const std::string tables = "tables for " + std::to_string(side) + "x" + std::to_string(side) + " boards";
     switch (status) {
     case TableStatus::Ready:
     case TableStatus::Stopped:

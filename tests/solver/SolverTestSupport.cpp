@@ -67,7 +67,7 @@ std::vector<KnownDistance> arrangementsNearSolved(int side, int depth)
     std::unordered_set<std::string> seen{key(found.front().tiles)};
     for (std::size_t next = 0; next < found.size() && found[next].distance < depth; ++next) {
         const std::vector<int> tiles = found[next].tiles;
-        const int blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), grid.blank()) - tiles.begin());
+        const int blank = grid.blankCell(tiles);
         for (int from : grid.adjacent(blank)) {
             std::vector<int> moved = tiles;
             std::swap(moved[blank], moved[from]);
