@@ -138,7 +138,7 @@ TEST(Glide, TheWinningMessageWaitsForTheLastTileToLand)
 TEST(Glide, LeavingWhileATileGlidesLeavesNothingBehind)
 {
     GlidingBoard board(0);
-    // The shuffle ends one move from solved, so this move wins; leave before it lands.
+    // An ordinary move, no win: tile 4 glides up into the blank in cell 0. Leave before it lands.
     board.press(Qt::Key_Up);
     ModalScript boxes;
     board.click(board.button("Command2"));
