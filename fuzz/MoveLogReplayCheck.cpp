@@ -18,8 +18,6 @@ using test::SmallBoardHarness;
 using test::Tiles;
 using Phase = Board::Phase;
 
-constexpr std::array<const BoardSize*, 3> smallSizes{&board3x3, &board4x4, &board5x5};
-
 using Command = ReplayCommand;
 
 constexpr std::array<const char*, 10> commandNames{
