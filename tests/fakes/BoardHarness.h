@@ -20,6 +20,14 @@ inline const std::string testPicture = "/pictures/cat.bmp";
 // The tile in each cell, as a test writes it down.
 using Tiles = std::vector<int>;
 
+inline int differingCells(const Tiles& a, const Tiles& b)
+{
+    int differing = 0;
+    for (std::size_t c = 0; c < a.size(); ++c)
+        differing += a[c] != b[c];
+    return differing;
+}
+
 // The blank's walk to `target` (row plus column even): up the last column,
 // then along the row, then back and forth so that the last block ends there.
 inline std::vector<int> walkTo(const BoardSize& size, int target)
