@@ -61,10 +61,7 @@ PlayedStart playedStart(const BoardSize& size)
 {
     test::SmallBoardHarness game(size, std::make_unique<InputSeededRandom>(seedShuffle));
     game.board.start();
-    PlayedStart played{game.files.contents.at(test::testDataFiles.moveLog), {}};
-    for (int block = size.shuffleSteps; block > 0; --block)
-        played.solvingClicks.push_back(test::SmallBoardHarness::blankCell(game.loggedBlock(block - 1), size));
-    return played;
+    return {game.moveLog(), game.solvingClicks(size.shuffleSteps)};
 }
 
 std::string name(const BoardSize& size, const char* what)

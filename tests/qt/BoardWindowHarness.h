@@ -70,17 +70,10 @@ struct BoardWindowHarness {
         return log.readAll().toStdString();
     }
 
-    // The blank's cell in block b of the move log.
-    int loggedBlank(int block) const
+    // The cells that play the whole logged shuffle backwards to the picture.
+    std::vector<int> solvingClicks() const
     {
-        const BoardSize& size = *layout.size;
-        const std::string log = moveLogBytes();
-        for (int c = 0; c < size.cells; ++c) {
-            const auto offset = (static_cast<std::size_t>(block) * size.cells + c) * size.recordLength;
-            if (decodeRecord(std::string_view(log).substr(offset, size.recordLength), size) == size.cells - 1)
-                return c;
-        }
-        return -1;
+        return SmallBoardHarness::solvingClicks(moveLogBytes(), *layout.size, layout.size->shuffleSteps);
     }
 
     // Does every view show its own part of the picture?
