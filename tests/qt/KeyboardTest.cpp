@@ -50,7 +50,7 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
     const BoardSize& size = *layout().size;
     const bool genius = size.kind == BoardKind::Genius;
     // The genius walk ends two moves from solved; the small boards' logs are played backwards.
-    BoardWindowHarness board(layout(), genius ? ScriptedRandom::walk(board10x10, {89, 79}).values
+    BoardWindowHarness board(layout(), genius ? ScriptedRandom::geniusTwoMovesFromSolved().values
                                               : BoardWindowHarness::endingAt(layout(), 0));
     BoardWindow& window = openActive(board);
 
