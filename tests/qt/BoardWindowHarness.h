@@ -14,7 +14,23 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace pintu::test {
+
+// As from the keyboard: to the widget that has the focus in `window`.
+inline void press(QWidget* window, Qt::Key key)
+{
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
+}
+
+// The application's focus widget, which takes the keys, lies in the active window.
+inline void activate(QWidget& window)
+{
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
 
 // A board window on a position picture, with real files in a folder of its
 // own, a clock the test moves and a shuffle the test chooses.
@@ -47,6 +63,15 @@ struct BoardWindowHarness {
         window->open();
         return *window;
     }
+
+    BoardWindow& openActive()
+    {
+        BoardWindow& opened = open();
+        activate(opened);
+        return opened;
+    }
+
+    void press(Qt::Key key) const { test::press(window, key); }
 
     TileView* view(int k) const { return window->findChild<TileView*>(QString("Image1_%1").arg(k)); }
     QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }

@@ -18,19 +18,11 @@ struct GlidingBoard : BoardWindowHarness {
         : BoardWindowHarness(boardLayout(LayoutSet::A, 1), endingAt(boardLayout(LayoutSet::A, 1), blank))
     {
         services.glide = milliseconds(100);
-        open();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        openActive();
         click(button("Command1"));
     }
 
     QWidget* glidingTile() const { return window->findChild<QWidget*>("glidingTile"); }
-
-    void press(Qt::Key key) const
-    {
-        QWidget* focus = window->focusWidget();
-        QTest::keyClick(focus ? focus : window.data(), key);
-    }
 
     // Does every view draw the tile the game says lies there, and the blank nothing?
     bool drawsTheGame() const

@@ -22,21 +22,6 @@ Qt::Key arrowFor(int cell, int blank, int side)
     return cell == blank + side ? Qt::Key_Up : Qt::Key_Down;
 }
 
-// As from the keyboard: to the widget that has the focus in `window`.
-void press(QWidget* window, Qt::Key key)
-{
-    QWidget* focus = window->focusWidget();
-    QTest::keyClick(focus ? focus : window, key);
-}
-
-BoardWindow& openActive(BoardWindowHarness& board)
-{
-    BoardWindow& window = board.open();
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    return window;
-}
-
 class ArrowsOnEachBoardWindow : public ::testing::TestWithParam<int> {
 protected:
     const BoardLayout& layout() const { return boardLayouts()[GetParam()]; }
@@ -52,7 +37,7 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
     // The genius walk ends two moves from solved; the small boards' logs are played backwards.
     BoardWindowHarness board(layout(), genius ? ScriptedRandom::geniusTwoMovesFromSolved().values
                                               : BoardWindowHarness::endingAt(layout(), 0));
-    BoardWindow& window = openActive(board);
+    BoardWindow& window = board.openActive();
 
     // Arrows before the start touch nothing, and Space on the focused "开始" starts.
     QPushButton* start = board.button("Command1");
@@ -92,7 +77,7 @@ TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
 {
     const BoardLayout& form3 = boardLayout(LayoutSet::A, 1);
     BoardWindowHarness board(form3, BoardWindowHarness::endingAt(form3, 5));
-    BoardWindow& window = openActive(board);
+    BoardWindow& window = board.openActive();
     board.click(board.button("Command1"));
     board.click(board.button("Command3"));
     board.click(board.button("Command6"));
@@ -117,8 +102,7 @@ struct GameHarness : TestServices {
     {
         game.start();
         ResolutionWindow& window = game.resolutionWindow();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        activate(window);
         return window;
     }
 
