@@ -6,12 +6,6 @@
 
 namespace pintu::fuzz {
 
-namespace {
-
-enum class Damage { Overwrite, SwapRecords, CopyBlock, Cut };
-
-} // namespace
-
 void damageLog(std::string& log, const BoardSize& size, InputBytes& input)
 {
     const std::size_t at = input.takeLittleEndian16() % (log.size() + 1);

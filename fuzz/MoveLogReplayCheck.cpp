@@ -14,11 +14,10 @@ namespace pintu::fuzz {
 
 namespace {
 
+using test::differingCells;
 using test::SmallBoardHarness;
 using test::Tiles;
 using Phase = Board::Phase;
-
-constexpr std::array<const BoardSize*, 3> smallSizes{&board3x3, &board4x4, &board5x5};
 
 using Command = ReplayCommand;
 
@@ -33,23 +32,6 @@ constexpr std::array<Direction, 4> directions{Direction::Left, Direction::Right,
 constexpr int patchesBeforePlay = 8;
 // The trail a finding shows: the last commands, enough to read the story.
 constexpr std::size_t trailShown = 40;
-
-bool isSolved(const Tiles& tiles)
-{
-    for (std::size_t c = 0; c < tiles.size(); ++c) {
-        if (tiles[c] != static_cast<int>(c))
-            return false;
-    }
-    return true;
-}
-
-int differingCells(const Tiles& a, const Tiles& b)
-{
-    int differing = 0;
-    for (std::size_t c = 0; c < a.size(); ++c)
-        differing += a[c] != b[c];
-    return differing;
-}
 
 std::string text(const Tiles& tiles)
 {
@@ -118,6 +100,7 @@ class ReplayCheck {
 public:
     ReplayCheck(const BoardSize& size, std::uint8_t shuffle, std::string description)
         : size(size),
+          solvedTiles(Arrangement::solved(size.side).tiles()),
           game(size, std::make_unique<InputSeededRandom>(shuffle)),
           description(std::move(description))
     {
@@ -254,7 +237,7 @@ private:
             return fail(text(outcome) + " outside play");
         if (moved && (differingCells(before, after) != 2 || steps != stepsBefore + 1))
             return fail(text(outcome) + " is not one tile's slide and one step");
-        if (outcome == MoveOutcome::Solved && (phase != Phase::Won || !isSolved(after)))
+        if (outcome == MoveOutcome::Solved && (phase != Phase::Won || after != solvedTiles))
             return fail("Solved, yet the board is " + text(after));
         if (outcome != MoveOutcome::Solved && phase != phaseBefore)
             return fail(text(outcome) + " changed the phase");
@@ -271,7 +254,7 @@ private:
             const auto tiles = trustedBlock(block);
             if (!tiles)
                 return damaged;
-            if (isSolved(*tiles)) {
+            if (*tiles == solvedTiles) {
                 stepsToSolved = size.shuffleSteps - block;
                 break;
             }
@@ -286,7 +269,7 @@ private:
         if (!tiles)
             return damaged;
         // Only stepping forward celebrates: stepping back onto a solved block just shows it.
-        const bool solved = forward && isSolved(*tiles);
+        const bool solved = forward && *tiles == solvedTiles;
         return {solved ? ReplayOutcome::Solved : ReplayOutcome::Shown, block, *tiles};
     }
 
@@ -398,6 +381,7 @@ private:
     }
 
     const BoardSize& size;
+    const Tiles solvedTiles;
     SmallBoardHarness game;
     std::string description;
     std::vector<std::string> trail;

@@ -12,7 +12,6 @@ namespace pintu::fuzz {
 
 namespace {
 
-constexpr std::array<const char*, 6> extensions{"bmp", "jpg", "png", "gif", "webp", "tif"};
 constexpr std::array<qreal, 2> pixelRatios{1, 2};
 
 // The game believes a header up to a gigabyte of pixels, and a file of a few
@@ -57,7 +56,7 @@ Finding checkCells(const QtCellSource& cells, int N, QSize cellPixels, qreal rat
 Finding checkPictureReads(std::span<const std::uint8_t> bytes)
 {
     InputBytes input(bytes);
-    const char* extension = extensions[input.takeByte() % extensions.size()];
+    const char* extension = pictureExtensions[input.takeByte() % pictureExtensions.size()];
     const std::span<const BoardLayout> layouts = boardLayouts();
     const BoardLayout& layout = layouts[input.takeByte() % layouts.size()];
     const std::string file = input.takeRest();

@@ -5,6 +5,7 @@
 #include "HallOfFame.h"
 #include "HallOfFameCheck.h"
 #include "InputSeededRandom.h"
+#include "LogDamage.h"
 #include "MoveLogReplayCheck.h"
 #include "PictureReadsCheck.h"
 #include "QtFiles.h"
@@ -49,12 +50,6 @@ public:
     std::string bytes;
 };
 
-// The size's byte in the input, for a log patched or replaced.
-int sizeChoice(int sizeIndex, LogChange change)
-{
-    return sizeIndex + 3 * static_cast<int>(change);
-}
-
 // The log a start writes on this size with the seeds' shuffle, and the
 // cells a player clicks to play it back to the whole picture.
 struct PlayedStart {
@@ -66,10 +61,7 @@ PlayedStart playedStart(const BoardSize& size)
 {
     test::SmallBoardHarness game(size, std::make_unique<InputSeededRandom>(seedShuffle));
     game.board.start();
-    PlayedStart played{game.files.contents.at(test::testDataFiles.moveLog), {}};
-    for (int block = size.shuffleSteps; block > 0; --block)
-        played.solvingClicks.push_back(test::SmallBoardHarness::blankCell(game.loggedBlock(block - 1), size));
-    return played;
+    return {game.moveLog(), game.solvingClicks(size.shuffleSteps)};
 }
 
 std::string name(const BoardSize& size, const char* what)
@@ -82,10 +74,9 @@ std::string name(const BoardSize& size, const char* what)
 std::vector<Seed> moveLogReplaySeeds()
 {
     using enum ReplayCommand;
-    const std::array<const BoardSize*, 3> sizes{&board3x3, &board4x4, &board5x5};
     std::vector<Seed> seeds;
-    for (int s = 0; s < static_cast<int>(sizes.size()); ++s) {
-        const BoardSize& size = *sizes[s];
+    for (std::size_t s = 0; s < smallSizes.size(); ++s) {
+        const BoardSize& size = *smallSizes[s];
         const PlayedStart played = playedStart(size);
         const std::size_t blockBytes = static_cast<std::size_t>(size.cells) * size.recordLength;
 
@@ -110,22 +101,23 @@ std::vector<Seed> moveLogReplaySeeds()
         InputWriter damagedMidway;
         damagedMidway.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(0);
         damagedMidway.command(AutoSolve).command(StepForward, 3);
-        damagedMidway.command(DamageLog).littleEndian16(blockBytes * (size.shuffleSteps - 5) + 2).byte(0).text("x");
+        damagedMidway.command(DamageLog).littleEndian16(blockBytes * (size.shuffleSteps - 5) + 2);
+        damagedMidway.byte(damageChoice(Damage::Overwrite)).text("x");
         damagedMidway.command(StepForward, 3).command(Click).byte(size.cells - 2);
         seeds.push_back({name(size, "damaged-while-stepping"), damagedMidway.bytes});
 
-        constexpr int copyBlock = 0x80;
         InputWriter anotherStart;
         anotherStart.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(1);
-        anotherStart.littleEndian16(blockBytes * size.shuffleSteps).byte(copyBlock).littleEndian16(size.shuffleSteps - 2);
+        anotherStart.littleEndian16(blockBytes * size.shuffleSteps).byte(damageChoice(Damage::CopyBlock));
+        anotherStart.littleEndian16(size.shuffleSteps - 2);
         anotherStart.command(AutoSolve).command(Click).byte(0);
         seeds.push_back({name(size, "log-ending-in-another-start"), anotherStart.bytes});
 
-        constexpr int swapRecords = 0x40;
         const int swappedBlock = size.shuffleSteps - 10;
         InputWriter swapped;
         swapped.byte(sizeChoice(s, LogChange::Patch)).byte(seedShuffle).byte(1);
-        swapped.littleEndian16(blockBytes * swappedBlock).byte(swapRecords).littleEndian16(swappedBlock * size.cells + 1);
+        swapped.littleEndian16(blockBytes * swappedBlock).byte(damageChoice(Damage::SwapRecords));
+        swapped.littleEndian16(swappedBlock * size.cells + 1);
         swapped.command(AutoSolve).command(StepForward, 12).command(StepBack, 4).command(Restart);
         seeds.push_back({name(size, "two-records-swapped"), swapped.bytes});
     }
@@ -165,21 +157,23 @@ std::vector<Seed> pictureReadsSeeds()
 {
     struct Picture {
         const char* name;
-        int extension; // .bmp .jpg .png .gif .webp .tif
+        std::uint8_t extension;
         QByteArray bytes;
     };
     const QImage picture = test::positionPicture(16, 12);
+    const QImage mono = picture.convertToFormat(QImage::Format_Mono);
+    const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8);
     const QByteArray jpeg = test::pictureFile(picture, "jpeg");
     const Picture pictures[] = {
-        {"bitmap", 0, test::pictureFile(picture, "bmp")},
-        {"bitmap-1-bit", 0, test::pictureFile(picture.convertToFormat(QImage::Format_Mono), "bmp")},
-        {"jpeg", 1, jpeg},
-        {"jpeg-exif-turned", 1, test::withExifOrientation(jpeg, 6)},
-        {"png", 2, test::pictureFile(picture, "png")},
-        {"png-palette", 2, test::pictureFile(picture.convertToFormat(QImage::Format_Indexed8), "png")},
-        {"gif", 3, test::pictureFile(picture.convertToFormat(QImage::Format_Indexed8), "gif")},
-        {"webp", 4, test::pictureFile(picture, "webp")},
-        {"tiff", 5, test::pictureFile(picture, "tiff")},
+        {"bitmap", extensionChoice("bmp"), test::pictureFile(picture, "bmp")},
+        {"bitmap-1-bit", extensionChoice("bmp"), test::pictureFile(mono, "bmp")},
+        {"jpeg", extensionChoice("jpg"), jpeg},
+        {"jpeg-exif-turned", extensionChoice("jpg"), test::withExifOrientation(jpeg, 6)},
+        {"png", extensionChoice("png"), test::pictureFile(picture, "png")},
+        {"png-palette", extensionChoice("png"), test::pictureFile(indexed, "png")},
+        {"gif", extensionChoice("gif"), test::pictureFile(indexed, "gif")},
+        {"webp", extensionChoice("webp"), test::pictureFile(picture, "webp")},
+        {"tiff", extensionChoice("tif"), test::pictureFile(picture, "tiff")},
     };
     std::vector<Seed> seeds;
     const std::size_t layouts = boardLayouts().size();

@@ -1,7 +1,8 @@
 // Renders every screen of both layout sets, in the states a player meets, to
 // PNG files in the folder given on the command line (docs/screenshots when
-// none is given), at the device pixel ratio of the screen (QT_SCALE_FACTOR). The picture is drawn here, the clock stands still and the
-// shuffles are seeded from it, so the same build renders the same files.
+// none is given), at the device pixel ratio of the screen (QT_SCALE_FACTOR).
+// The picture is drawn here, the clock stands still and the shuffles are
+// seeded from it, so the same build renders the same files.
 
 #include "ApplicationSetup.h"
 #include "BoardWindow.h"

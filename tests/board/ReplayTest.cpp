@@ -12,14 +12,6 @@ class ReplayOnEachSize : public ::testing::TestWithParam<const BoardSize*> {};
 INSTANTIATE_TEST_SUITE_P(Sizes, ReplayOnEachSize, ::testing::Values(&board3x3, &board4x4, &board5x5),
                          [](const auto& info) { return "N" + std::to_string(info.param->side); });
 
-int differingCells(const Tiles& a, const Tiles& b)
-{
-    int differing = 0;
-    for (std::size_t c = 0; c < a.size(); ++c)
-        differing += a[c] != b[c];
-    return differing;
-}
-
 TEST_P(ReplayOnEachSize, StepsTheShuffleBackToTheSolvedPicture)
 {
     const BoardSize& size = *GetParam();

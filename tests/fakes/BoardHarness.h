@@ -10,6 +10,8 @@
 #include "SmallBoard.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace pintu::test {
@@ -19,6 +21,14 @@ inline const std::string testPicture = "/pictures/cat.bmp";
 
 // The tile in each cell, as a test writes it down.
 using Tiles = std::vector<int>;
+
+inline int differingCells(const Tiles& a, const Tiles& b)
+{
+    int differing = 0;
+    for (std::size_t c = 0; c < a.size(); ++c)
+        differing += a[c] != b[c];
+    return differing;
+}
 
 // The blank's walk to `target` (row plus column even): up the last column,
 // then along the row, then back and forth so that the last block ends there.
@@ -95,13 +105,15 @@ struct SmallBoardHarness : BoardHarness<SmallBoard> {
 
     Tiles playedTiles() const { return board.arrangement().tiles(); }
 
-    Tiles loggedBlock(int block)
+    Tiles loggedBlock(int block) const { return loggedBlock(moveLog(), size, block); }
+
+    // Through the game's own record reader; a damaged record throws.
+    static Tiles loggedBlock(std::string_view log, const BoardSize& size, int block)
     {
-        const std::string bytes = files.contents.at(testDataFiles.moveLog);
         Tiles tiles(size.cells);
         for (int c = 0; c < size.cells; ++c) {
             const std::size_t offset = (static_cast<std::size_t>(block) * size.cells + c) * size.recordLength;
-            tiles[c] = decodeRecord(std::string_view(bytes).substr(offset, size.recordLength), size).value();
+            tiles[c] = decodeRecord(log.substr(offset, size.recordLength), size).value();
         }
         return tiles;
     }
@@ -115,15 +127,28 @@ struct SmallBoardHarness : BoardHarness<SmallBoard> {
         return -1;
     }
 
-    // Plays the logged shuffle backwards with tile clicks, from block `from`
-    // down to 0, and tells how the last click ended.
+    // The cells a player clicks to play the logged shuffle backwards, from
+    // block `from` down to 0: where the blank lies one block earlier.
+    static std::vector<int> solvingClicks(std::string_view log, const BoardSize& size, int from)
+    {
+        std::vector<int> cells;
+        for (int b = from; b > 0; --b)
+            cells.push_back(blankCell(loggedBlock(log, size, b - 1), size));
+        return cells;
+    }
+
+    std::vector<int> solvingClicks(int from) const { return solvingClicks(moveLog(), size, from); }
+
+    // Plays solvingClicks(from) and tells how the last click ended.
     MoveOutcome solveByLog(int from)
     {
         MoveOutcome last = MoveOutcome::NoEffect;
-        for (int b = from; b > 0; --b)
-            last = click(blankCell(loggedBlock(b - 1), size));
+        for (const int cell : solvingClicks(from))
+            last = click(cell);
         return last;
     }
+
+    const std::string& moveLog() const { return files.contents.at(testDataFiles.moveLog); }
 
     const BoardSize& size;
 };

@@ -32,4 +32,9 @@ ScriptedRandom ScriptedRandom::walk(const BoardSize& size, const std::vector<int
     return ScriptedRandom(std::move(values));
 }
 
+ScriptedRandom ScriptedRandom::geniusTwoMovesFromSolved()
+{
+    return walk(board10x10, {89, 79});
+}
+
 } // namespace pintu::test

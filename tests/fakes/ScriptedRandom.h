@@ -17,6 +17,10 @@ public:
     // then back and forth between the last two cells until the walk ends.
     static ScriptedRandom walk(const BoardSize& size, const std::vector<int>& path);
 
+    // The genius board's blank walks 99, 89, 79, 89, 79, ... and starts in 79:
+    // two moves, 89 then 99, from solved.
+    static ScriptedRandom geniusTwoMovesFromSolved();
+
     void seed(std::uint64_t) override { ++seeds; }
     double next() override { return values[draws++ % values.size()]; }
 

@@ -10,7 +10,8 @@
 namespace pintu::fuzz {
 namespace {
 
-constexpr int recordLength = 4; // board3x3's
+// board3x3's, as a constant: the rows below spell their offsets in its bytes.
+constexpr int recordLength = 4;
 constexpr int blockLength = 9 * recordLength;
 
 // Three blocks of the 3x3 board, the solved order with block 1 marked apart.
@@ -56,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(DamageLog, ChangesTheBytesAsTheInputSpellsIt)
 {
+    ASSERT_EQ(board3x3.recordLength, recordLength);
     std::string log = threeBlocks();
     ASSERT_EQ(log.size(), 108u);
     std::string expected = log;

@@ -14,10 +14,9 @@ struct GeniusHarness : BoardHarness<GeniusBoard> {
     explicit GeniusHarness(std::unique_ptr<Random> chance = nullptr) : BoardHarness(100, std::move(chance)) {}
 };
 
-// The blank walks 99, 89, 79, 89, 79, ... and starts in 79: two moves from solved.
 std::unique_ptr<Random> twoMovesFromSolved()
 {
-    return std::make_unique<ScriptedRandom>(ScriptedRandom::walk(board10x10, {89, 79}));
+    return std::make_unique<ScriptedRandom>(ScriptedRandom::geniusTwoMovesFromSolved());
 }
 
 TEST(GeniusBoard, StartsWithEveryTileOnceAndTheBlankOnAnEvenCell)

@@ -14,7 +14,23 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 namespace pintu::test {
+
+// As from the keyboard: to the widget that has the focus in `window`.
+inline void press(QWidget* window, Qt::Key key)
+{
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus ? focus : window, key);
+}
+
+// The application's focus widget, which takes the keys, lies in the active window.
+inline void activate(QWidget& window)
+{
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
 
 // A board window on a position picture, with real files in a folder of its
 // own, a clock the test moves and a shuffle the test chooses.
@@ -48,6 +64,15 @@ struct BoardWindowHarness {
         return *window;
     }
 
+    BoardWindow& openActive()
+    {
+        BoardWindow& opened = open();
+        activate(opened);
+        return opened;
+    }
+
+    void press(Qt::Key key) const { test::press(window, key); }
+
     TileView* view(int k) const { return window->findChild<TileView*>(QString("Image1_%1").arg(k)); }
     QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
     QLabel* label(const QString& name) const { return window->findChild<QLabel*>(name); }
@@ -70,17 +95,10 @@ struct BoardWindowHarness {
         return log.readAll().toStdString();
     }
 
-    // The blank's cell in block b of the move log.
-    int loggedBlank(int block) const
+    // The cells that play the whole logged shuffle backwards to the picture.
+    std::vector<int> solvingClicks() const
     {
-        const BoardSize& size = *layout.size;
-        const std::string log = moveLogBytes();
-        for (int c = 0; c < size.cells; ++c) {
-            const auto offset = (static_cast<std::size_t>(block) * size.cells + c) * size.recordLength;
-            if (decodeRecord(std::string_view(log).substr(offset, size.recordLength), size) == size.cells - 1)
-                return c;
-        }
-        return -1;
+        return SmallBoardHarness::solvingClicks(moveLogBytes(), *layout.size, layout.size->shuffleSteps);
     }
 
     // Does every view show its own part of the picture?

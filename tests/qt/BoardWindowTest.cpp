@@ -115,8 +115,8 @@ TEST_P(EachSmallBoardWindow, TheLastMoveShowsTheWholePictureAndTheMessage)
         EXPECT_EQ(messageText(box), "Tavro祝你:\n 拼图成功 !");
         box->close();
     });
-    for (int b = size.shuffleSteps; b > 0; --b)
-        board.clickTile(board.loggedBlank(b - 1));
+    for (const int cell : board.solvingClicks())
+        board.clickTile(cell);
 
     EXPECT_EQ(boxes.boxesSeen(), 1);
     EXPECT_TRUE(wholeUnderTheMessage);

@@ -21,8 +21,7 @@ INSTANTIATE_TEST_SUITE_P(Sets, GeniusWindowOfEachSet, ::testing::Values(LayoutSe
 TEST_P(GeniusWindowOfEachSet, AWinAsksForTheNameAndWritesTheHallOfFame)
 {
     const BoardLayout& layout = boardLayout(GetParam(), 3);
-    // The blank walks up two cells and swings between them: two moves from solved.
-    BoardWindowHarness board(layout, ScriptedRandom::walk(board10x10, {89, 79}).values);
+    BoardWindowHarness board(layout, ScriptedRandom::geniusTwoMovesFromSolved().values);
     board.open();
     board.click(board.button("Command1"));
     ASSERT_EQ(board.emptyView(), 79);

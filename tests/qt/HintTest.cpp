@@ -43,13 +43,11 @@ struct HintedBoard : BoardWindowHarness {
         : BoardWindowHarness(boardLayout(LayoutSet::A, difficulty), endingAt(boardLayout(LayoutSet::A, difficulty), blank))
     {
         services.hints.search = std::move(search);
-        open();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        openActive();
     }
 
     void start() const { click(button("Command1")); }
-    void pressH() const { QTest::keyClick(window->focusWidget() ? window->focusWidget() : window.data(), Qt::Key_H); }
+    void pressH() const { press(Qt::Key_H); }
     QWidget* mark() const { return window->findChild<QWidget*>("hintMark"); }
     QLabel* text() const { return window->findChild<QLabel*>("hintText"); }
     bool markShows() const { return mark() && mark()->isVisible(); }

@@ -22,21 +22,6 @@ Qt::Key arrowFor(int cell, int blank, int side)
     return cell == blank + side ? Qt::Key_Up : Qt::Key_Down;
 }
 
-// As from the keyboard: to the widget that has the focus in `window`.
-void press(QWidget* window, Qt::Key key)
-{
-    QWidget* focus = window->focusWidget();
-    QTest::keyClick(focus ? focus : window, key);
-}
-
-BoardWindow& openActive(BoardWindowHarness& board)
-{
-    BoardWindow& window = board.open();
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    return window;
-}
-
 class ArrowsOnEachBoardWindow : public ::testing::TestWithParam<int> {
 protected:
     const BoardLayout& layout() const { return boardLayouts()[GetParam()]; }
@@ -50,9 +35,9 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
     const BoardSize& size = *layout().size;
     const bool genius = size.kind == BoardKind::Genius;
     // The genius walk ends two moves from solved; the small boards' logs are played backwards.
-    BoardWindowHarness board(layout(), genius ? ScriptedRandom::walk(board10x10, {89, 79}).values
+    BoardWindowHarness board(layout(), genius ? ScriptedRandom::geniusTwoMovesFromSolved().values
                                               : BoardWindowHarness::endingAt(layout(), 0));
-    BoardWindow& window = openActive(board);
+    BoardWindow& window = board.openActive();
 
     // Arrows before the start touch nothing, and Space on the focused "开始" starts.
     QPushButton* start = board.button("Command1");
@@ -71,12 +56,7 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
         boxes.thenType("阿明");
     else
         boxes.thenOk();
-    const std::vector<int> path = genius ? std::vector<int>{89, 99} : [&] {
-        std::vector<int> cells;
-        for (int b = size.shuffleSteps; b > 0; --b)
-            cells.push_back(board.loggedBlank(b - 1));
-        return cells;
-    }();
+    const std::vector<int> path = genius ? std::vector<int>{89, 99} : board.solvingClicks();
     for (const int cell : path) {
         press(&window, arrowFor(cell, board.emptyView(), size.side));
         if (boxes.boxesSeen() == 0) {
@@ -97,7 +77,7 @@ TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
 {
     const BoardLayout& form3 = boardLayout(LayoutSet::A, 1);
     BoardWindowHarness board(form3, BoardWindowHarness::endingAt(form3, 5));
-    BoardWindow& window = openActive(board);
+    BoardWindow& window = board.openActive();
     board.click(board.button("Command1"));
     board.click(board.button("Command3"));
     board.click(board.button("Command6"));
@@ -122,8 +102,7 @@ struct GameHarness : TestServices {
     {
         game.start();
         ResolutionWindow& window = game.resolutionWindow();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        activate(window);
         return window;
     }
 
