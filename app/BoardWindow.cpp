@@ -6,6 +6,7 @@
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Fonts.h"
+#include "GeniusBoard.h"
 #include "MakeBoard.h"
 #include "MenuScreen.h"
 #include "MessageBoxes.h"
@@ -228,19 +229,19 @@ void BoardWindow::celebrate()
 {
     game->celebrationBegins();
     if (game->asksWinnerName())
-        recordWinner();
+        recordWinner(dynamic_cast<GeniusBoard&>(*game));
     else
         showMessage(this, QString::fromUtf8(messages::solved));
     game->closeCompletedPicture();
 }
 
-void BoardWindow::recordWinner()
+void BoardWindow::recordWinner(GeniusBoard& genius)
 {
     QString name;
     // Cancelling, or a name left empty, only brings the box back.
     while (name.isEmpty())
         name = askText(this, QString::fromUtf8(messages::namePrompt), QString::fromUtf8(messages::nameTitle));
-    const auto entry = game->recordWinner(name.toStdString());
+    const auto entry = genius.recordWinner(name.toStdString());
     if (entry && !entry->saved)
         showMessage(this, QString::fromUtf8(messages::hallOfFameUnwritable) + qText(entry->record));
 }

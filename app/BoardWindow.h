@@ -23,6 +23,7 @@ namespace pintu {
 
 class Board;
 class BoardHints;
+class GeniusBoard;
 class MenuScreen;
 class TileView;
 
@@ -74,7 +75,7 @@ private:
     void afterReplay(ReplayOutcome outcome);
     void celebrate();
     void forgetHint();
-    void recordWinner();
+    void recordWinner(GeniusBoard& genius);
     void showView(int cell, const QPixmap& picture);
 
     const BoardLayout& formLayout;

@@ -72,10 +72,8 @@ public:
     virtual ReplayOutcome stepForward() { return ReplayOutcome::NoEffect; }
     virtual void showNumberMap() {}
 
-    // Only the genius board keeps a hall of fame: its winner gives a name and
-    // the record goes to the file. Nothing elsewhere.
+    // Only the genius board keeps a hall of fame: its winner gives a name.
     bool asksWinnerName() const { return size.kind == BoardKind::Genius; }
-    virtual std::optional<HallOfFameEntry> recordWinner(const std::string&) { return std::nullopt; }
 
     const BoardSize& boardSize() const { return size; }
     const Arrangement& arrangement() const { return board; }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 namespace pintu {
 
@@ -18,12 +17,6 @@ enum class ReplayOutcome { NoEffect, Shown, Solved, MoveLogDamaged };
 // What the menu shows when a board is left.
 struct Departure {
     std::optional<bool> hallOfFameButton; // shown or hidden; none: as it was
-};
-
-// A genius win as the hall of fame holds it, and whether the file took it.
-struct HallOfFameEntry {
-    std::string record;
-    bool saved;
 };
 
 } // namespace pintu

@@ -1,7 +1,6 @@
 #include "GeniusBoard.h"
 
 #include "Files.h"
-#include "HallOfFame.h"
 #include "NumberText.h"
 #include "Screen.h"
 
@@ -33,9 +32,9 @@ std::optional<HallOfFameEntry> GeniusBoard::recordWinner(const std::string& name
         return std::nullopt;
     // Taken after the name is in, so the typing counts as playing time.
     const long long tenths = elapsedTenths(platform.clock.now() - startTime);
-    recText = hallOfFameRecord(name, steps, tenths, platform.clock.date());
-    const bool saved = platform.files.appendText(platform.dataFiles.hallOfFame, recText);
-    return HallOfFameEntry{recText, saved};
+    std::string record = hallOfFameRecord(name, steps, tenths, platform.clock.date());
+    const bool saved = platform.files.appendText(platform.dataFiles.hallOfFame, record);
+    return HallOfFameEntry{std::move(record), saved};
 }
 
 } // namespace pintu

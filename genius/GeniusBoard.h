@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Board.h"
+#include "HallOfFame.h"
+
+#include <optional>
 
 #include <string>
 
@@ -15,12 +18,8 @@ public:
     LoadOutcome load() override;
     StartOutcome start() override;
     Departure exit() override;
-    std::optional<HallOfFameEntry> recordWinner(const std::string& name) override;
-
-    const std::string& lastRecord() const { return recText; }
-
-private:
-    std::string recText;
+    // Once the game is won: the winner's line, appended to the hall of fame.
+    std::optional<HallOfFameEntry> recordWinner(const std::string& name);
 };
 
 } // namespace pintu
