@@ -55,11 +55,6 @@ bool MoveLog::open(Files& files, const std::string& path)
     return file != nullptr;
 }
 
-bool MoveLog::isOpen() const
-{
-    return file != nullptr;
-}
-
 void MoveLog::close()
 {
     file.reset();

@@ -26,7 +26,6 @@ public:
     // Reuses an existing file without emptying it: what lies beyond the
     // blocks written is kept, and never read.
     bool open(Files& files, const std::string& path);
-    bool isOpen() const;
     void close();
 
     bool writeBlock(int block, const Arrangement& arrangement);

@@ -47,11 +47,6 @@ ModalScript& ModalScript::thenType(const QString& text)
     });
 }
 
-ModalScript& ModalScript::thenCancel()
-{
-    return then([](QWidget* box) { qobject_cast<QDialog*>(box)->reject(); });
-}
-
 void ModalScript::poll()
 {
     QWidget* box = QApplication::activeModalWidget();

@@ -22,7 +22,6 @@ public:
     ModalScript& thenOk();
     // Types `text` into an input box and confirms it ("" confirms it empty).
     ModalScript& thenType(const QString& text);
-    ModalScript& thenCancel();
 
     int boxesSeen() const { return seen; }
     const QStringList& messages() const { return texts; }
