@@ -26,7 +26,6 @@ namespace pintu {
 
 namespace {
 
-constexpr int tickMilliseconds = 100;
 constexpr std::array<const char*, 4> difficultyCaptions{"简单", "普通", "较难", "天才"};
 
 template <typename Widget>
@@ -73,8 +72,6 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     connect(okButton, &QPushButton::clicked, this, &MenuWindow::startBoard);
     connect(exitButton, &QPushButton::clicked, this, &MenuWindow::exit);
     connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
-    connect(&timer, &QTimer::timeout, this, &MenuWindow::markDifficulty);
-    timer.start(tickMilliseconds);
     new PictureDrop(this, [this](const QString& path) { choosePicture(path); });
 }
 
@@ -98,6 +95,7 @@ void MenuWindow::buildControls()
                                 qPrintable(QString(Names::difficulty).arg(i)), menu.difficulties[i], song1425);
     }
     difficulties[0]->setChecked(true);
+    markSelection(difficulties);
     okButton = place(new QPushButton("确定", this), Names::ok, menu.ok, song9);
     exitButton = place(new QPushButton("退出", this), Names::exit, menu.exit, song9);
     hallOfFameButton = place(new QPushButton("光荣榜", this), Names::hallOfFame, menu.hallOfFame, songFont(12));
@@ -235,11 +233,6 @@ void MenuWindow::showHallOfFame()
 {
     HallOfFameWindow viewer(services.files, services.dataFiles.hallOfFame, this);
     viewer.exec();
-}
-
-void MenuWindow::markDifficulty()
-{
-    colourOptions(difficulties);
 }
 
 } // namespace pintu

@@ -6,7 +6,6 @@
 #include "WindowLayouts.h"
 
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -59,7 +58,6 @@ private:
     void startBoard();
     void exit();
     void showHallOfFame();
-    void markDifficulty();
 
     const MenuLayout& menu;
     GameServices services;
@@ -75,7 +73,6 @@ private:
     QPushButton* okButton;
     QPushButton* exitButton;
     QPushButton* hallOfFameButton;
-    QTimer timer;
     QPointer<BoardWindow> board;
 };
 

@@ -6,14 +6,23 @@
 
 namespace pintu {
 
-void colourOptions(std::span<QRadioButton* const> options)
+namespace {
+
+void showWhetherSelected(QRadioButton* option)
 {
-    const QColor selected = fromBgr(red);
-    const QColor normal = QApplication::palette().color(QPalette::ButtonText);
+    const QColor wanted =
+        option->isChecked() ? fromBgr(red) : QApplication::palette().color(QPalette::ButtonText);
+    if (option->palette().color(QPalette::WindowText) != wanted)
+        setTextColour(option, wanted);
+}
+
+} // namespace
+
+void markSelection(std::span<QRadioButton* const> options)
+{
     for (QRadioButton* option : options) {
-        const QColor wanted = option->isChecked() ? selected : normal;
-        if (option->palette().color(QPalette::WindowText) != wanted)
-            setTextColour(option, wanted);
+        showWhetherSelected(option);
+        QObject::connect(option, &QRadioButton::toggled, option, [option] { showWhetherSelected(option); });
     }
 }
 

@@ -12,12 +12,6 @@
 
 namespace pintu {
 
-namespace {
-
-constexpr int tickMilliseconds = 100;
-
-} // namespace
-
 ResolutionWindow::ResolutionWindow(std::function<void(LayoutSet)> showMenu, std::function<void()> endProgram)
     : showMenu(std::move(showMenu)), endProgram(std::move(endProgram))
 {
@@ -33,6 +27,7 @@ ResolutionWindow::ResolutionWindow(std::function<void(LayoutSet)> showMenu, std:
         choices[i]->setGeometry(pixels(resolutionLayout.choices[i]));
     }
     choices[0]->setChecked(true);
+    markSelection(choices);
     startButton = new QPushButton("开始", this);
     startButton->setObjectName(Names::start);
     startButton->setGeometry(pixels(resolutionLayout.start));
@@ -42,8 +37,6 @@ ResolutionWindow::ResolutionWindow(std::function<void(LayoutSet)> showMenu, std:
     startButton->setFocus();
 
     connect(startButton, &QPushButton::clicked, this, &ResolutionWindow::start);
-    connect(&timer, &QTimer::timeout, this, &ResolutionWindow::markChoice);
-    timer.start(tickMilliseconds);
 }
 
 void ResolutionWindow::start()
@@ -68,11 +61,6 @@ bool ResolutionWindow::focusNextPrevChild(bool next)
     const int to = (from + (next ? 1 : 2)) % 3;
     order[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
-}
-
-void ResolutionWindow::markChoice()
-{
-    colourOptions(choices);
 }
 
 void ResolutionWindow::keyPressEvent(QKeyEvent* event)

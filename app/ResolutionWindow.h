@@ -2,7 +2,6 @@
 
 #include "BoardLayouts.h"
 
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -26,13 +25,11 @@ protected:
 
 private:
     void start();
-    void markChoice();
 
     std::function<void(LayoutSet)> showMenu;
     std::function<void()> endProgram;
     std::array<QRadioButton*, 2> choices;
     QPushButton* startButton;
-    QTimer timer;
 };
 
 } // namespace pintu
