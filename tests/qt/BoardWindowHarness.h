@@ -8,6 +8,7 @@
 #include "BoardHarness.h"
 #include "TestPictures.h"
 #include "TileView.h"
+#include "WindowControls.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -15,6 +16,42 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+namespace pintu::test {
+
+// The board windows as test parameters, named "4x4_640x480": every one, or
+// those of the boards that log their shuffle.
+inline std::vector<const BoardLayout*> everyBoardLayout()
+{
+    std::vector<const BoardLayout*> layouts;
+    for (const BoardLayout& layout : boardLayouts())
+        layouts.push_back(&layout);
+    return layouts;
+}
+
+inline std::vector<const BoardLayout*> loggedBoardLayouts()
+{
+    std::vector<const BoardLayout*> layouts = everyBoardLayout();
+    std::erase_if(layouts, [](const BoardLayout* layout) { return layout->size->kind != BoardKind::Logged; });
+    return layouts;
+}
+
+inline std::string nameOfBoard(const ::testing::TestParamInfo<const BoardLayout*>& info)
+{
+    return boardName(*info.param);
+}
+
+} // namespace pintu::test
+
+namespace pintu {
+
+// A board parameter prints as its name, not its address.
+inline void PrintTo(const BoardLayout* layout, std::ostream* out)
+{
+    *out << test::boardName(*layout);
+}
+
+} // namespace pintu
 
 namespace pintu::test {
 
@@ -73,9 +110,10 @@ struct BoardWindowHarness {
 
     void press(Qt::Key key) const { test::press(window, key); }
 
-    TileView* view(int k) const { return window->findChild<TileView*>(QString("Image1_%1").arg(k)); }
-    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
-    QLabel* label(const QString& name) const { return window->findChild<QLabel*>(name); }
+    TileView* view(int k) const { return tileView(*window, k); }
+    QPushButton* button(Control which) const { return control<QPushButton>(*window, which); }
+    QLabel* label(Control which) const { return control<QLabel>(*window, which); }
+    QLabel* numberMapLabel(int k) const { return test::numberMapLabel(*window, k); }
     void click(QWidget* widget) const { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
     void clickTile(int k) const { click(view(k)); }
 

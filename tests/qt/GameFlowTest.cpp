@@ -8,6 +8,7 @@
 #include "ScriptedRandom.h"
 #include "TestPictures.h"
 #include "TestServices.h"
+#include "WindowControls.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,24 +27,20 @@ void click(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-template <typename Widget = QWidget>
-Widget* child(const QWidget* window, const QString& name)
-{
-    return window->findChild<Widget*>(name);
-}
+using Menu = MenuControlNames;
 
 // A whole run of the game, started from the resolution choice, over a folder
 // of pictures that is the current folder while the game runs.
 struct GameRun : TestServices {
     GameRun() { folder.writeBitmap("tiles.bmp", positionPicture(300, 240)); }
 
-    // Form0 with the given resolution, then "开始": the menu it opened.
+    // The resolution window with the given choice, then "开始": the menu it opened.
     MenuWindow& startWith(LayoutSet set)
     {
         game.start();
-        ResolutionWindow& form0 = game.resolutionWindow();
-        click(child(&form0, set == LayoutSet::A ? "Option1_0" : "Option1_1"));
-        click(child(&form0, "Command1"));
+        ResolutionWindow& resolution = game.resolutionWindow();
+        click(resolutionOption(resolution, set));
+        click(named(resolution, ResolutionControlNames::start));
         menu = game.menu(set);
         EXPECT_NE(menu, nullptr);
         return *menu;
@@ -53,19 +50,19 @@ struct GameRun : TestServices {
 
     void pickFile(const QString& name) const
     {
-        auto* list = child<FileList>(menu, "File1");
+        auto* list = named<FileList>(*menu, Menu::pictures);
         const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString() << " is not listed";
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
     }
 
-    void chooseDifficulty(int index) const { click(child(menu, QString("Option1_%1").arg(index))); }
+    void chooseDifficulty(Difficulty difficulty) const { click(difficultyOption(*menu, difficulty)); }
 
     // "确定" with a file chosen: the board it opened.
     BoardWindow* confirm() const
     {
         ModalScript noBoxes;
-        click(child(menu, "Command1"));
+        click(named(*menu, Menu::ok));
         return menu->openBoard();
     }
 
@@ -73,11 +70,11 @@ struct GameRun : TestServices {
     {
         BoardWindow* board = menu->openBoard();
         ASSERT_NE(board, nullptr);
-        click(child(board, "Command2"));
+        click(control(*board, Control::Exit));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    bool hallOfFameButtonShown() const { return child(menu, "Command3")->isVisible(); }
+    bool hallOfFameButtonShown() const { return named(*menu, Menu::hallOfFame)->isVisible(); }
     bool exists(const std::string& path) const { return QFileInfo::exists(QString::fromStdString(path)); }
 
     Game game{services};
@@ -87,54 +84,54 @@ struct GameRun : TestServices {
 TEST(GameFlow, OneEasyGameOnSetAFromTheFirstWindowToTheExit)
 {
     GameRun run;
-    MenuWindow& form1 = run.startWith(LayoutSet::A);
+    MenuWindow& menu = run.startWith(LayoutSet::A);
     EXPECT_FALSE(run.game.resolutionWindow().isVisible());
-    EXPECT_TRUE(form1.isVisible());
-    EXPECT_TRUE(child(&form1, "Label1")->isVisible());
-    EXPECT_FALSE(child(&form1, "File1")->isVisible());
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_TRUE(named(menu, Menu::pinTitle)->isVisible());
+    EXPECT_FALSE(named(menu, Menu::pictures)->isVisible());
 
     run.reveal();
     run.pickFile("tiles.bmp");
-    BoardWindow* form2 = run.confirm();
-    ASSERT_NE(form2, nullptr);
-    EXPECT_EQ(std::string(form2->layout().form), "Form2");
-    EXPECT_TRUE(form2->isVisible());
-    EXPECT_FALSE(form1.isVisible());
+    BoardWindow* board = run.confirm();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(boardName(board->layout()), "3x3_640x480");
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_FALSE(menu.isVisible());
 
-    click(child(form2, "Command1"));
+    click(control(*board, Control::Start));
     EXPECT_TRUE(run.exists(run.services.dataFiles.moveLog));
 
     run.leaveBoard();
-    EXPECT_EQ(form1.openBoard(), nullptr);
+    EXPECT_EQ(menu.openBoard(), nullptr);
     EXPECT_FALSE(run.exists(run.services.dataFiles.moveLog));
-    EXPECT_EQ(run.game.menu(LayoutSet::A), &form1);
-    EXPECT_TRUE(form1.isVisible());
-    EXPECT_FALSE(child(&form1, "Label1")->isVisible());
-    EXPECT_EQ(form1.pictureFileName(), "tiles.bmp");
+    EXPECT_EQ(run.game.menu(LayoutSet::A), &menu);
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_FALSE(named(menu, Menu::pinTitle)->isVisible());
+    EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
     EXPECT_FALSE(run.game.resolutionWindow().isVisible());
     EXPECT_EQ(run.endings, 0);
 
-    click(child(&form1, "Command2"));
+    click(named(menu, Menu::exit));
     EXPECT_EQ(run.endings, 1);
 }
 
 TEST(GameFlow, SetBOpensOnlyTheBoardsOfSetB)
 {
     GameRun run;
-    MenuWindow& form11 = run.startWith(LayoutSet::B);
+    MenuWindow& menu = run.startWith(LayoutSet::B);
     EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
     run.reveal();
     run.pickFile("tiles.bmp");
-    run.chooseDifficulty(3);
+    run.chooseDifficulty(Difficulty::Genius);
 
-    BoardWindow* form15 = run.confirm();
-    ASSERT_NE(form15, nullptr);
-    EXPECT_EQ(std::string(form15->layout().form), "Form15");
-    EXPECT_EQ(form15->layout().size->side, 10);
+    BoardWindow* board = run.confirm();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(boardName(board->layout()), "10x10_800x600");
+    EXPECT_EQ(board->layout().size->side, 10);
     run.leaveBoard();
 
-    EXPECT_TRUE(form11.isVisible());
-    EXPECT_TRUE(child<QRadioButton>(&form11, "Option1_3")->isChecked());
+    EXPECT_TRUE(menu.isVisible());
+    EXPECT_TRUE(difficultyOption(menu, Difficulty::Genius)->isChecked());
     EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
 }
 
@@ -145,7 +142,7 @@ TEST(GameFlow, TheGeniusBoardShowsTheHallOfFameButtonWhenItBringsTheMenuBack)
     run.reveal();
     EXPECT_FALSE(run.hallOfFameButtonShown());
     run.pickFile("tiles.bmp");
-    run.chooseDifficulty(3);
+    run.chooseDifficulty(Difficulty::Genius);
 
     ASSERT_NE(run.confirm(), nullptr);
     // A win is recorded while the board is open.
@@ -172,13 +169,13 @@ TEST(GameFlow, APictureGoneBeforeOkSaysSoAndTheMenuComesBack)
 
     ModalScript boxes;
     boxes.thenOk();
-    click(child(run.menu, "Command1"));
+    click(named(*run.menu, Menu::ok));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
     EXPECT_EQ(run.menu->openBoard(), nullptr);
     EXPECT_TRUE(run.menu->isVisible());
-    EXPECT_TRUE(child(run.menu, "File1")->isVisible());
+    EXPECT_TRUE(named(*run.menu, Menu::pictures)->isVisible());
     EXPECT_EQ(run.endings, 0);
 }
 

@@ -16,14 +16,14 @@ using std::chrono::milliseconds;
 class GeniusWindowOfEachSet : public ::testing::TestWithParam<LayoutSet> {};
 
 INSTANTIATE_TEST_SUITE_P(Sets, GeniusWindowOfEachSet, ::testing::Values(LayoutSet::A, LayoutSet::B),
-                         [](const auto& info) { return info.param == LayoutSet::A ? "Form5" : "Form15"; });
+                         [](const auto& info) { return displayName(info.param); });
 
 TEST_P(GeniusWindowOfEachSet, AWinAsksForTheNameAndWritesTheHallOfFame)
 {
-    const BoardLayout& layout = boardLayout(GetParam(), 3);
+    const BoardLayout& layout = boardOf(Difficulty::Genius, GetParam());
     BoardWindowHarness board(layout, ScriptedRandom::geniusTwoMovesFromSolved().values);
     board.open();
-    board.click(board.button("Command1"));
+    board.click(board.button(Control::Start));
     ASSERT_EQ(board.emptyView(), 79);
     board.clock.advance(milliseconds(12000));
 
@@ -56,25 +56,25 @@ TEST_P(GeniusWindowOfEachSet, AWinAsksForTheNameAndWritesTheHallOfFame)
     // 阿明 is B0 A2 C3 F7 in GB2312.
     EXPECT_EQ(file.readAll(), QByteArray("\"\xb0\xa2\xc3\xf7 \"A\"    \xb2\xbd\xca\xfd: 2    \xca\xb1\xbc\xe4: 12 \xc3\xeb    05-09-2001\"\r\n"));
 
-    EXPECT_TRUE(board.button("Command1")->isEnabled());
-    EXPECT_FALSE(board.label("Label5")->isVisible());
+    EXPECT_TRUE(board.button(Control::Start)->isEnabled());
+    EXPECT_FALSE(board.label(Control::Clock)->isVisible());
     EXPECT_TRUE(board.view(0)->picture().isNull());
     EXPECT_FALSE(board.view(0)->isEnabled());
 
-    board.click(board.button("Command2"));
+    board.click(board.button(Control::Exit));
     EXPECT_EQ(board.menu.hallOfFameButton, true);
 }
 
 TEST(GeniusWindow, HasNoReplayButtonsAndItsCreditLabelDoesNothing)
 {
-    BoardWindowHarness board(boardLayout(LayoutSet::A, 3));
+    BoardWindowHarness board(boardOf(Difficulty::Genius, LayoutSet::A));
     board.open();
-    board.click(board.button("Command1"));
-    for (const char* name : {"Command3", "Command4", "Command5", "Command6"})
-        EXPECT_EQ(board.button(name), nullptr) << name;
-    EXPECT_EQ(board.label("Label6_0"), nullptr);
-    board.click(board.label("Label3"));
-    EXPECT_TRUE(board.label("Label3")->isVisible());
+    board.click(board.button(Control::Start));
+    for (const Control replay : {Control::AutoSolve, Control::Restart, Control::StepBack, Control::StepForward})
+        EXPECT_EQ(board.button(replay), nullptr) << controlName(replay);
+    EXPECT_EQ(board.numberMapLabel(0), nullptr);
+    board.click(board.label(Control::Credit));
+    EXPECT_TRUE(board.label(Control::Credit)->isVisible());
 }
 
 TEST(HallOfFameWindow, ShowsTheNewestRecordFirstAndForgetsWhatWasTyped)
@@ -91,7 +91,7 @@ TEST(HallOfFameWindow, ShowsTheNewestRecordFirstAndForgetsWhatWasTyped)
         HallOfFameWindow viewer(files, path, nullptr);
         EXPECT_EQ(viewer.windowTitle(), "光荣榜");
         EXPECT_EQ(viewer.text(), expected);
-        viewer.findChild<QPlainTextEdit*>("Text1")->appendPlainText("typed by the player");
+        named<QPlainTextEdit>(viewer, HallOfFameControlNames::records)->appendPlainText("typed by the player");
     }
     HallOfFameWindow again(files, path, nullptr);
     EXPECT_EQ(again.text(), expected);
@@ -106,7 +106,7 @@ TEST(HallOfFameWindow, ExitClosesIt)
     QtFiles files;
     HallOfFameWindow viewer(files, folder.filePath("grb.kel").toStdString(), nullptr);
     viewer.show();
-    QTest::mouseClick(viewer.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(viewer, HallOfFameControlNames::exit), Qt::LeftButton);
     EXPECT_FALSE(viewer.isVisible());
     EXPECT_EQ(viewer.result(), QDialog::Accepted);
 }

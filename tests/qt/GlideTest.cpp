@@ -16,11 +16,12 @@ using std::chrono::milliseconds;
 // A 4x4 board whose tiles glide as they do for a player.
 struct GlidingBoard : BoardWindowHarness {
     explicit GlidingBoard(int blank = 5)
-        : BoardWindowHarness(boardLayout(LayoutSet::A, 1), endingAt(boardLayout(LayoutSet::A, 1), blank))
+        : BoardWindowHarness(boardOf(Difficulty::Normal, LayoutSet::A),
+                             endingAt(boardOf(Difficulty::Normal, LayoutSet::A), blank))
     {
         services.glide = milliseconds(100);
         openActive();
-        click(button("Command1"));
+        click(button(Control::Start));
     }
 
     QWidget* glidingTile() const { return window->findChild<QWidget*>("glidingTile"); }
@@ -49,7 +50,7 @@ TEST(Glide, ATileGlidesIntoTheBlankWhileTheGameHasMovedAlready)
     board.press(Qt::Key_Left);
 
     // The game counts the move at once; the drawing follows.
-    EXPECT_EQ(board.label("Label2")->text(), "1");
+    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
     EXPECT_EQ(board.emptyView(), blank + 1);
     QWidget* gliding = board.glidingTile();
     ASSERT_NE(gliding, nullptr);
@@ -83,14 +84,14 @@ TEST(Glide, ABurstOfMovesLandsEveryGlideInOrder)
                                Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down};
     for (const Qt::Key key : hurried)
         board.press(key);
-    EXPECT_EQ(board.label("Label2")->text(), "20");
+    EXPECT_EQ(board.label(Control::Steps)->text(), "20");
 
     // Clicks mixed in, as fast.
     for (int round = 0; round < 6; ++round) {
         const int blank = board.emptyView();
         board.clickTile(blank % 4 == 0 ? blank + 1 : blank - 1);
     }
-    EXPECT_EQ(board.label("Label2")->text(), "26");
+    EXPECT_EQ(board.label(Control::Steps)->text(), "26");
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return !board.glidingTile()->isVisible(); }, 2000));
     EXPECT_TRUE(board.drawsTheGame());
@@ -123,11 +124,11 @@ TEST(Glide, AGlideThatEndsJustBeforeTheNextMoveDoesNotCutTheNextGlideShort)
 
 TEST(Glide, TheWinningMessageWaitsForTheLastTileToLand)
 {
-    const BoardLayout& form2 = boardLayout(LayoutSet::A, 0);
-    BoardWindowHarness board(form2, BoardWindowHarness::endingAt(form2, 0));
+    const BoardLayout& layout = boardOf(Difficulty::Easy, LayoutSet::A);
+    BoardWindowHarness board(layout, BoardWindowHarness::endingAt(layout, 0));
     board.services.glide = milliseconds(100);
     board.open();
-    board.click(board.button("Command1"));
+    board.click(board.button(Control::Start));
 
     bool landedUnderTheMessage = false;
     ModalScript boxes;
@@ -142,11 +143,11 @@ TEST(Glide, TheWinningMessageWaitsForTheLastTileToLand)
     // Clicks while the last tile lands change nothing.
     board.clickTile(5);
     board.clickTile(7);
-    EXPECT_EQ(board.label("Label2")->text(), QString::number(form2.size->shuffleSteps));
+    EXPECT_EQ(board.label(Control::Steps)->text(), QString::number(layout.size->shuffleSteps));
 
     EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.boxesSeen() == 1; }, 2000));
     EXPECT_TRUE(landedUnderTheMessage);
-    EXPECT_TRUE(board.button("Command1")->isEnabled());
+    EXPECT_TRUE(board.button(Control::Start)->isEnabled());
 }
 
 TEST(Glide, LeavingWhileATileGlidesLeavesNothingBehind)
@@ -155,7 +156,7 @@ TEST(Glide, LeavingWhileATileGlidesLeavesNothingBehind)
     // An ordinary move, no win: tile 4 glides up into the blank in cell 0. Leave before it lands.
     board.press(Qt::Key_Up);
     ModalScript boxes;
-    board.click(board.button("Command2"));
+    board.click(board.button(Control::Exit));
     QTest::qWait(300);
     EXPECT_EQ(boxes.boxesSeen(), 0);
     EXPECT_EQ(board.menu.shown, 1);
@@ -165,16 +166,16 @@ TEST(Glide, LeavingWhileATileGlidesLeavesNothingBehind)
 
 TEST(Glide, LeavingTheGeniusBoardBeforeTheWinningTileLandsStillRecordsTheWin)
 {
-    const BoardLayout& form5 = boardLayout(LayoutSet::A, 3);
-    BoardWindowHarness board(form5, ScriptedRandom::geniusTwoMovesFromSolved().values);
+    BoardWindowHarness board(boardOf(Difficulty::Genius, LayoutSet::A),
+                             ScriptedRandom::geniusTwoMovesFromSolved().values);
     board.services.glide = milliseconds(100);
     board.open();
-    board.click(board.button("Command1"));
+    board.click(board.button(Control::Start));
     ModalScript boxes;
     boxes.thenType("快手");
     board.clickTile(89);
     board.clickTile(99);
-    board.click(board.button("Command2")); // before the last tile has landed
+    board.click(board.button(Control::Exit)); // before the last tile has landed
     EXPECT_EQ(boxes.boxesSeen(), 1);
     QFile hallOfFame(QString::fromStdString(board.services.dataFiles.hallOfFame));
     ASSERT_TRUE(hallOfFame.open(QIODevice::ReadOnly));

@@ -1,6 +1,7 @@
 #include "HallOfFameWindow.h"
 #include "QtFiles.h"
 #include "TestPictures.h"
+#include "WindowControls.h"
 
 #include <QPlainTextEdit>
 
@@ -39,7 +40,7 @@ TEST_P(HallOfFameWindowRecordHolding, ShowsItAsOneLine)
     files.appendText(path, "\"丙    步数: 20    时间: .5 秒    01-02-2026\"\r\n");
 
     const HallOfFameWindow viewer(files, path, nullptr);
-    EXPECT_EQ(viewer.findChild<QPlainTextEdit*>("Text1")->document()->blockCount(), 3);
+    EXPECT_EQ(named<QPlainTextEdit>(viewer, HallOfFameControlNames::records)->document()->blockCount(), 3);
     EXPECT_EQ(viewer.text().toStdString(), "\"丙    步数: 20    时间: .5 秒    01-02-2026\"\n"
                                            "\"甲\uFFFD乙    步数: 10    时间: 5 秒    01-01-2026\"\n");
 }

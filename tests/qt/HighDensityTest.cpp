@@ -10,12 +10,11 @@ namespace {
 // that a tile carries twice the pixels of its view, each from the photo itself.
 TEST(HighDensityTiles, AreCutAtTheScreensPixelRatio)
 {
-    const BoardLayout& form2 = boardLayout(LayoutSet::A, 0);
-    BoardWindowHarness board(form2);
+    BoardWindowHarness board(boardOf(Difficulty::Easy, LayoutSet::A));
     const QImage photo = positionPicture(1800, 1200);
     board.folder.writeBitmap("picture.bmp", photo);
     BoardWindow& window = board.open();
-    board.click(board.button("Command1"));
+    board.click(board.button(Control::Start));
 
     const qreal ratio = window.devicePixelRatioF();
     const Arrangement& game = window.logic().arrangement();

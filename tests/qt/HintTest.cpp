@@ -39,14 +39,14 @@ struct SlowSearch {
 };
 
 struct HintedBoard : BoardWindowHarness {
-    explicit HintedBoard(HintSearch search, int difficulty = 1, int blank = 5)
-        : BoardWindowHarness(boardLayout(LayoutSet::A, difficulty), endingAt(boardLayout(LayoutSet::A, difficulty), blank))
+    explicit HintedBoard(HintSearch search, Difficulty difficulty = Difficulty::Normal, int blank = 5)
+        : BoardWindowHarness(boardOf(difficulty, LayoutSet::A), endingAt(boardOf(difficulty, LayoutSet::A), blank))
     {
         services.hints.search = std::move(search);
         openActive();
     }
 
-    void start() const { click(button("Command1")); }
+    void start() const { click(button(Control::Start)); }
     void pressH() const { press(Qt::Key_H); }
     QWidget* mark() const { return window->findChild<QWidget*>("hintMark"); }
     QLabel* text() const { return window->findChild<QLabel*>("hintText"); }
@@ -71,8 +71,8 @@ TEST(Hint, HMarksTheTileToMoveAndSaysHowManyMovesAreLeft)
     EXPECT_LE(board.text()->geometry().top(), tile.bottom());
 
     // A hint is no step; the mark fades, the text stays until the next move.
-    EXPECT_EQ(board.label("Label2")->text(), "0");
-    EXPECT_TRUE(board.button("Command3")->isVisible());
+    EXPECT_EQ(board.label(Control::Steps)->text(), "0");
+    EXPECT_TRUE(board.button(Control::AutoSolve)->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !board.markShows(); }, 3000));
     EXPECT_TRUE(board.textShows());
     board.clickTile(blank + 1);
@@ -85,7 +85,7 @@ TEST(Hint, TheGamesOwnSolverShowsTheFirstMoveOfTheShortestWay)
     // The shuffle ends with the blank two moves from home, in cell 4 by way of cell 5.
     HintedBoard board([solver](const Arrangement& arrangement, std::stop_token stop) {
         return findHint(*solver, arrangement, stop);
-    }, 0, 4);
+    }, Difficulty::Easy, 4);
     board.start();
     board.pressH();
     ASSERT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 5000));
@@ -99,7 +99,7 @@ TEST(Hint, ThatIsNotProvenShortestSaysAbout)
         auto hint = besideTheBlank(arrangement, stop);
         hint->proven = false;
         return hint;
-    }, 2);
+    }, Difficulty::Harder);
     board.start();
     board.pressH();
     ASSERT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
@@ -123,7 +123,7 @@ TEST(Hint, AMoveWhileTheHintIsSoughtCancelsIt)
     EXPECT_FALSE(board.markShows());
 
     QTest::keyClick(board.window.data(), Qt::Key_Down);
-    EXPECT_EQ(board.label("Label2")->text(), "1");
+    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
     EXPECT_TRUE(QTest::qWaitFor([&] { return *search.stopped == 1; }, 2000));
     QTest::qWait(50);
     EXPECT_FALSE(board.markShows());
@@ -143,13 +143,13 @@ TEST(Hint, IsOnlyOfferedWhileAGameIsPlayed)
     });
     board.pressH(); // before the start
     board.start();
-    board.click(board.button("Command3"));
+    board.click(board.button(Control::AutoSolve));
     board.pressH(); // while the shuffle is stepped
     QTest::qWait(100);
     EXPECT_EQ(searches, 0);
     EXPECT_FALSE(board.markShows());
 
-    board.click(board.button("Command4"));
+    board.click(board.button(Control::Restart));
     board.pressH();
     EXPECT_TRUE(QTest::qWaitFor([&] { return board.markShows(); }, 2000));
     EXPECT_EQ(searches, 1);
@@ -161,7 +161,7 @@ TEST(Hint, IsNotOfferedOnTheGeniusBoard)
     HintedBoard board([&](const Arrangement& arrangement, std::stop_token stop) {
         ++searches;
         return besideTheBlank(arrangement, stop);
-    }, 3, 0);
+    }, Difficulty::Genius, 0);
     board.start();
     board.pressH();
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(100, 100), board.window->mapToGlobal(QPoint(100, 100)));

@@ -22,13 +22,12 @@ Qt::Key arrowFor(int cell, int blank, int side)
     return cell == blank + side ? Qt::Key_Up : Qt::Key_Down;
 }
 
-class ArrowsOnEachBoardWindow : public ::testing::TestWithParam<int> {
+class ArrowsOnEachBoardWindow : public ::testing::TestWithParam<const BoardLayout*> {
 protected:
-    const BoardLayout& layout() const { return boardLayouts()[GetParam()]; }
+    const BoardLayout& layout() const { return *GetParam(); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Forms, ArrowsOnEachBoardWindow, ::testing::Range(0, 8),
-                         [](const auto& info) { return std::string(boardLayouts()[info.param].form); });
+INSTANTIATE_TEST_SUITE_P(Boards, ArrowsOnEachBoardWindow, ::testing::ValuesIn(everyBoardLayout()), nameOfBoard);
 
 TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlone)
 {
@@ -40,7 +39,7 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
     BoardWindow& window = board.openActive();
 
     // Arrows before the start touch nothing, and Space on the focused "开始" starts.
-    QPushButton* start = board.button("Command1");
+    QPushButton* start = board.button(Control::Start);
     start->setFocus();
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
         press(&window, key);
@@ -49,7 +48,7 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
     press(&window, Qt::Key_Space);
     ASSERT_FALSE(start->isEnabled());
 
-    QPushButton* exit = board.button("Command2");
+    QPushButton* exit = board.button(Control::Exit);
     exit->setFocus();
     ModalScript boxes;
     if (genius)
@@ -64,7 +63,7 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
         }
     }
     EXPECT_EQ(boxes.boxesSeen(), 1);
-    EXPECT_EQ(board.label("Label2")->text(), QString::number(path.size()));
+    EXPECT_EQ(board.label(Control::Steps)->text(), QString::number(path.size()));
     EXPECT_EQ(window.focusWidget(), exit);
     // The completed picture went back behind empty views, ready for the next start.
     EXPECT_TRUE(start->isEnabled());
@@ -75,24 +74,24 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
 
 TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
 {
-    const BoardLayout& form3 = boardLayout(LayoutSet::A, 1);
-    BoardWindowHarness board(form3, BoardWindowHarness::endingAt(form3, 5));
+    const BoardLayout& layout = boardOf(Difficulty::Normal, LayoutSet::A);
+    BoardWindowHarness board(layout, BoardWindowHarness::endingAt(layout, 5));
     BoardWindow& window = board.openActive();
-    board.click(board.button("Command1"));
-    board.click(board.button("Command3"));
-    board.click(board.button("Command6"));
+    board.click(board.button(Control::Start));
+    board.click(board.button(Control::AutoSolve));
+    board.click(board.button(Control::StepForward));
     const int blank = board.emptyView();
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
         press(&window, key);
     EXPECT_EQ(board.emptyView(), blank);
-    EXPECT_EQ(board.label("Label2")->text(), "0");
-    EXPECT_TRUE(board.button("Command4")->isVisible());
+    EXPECT_EQ(board.label(Control::Steps)->text(), "0");
+    EXPECT_TRUE(board.button(Control::Restart)->isVisible());
 
-    board.click(board.button("Command4")); // restart: the start is played again, by keys too
+    board.click(board.button(Control::Restart)); // restart: the start is played again, by keys too
     press(&window, Qt::Key_Down);
-    EXPECT_EQ(board.label("Label2")->text(), "1");
+    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
     EXPECT_EQ(board.emptyView(), 1);
-    EXPECT_FALSE(board.button("Command3")->isVisible());
+    EXPECT_FALSE(board.button(Control::AutoSolve)->isVisible());
 }
 
 // The whole game, so that the resolution window shows as the program shows it.
@@ -113,9 +112,9 @@ TEST(ResolutionWindowKeys, FocusStartsOnStartAndEnterStarts)
 {
     GameHarness run;
     ResolutionWindow& window = run.start();
-    auto* start = window.findChild<QPushButton*>("Command1");
-    auto* first = window.findChild<QRadioButton*>("Option1_0");
-    auto* second = window.findChild<QRadioButton*>("Option1_1");
+    auto* start = named<QPushButton>(window, ResolutionControlNames::start);
+    QRadioButton* first = resolutionOption(window, LayoutSet::A);
+    QRadioButton* second = resolutionOption(window, LayoutSet::B);
     EXPECT_EQ(QApplication::focusWidget(), start);
 
     press(&window, Qt::Key_Tab);
@@ -138,7 +137,7 @@ TEST(ResolutionWindowKeys, EnterStartsTheChoiceTheFocusIsOn)
 {
     GameHarness run;
     ResolutionWindow& window = run.start();
-    auto* second = window.findChild<QRadioButton*>("Option1_1");
+    QRadioButton* second = resolutionOption(window, LayoutSet::B);
     second->setFocus();
     press(&window, Qt::Key_Space);
     ASSERT_TRUE(second->isChecked());

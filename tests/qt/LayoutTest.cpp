@@ -6,6 +6,7 @@
 #include "HallOfFameWindow.h"
 #include "MenuWindow.h"
 #include "ResolutionWindow.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -50,7 +51,7 @@ constexpr unsigned grey = 0x00808080;
 
 using Rect = std::array<int, 4>; // left, top, width, height in twips
 
-struct Control {
+struct ExpectedControl {
     QString name;
     Rect rect;
     bool sizesToText = false; // only the top-left corner is fixed
@@ -61,14 +62,14 @@ struct Control {
 };
 
 // A control that keeps its rectangle.
-Control boxed(const QString& name, Rect rect, std::optional<QString> caption, std::optional<Font> font,
+ExpectedControl boxed(const QString& name, Rect rect, std::optional<QString> caption, std::optional<Font> font,
               bool visible = true)
 {
     return {name, rect, false, std::move(caption), font, visible, std::nullopt};
 }
 
 // A label that sizes itself to its caption from its top-left corner.
-Control label(const QString& name, Rect rect, std::optional<QString> caption, Font font, bool visible = true,
+ExpectedControl label(const QString& name, Rect rect, std::optional<QString> caption, Font font, bool visible = true,
               std::optional<unsigned> colour = std::nullopt)
 {
     return {name, rect, true, std::move(caption), font, visible, colour};
@@ -93,25 +94,24 @@ Axis evenAxis(int N, int first, int step, int length)
 enum class Kind { Resolution, Menu, Board, HallOfFame };
 
 struct Screen {
-    std::string form;
+    std::string name;
     Kind kind = Kind::Board;
     LayoutSet set = LayoutSet::A;
-    int difficulty = 0;
+    Difficulty difficulty = Difficulty::Easy;
     std::array<int, 2> client{};                 // twips
     std::optional<std::array<int, 2>> placement; // the client area's corner on the screen, twips
     QString caption;
     std::optional<unsigned> windowColour;        // none: the system's
-    std::vector<Control> controls;
+    std::vector<ExpectedControl> controls;
     std::vector<QString> absent;                 // controls this screen must not have
     int N = 0;                                   // tiles: N x N
     Axis columns;
     Axis rows;
 };
 
-Screen named(std::string form, Kind kind, LayoutSet set = LayoutSet::A, int difficulty = 0)
+Screen screenOf(Kind kind, LayoutSet set = LayoutSet::A, Difficulty difficulty = Difficulty::Easy)
 {
     Screen screen;
-    screen.form = std::move(form);
     screen.kind = kind;
     screen.set = set;
     screen.difficulty = difficulty;
@@ -125,29 +125,29 @@ struct NumberMap {
 };
 
 struct BoardRow {
-    const char* form;
     LayoutSet set;
-    int difficulty;
+    Difficulty difficulty;
     int N;
     Axis columns;
     Axis rows;
     std::optional<unsigned> colour;
-    Rect command1;
-    Rect command2;
-    std::optional<Rect> command3; // "自动拼图" and "重新开始" share it
-    std::optional<Rect> command5;
-    std::optional<Rect> command6;
-    Rect label1;
-    Rect label2;
-    Rect label4;
-    Rect label5;
-    Rect label3;
+    Rect start;
+    Rect exit;
+    std::optional<Rect> autoSolve; // "重新开始" shares it
+    std::optional<Rect> stepBack;
+    std::optional<Rect> stepForward;
+    Rect stepsCaption;
+    Rect steps;
+    Rect clockCaption;
+    Rect clock;
+    Rect credit;
     std::optional<NumberMap> numberMap;
 };
 
 Screen boardScreen(const BoardRow& row)
 {
-    Screen screen = named(row.form, Kind::Board, row.set, row.difficulty);
+    Screen screen = screenOf(Kind::Board, row.set, row.difficulty);
+    screen.name = "Board_" + std::to_string(row.N) + "x" + std::to_string(row.N) + "_" + displayName(row.set);
     screen.client = row.set == LayoutSet::A ? std::array{9480, 6795} : std::array{11880, 8595};
     screen.caption = "拼图";
     screen.windowColour = row.colour;
@@ -155,68 +155,78 @@ Screen boardScreen(const BoardRow& row)
     screen.columns = row.columns;
     screen.rows = row.rows;
     auto& controls = screen.controls;
-    controls.push_back(boxed("Command1", row.command1, "开始", song9));
-    controls.push_back(boxed("Command2", row.command2, "退出", song9));
-    if (row.command3) {
-        controls.push_back(boxed("Command3", *row.command3, "自动拼图", song9));
-        controls.push_back(boxed("Command4", *row.command3, "重新开始", song9));
-        controls.push_back(boxed("Command5", *row.command5, "上", song9, false));
-        controls.push_back(boxed("Command6", *row.command6, "下", song9, false));
+    controls.push_back(boxed(controlName(Control::Start), row.start, "开始", song9));
+    controls.push_back(boxed(controlName(Control::Exit), row.exit, "退出", song9));
+    if (row.autoSolve) {
+        controls.push_back(boxed(controlName(Control::AutoSolve), *row.autoSolve, "自动拼图", song9));
+        controls.push_back(boxed(controlName(Control::Restart), *row.autoSolve, "重新开始", song9));
+        controls.push_back(boxed(controlName(Control::StepBack), *row.stepBack, "上", song9, false));
+        controls.push_back(boxed(controlName(Control::StepForward), *row.stepForward, "下", song9, false));
     } else {
-        screen.absent = {"Command3", "Command4", "Command5", "Command6"};
+        for (const Control replay : {Control::AutoSolve, Control::Restart, Control::StepBack, Control::StepForward})
+            screen.absent.push_back(controlName(replay));
     }
-    controls.push_back(boxed("Label1", row.label1, "步数", song9));
-    controls.push_back(boxed("Label2", row.label2, "0", song9));
-    controls.push_back(label("Label4", row.label4, "计时(秒)", song9));
-    controls.push_back(label("Label5", row.label5, "", song9));
-    controls.push_back(label("Label3", row.label3, "Tavro", kai1575, true, red));
+    controls.push_back(boxed(controlName(Control::StepsCaption), row.stepsCaption, "步数", song9));
+    controls.push_back(boxed(controlName(Control::Steps), row.steps, "0", song9));
+    controls.push_back(label(controlName(Control::ClockCaption), row.clockCaption, "计时(秒)", song9));
+    controls.push_back(label(controlName(Control::Clock), row.clock, "", song9));
+    controls.push_back(label(controlName(Control::Credit), row.credit, "Tavro", kai1575, true, red));
     if (const auto& map = row.numberMap) {
         for (int k = 0; k < row.N * row.N; ++k) {
             const Rect corner{map->left + 240 * (k % row.N), map->top + 240 * (k / row.N), 0, 0};
-            controls.push_back(label(QString("Label6_%1").arg(k), corner, "L", map->font, false));
+            controls.push_back(label(QString(numberMapLabelName).arg(k), corner, "L", map->font, false));
         }
-        screen.absent.push_back(QString("Label6_%1").arg(row.N * row.N));
+        screen.absent.push_back(QString(numberMapLabelName).arg(row.N * row.N));
     } else {
-        screen.absent.push_back("Label6_0");
+        screen.absent.push_back(QString(numberMapLabelName).arg(0));
     }
     for (int k = 0; k < row.N * row.N; ++k) {
         const int c = k % row.N;
         const int r = k / row.N;
         const Rect rect{row.columns.starts[c], row.rows.starts[r], row.columns.lengths[c], row.rows.lengths[r]};
-        controls.push_back(boxed(QString("Image1_%1").arg(k), rect, std::nullopt, std::nullopt));
+        controls.push_back(boxed(QString(tileViewName).arg(k), rect, std::nullopt, std::nullopt));
     }
-    screen.absent.push_back(QString("Image1_%1").arg(row.N * row.N));
+    screen.absent.push_back(QString(tileViewName).arg(row.N * row.N));
     return screen;
 }
 
 Screen menuScreen(LayoutSet set)
 {
     const bool a = set == LayoutSet::A;
-    Screen screen = named(a ? "form1" : "form11", Kind::Menu, set);
+    Screen screen = screenOf(Kind::Menu, set);
+    screen.name = "Menu_" + displayName(set);
     screen.client = a ? std::array{9480, 6795} : std::array{11880, 8595};
     if (a)
         screen.placement = std::array{1170, 1725};
     screen.caption = "开始";
     const auto pick = [a](Rect setA, Rect setB) { return a ? setA : setB; };
+    using Names = MenuControlNames;
+    const auto option = [](Difficulty difficulty) { return difficultyOptionName(difficulty); };
     screen.controls = {
-        label("Label1", pick({2160, 1680, 1440, 1455}, {3240, 2280, 1440, 1455}), "拼", kai72, true, red),
-        label("Label2", pick({5760, 1680, 1440, 1455}, {7200, 2280, 1440, 1455}), "图", kai72, true, magenta),
-        label("Label4", {600, 240, 1425, 285}, "选择图片：", song1425, false),
-        boxed("Drive1", {600, 600, 2775, 300}, std::nullopt, song9, false),
-        boxed("Dir1", pick({600, 1920, 2775, 3240}, {600, 1920, 2775, 4920}), std::nullopt, song9, false),
-        boxed("File1", pick({4080, 600, 3135, 4590}, {4920, 600, 3855, 6210}), std::nullopt, song9, false),
-        label("Label7", pick({7560, 600, 1575, 315}, {9360, 600, 1575, 315}), "难度选择：", song1575, false),
-        boxed("Option1_0", pick({7800, 1560, 975, 285}, {9480, 1560, 975, 285}), "简单", song1425, false),
-        boxed("Option1_1", pick({7800, 2520, 975, 285}, {9480, 2640, 975, 285}), "普通", song1425, false),
-        boxed("Option1_2", pick({7800, 3480, 975, 285}, {9480, 3720, 975, 285}), "较难", song1425, false),
-        boxed("Option1_3", pick({7800, 4440, 975, 285}, {9480, 4800, 975, 285}), "天才", song1425, false),
-        boxed("Command1", pick({3360, 5400, 1215, 735}, {3360, 7200, 1215, 735}), "确定", song9, false),
-        boxed("Command2", pick({600, 5400, 1215, 735}, {600, 7200, 1215, 735}), "退出", song9, false),
-        boxed("Command3", pick({7800, 4920, 975, 495}, {9480, 6000, 975, 495}), "光荣榜", song12, false),
+        label(Names::pinTitle, pick({2160, 1680, 1440, 1455}, {3240, 2280, 1440, 1455}), "拼", kai72, true, red),
+        label(Names::tuTitle, pick({5760, 1680, 1440, 1455}, {7200, 2280, 1440, 1455}), "图", kai72, true, magenta),
+        label(Names::pictureCaption, {600, 240, 1425, 285}, "选择图片：", song1425, false),
+        boxed(Names::drives, {600, 600, 2775, 300}, std::nullopt, song9, false),
+        boxed(Names::folders, pick({600, 1920, 2775, 3240}, {600, 1920, 2775, 4920}), std::nullopt, song9, false),
+        boxed(Names::pictures, pick({4080, 600, 3135, 4590}, {4920, 600, 3855, 6210}), std::nullopt, song9, false),
+        label(Names::difficultyCaption, pick({7560, 600, 1575, 315}, {9360, 600, 1575, 315}), "难度选择：", song1575,
+              false),
+        boxed(option(Difficulty::Easy), pick({7800, 1560, 975, 285}, {9480, 1560, 975, 285}), "简单", song1425, false),
+        boxed(option(Difficulty::Normal), pick({7800, 2520, 975, 285}, {9480, 2640, 975, 285}), "普通", song1425,
+              false),
+        boxed(option(Difficulty::Harder), pick({7800, 3480, 975, 285}, {9480, 3720, 975, 285}), "较难", song1425,
+              false),
+        boxed(option(Difficulty::Genius), pick({7800, 4440, 975, 285}, {9480, 4800, 975, 285}), "天才", song1425,
+              false),
+        boxed(Names::ok, pick({3360, 5400, 1215, 735}, {3360, 7200, 1215, 735}), "确定", song9, false),
+        boxed(Names::exit, pick({600, 5400, 1215, 735}, {600, 7200, 1215, 735}), "退出", song9, false),
+        boxed(Names::hallOfFame, pick({7800, 4920, 975, 495}, {9480, 6000, 975, 495}), "光荣榜", song12, false),
         // The edition and credit texts are the game's own; their places and looks are fixed.
-        label("Label6", pick({720, 6480, 2040, 240}, {600, 8160, 1080, 240}), std::nullopt, kai12),
-        label("Label5", pick({5040, 5760, 3645, 315}, {7440, 7320, 3645, 315}), std::nullopt, song1575, true, red),
-        label("Label3", pick({6000, 6360, 2655, 285}, {8400, 7920, 2655, 285}), std::nullopt, song1425, true, darkRed),
+        label(Names::edition, pick({720, 6480, 2040, 240}, {600, 8160, 1080, 240}), std::nullopt, kai12),
+        label(Names::credit, pick({5040, 5760, 3645, 315}, {7440, 7320, 3645, 315}), std::nullopt, song1575, true,
+              red),
+        label(Names::thanks, pick({6000, 6360, 2655, 285}, {8400, 7920, 2655, 285}), std::nullopt, song1425, true,
+              darkRed),
     };
     return screen;
 }
@@ -225,52 +235,53 @@ std::vector<Screen> allScreens()
 {
     std::vector<Screen> screens;
 
-    Screen form0 = named("Form0", Kind::Resolution);
-    form0.client = {2220, 1485};
-    form0.placement = std::array{4995, 3810};
-    form0.caption = "分辨率选择";
-    form0.controls = {
-        boxed("Option1_0", {600, 120, 1095, 255}, "640*480", song9),
-        boxed("Option1_1", {600, 600, 1095, 255}, "800*600", song9),
-        boxed("Command1", {480, 1080, 1215, 375}, "开始", song9),
+    Screen resolution = screenOf(Kind::Resolution);
+    resolution.name = "Resolution";
+    resolution.client = {2220, 1485};
+    resolution.placement = std::array{4995, 3810};
+    resolution.caption = "分辨率选择";
+    resolution.controls = {
+        boxed(QString(ResolutionControlNames::choice).arg(0), {600, 120, 1095, 255}, "640*480", song9),
+        boxed(QString(ResolutionControlNames::choice).arg(1), {600, 600, 1095, 255}, "800*600", song9),
+        boxed(ResolutionControlNames::start, {480, 1080, 1215, 375}, "开始", song9),
     };
-    screens.push_back(form0);
+    screens.push_back(resolution);
 
     screens.push_back(menuScreen(LayoutSet::A));
     screens.push_back(menuScreen(LayoutSet::B));
 
     const std::vector<BoardRow> boards{
-        {"Form2", LayoutSet::A, 0, 3, evenAxis(3, 120, 3120, 3135), evenAxis(3, 0, 2040, 2055), std::nullopt,
+        {LayoutSet::A, Difficulty::Easy, 3, evenAxis(3, 120, 3120, 3135), evenAxis(3, 0, 2040, 2055), std::nullopt,
          {240, 6240, 735, 495}, {2040, 6240, 735, 495}, Rect{5880, 6240, 975, 495}, Rect{8760, 6120, 375, 375},
          Rect{8760, 6480, 375, 375}, {3120, 6360, 375, 255}, {3600, 6360, 615, 255}, {4320, 6360, 720, 180},
          {5160, 6360, 90, 180}, {6960, 6240, 990, 315}, NumberMap{8280, 6120, song105}},
-        {"Form3", LayoutSet::A, 1, 4, evenAxis(4, 120, 2280, 2295), evenAxis(4, 0, 1440, 1455), silver,
+        {LayoutSet::A, Difficulty::Normal, 4, evenAxis(4, 120, 2280, 2295), evenAxis(4, 0, 1440, 1455), silver,
          {240, 6120, 735, 495}, {2040, 6120, 735, 495}, Rect{5880, 6120, 975, 495}, Rect{8760, 5760, 375, 495},
          Rect{8760, 6240, 375, 495}, {3120, 6360, 375, 255}, {3600, 6360, 615, 255}, {4320, 6360, 720, 180},
          {5160, 6360, 90, 180}, {6960, 6240, 990, 315}, NumberMap{8040, 5880, song105}},
-        {"Form4", LayoutSet::A, 2, 5, evenAxis(5, 0, 1920, 1935), evenAxis(5, 0, 1080, 1095), grey,
+        {LayoutSet::A, Difficulty::Harder, 5, evenAxis(5, 0, 1920, 1935), evenAxis(5, 0, 1080, 1095), grey,
          {240, 5880, 735, 615}, {2040, 5880, 735, 615}, Rect{5880, 5880, 975, 615}, Rect{8880, 5520, 375, 615},
          Rect{8880, 6120, 375, 615}, {3120, 6120, 375, 255}, {3600, 6120, 615, 255}, {4320, 6120, 720, 180},
          {5160, 6120, 90, 180}, {6960, 6000, 990, 315}, NumberMap{8040, 5640, song9}},
-        {"Form5", LayoutSet::A, 3, 10, evenAxis(10, 0, 960, 975), evenAxis(10, 0, 600, 615), grey,
+        {LayoutSet::A, Difficulty::Genius, 10, evenAxis(10, 0, 960, 975), evenAxis(10, 0, 600, 615), grey,
          {120, 6240, 735, 495}, {2040, 6240, 735, 495}, std::nullopt, std::nullopt, std::nullopt,
          {3120, 6360, 375, 255}, {3600, 6360, 615, 255}, {4320, 6360, 720, 180}, {5160, 6360, 90, 180},
          {6840, 6240, 990, 315}, std::nullopt},
-        {"Form12", LayoutSet::B, 0, 3, evenAxis(3, 0, 3960, 3975), evenAxis(3, 0, 2520, 2535), std::nullopt,
+        {LayoutSet::B, Difficulty::Easy, 3, evenAxis(3, 0, 3960, 3975), evenAxis(3, 0, 2520, 2535), std::nullopt,
          {240, 7920, 735, 495}, {2280, 7920, 735, 495}, Rect{7440, 7920, 975, 495}, Rect{11040, 7800, 375, 375},
          Rect{11040, 8160, 375, 375}, {3600, 8040, 375, 255}, {4080, 8040, 615, 255}, {5160, 8040, 720, 180},
          {6000, 8040, 90, 180}, {8640, 8040, 990, 315}, NumberMap{10680, 7800, song105}},
         // The one board with uneven columns: the first is 120 twips wider.
-        {"Form13", LayoutSet::B, 1, 4, Axis{{0, 3000, 5880, 8760}, {3015, 2895, 2895, 2895}},
+        {LayoutSet::B, Difficulty::Normal, 4, Axis{{0, 3000, 5880, 8760}, {3015, 2895, 2895, 2895}},
          evenAxis(4, 0, 1920, 1935), std::nullopt, {240, 7920, 735, 495}, {2280, 7920, 735, 495},
          Rect{7200, 7920, 975, 495}, Rect{11160, 7680, 375, 495}, Rect{11160, 8160, 375, 495},
          {3600, 8040, 375, 255}, {4080, 8040, 615, 255}, {5160, 8040, 720, 180}, {6000, 8040, 90, 180},
          {8400, 8040, 990, 315}, NumberMap{10560, 7680, song105}},
-        {"Form14", LayoutSet::B, 2, 5, evenAxis(5, 240, 2280, 2295), evenAxis(5, 120, 1440, 1455), grey,
+        {LayoutSet::B, Difficulty::Harder, 5, evenAxis(5, 240, 2280, 2295), evenAxis(5, 120, 1440, 1455), grey,
          {480, 7680, 735, 615}, {2280, 7680, 735, 615}, Rect{7200, 7680, 975, 615}, Rect{11040, 7440, 375, 615},
          Rect{11040, 8040, 375, 615}, {3360, 7920, 375, 255}, {3840, 7920, 615, 255}, {4920, 7920, 720, 180},
          {5640, 7920, 90, 180}, {8400, 7800, 990, 315}, NumberMap{10320, 7440, song9}},
-        {"Form15", LayoutSet::B, 3, 10, evenAxis(10, 0, 1200, 1215), evenAxis(10, 240, 720, 735), grey,
+        {LayoutSet::B, Difficulty::Genius, 10, evenAxis(10, 0, 1200, 1215), evenAxis(10, 240, 720, 735), grey,
          {480, 7800, 735, 495}, {2760, 7800, 735, 495}, std::nullopt, std::nullopt, std::nullopt,
          {4080, 7920, 375, 255}, {4560, 7920, 615, 255}, {6600, 7920, 720, 180}, {7440, 7920, 90, 180},
          {9360, 7920, 990, 315}, std::nullopt},
@@ -278,14 +289,15 @@ std::vector<Screen> allScreens()
     for (const BoardRow& row : boards)
         screens.push_back(boardScreen(row));
 
-    Screen form6 = named("form6", Kind::HallOfFame);
-    form6.client = {7050, 4755};
-    form6.caption = "光荣榜";
-    form6.controls = {
-        boxed("Text1", {120, 0, 6855, 3855}, std::nullopt, song12),
-        boxed("Command1", {2880, 4080, 1215, 495}, "退出", song9),
+    Screen hallOfFame = screenOf(Kind::HallOfFame);
+    hallOfFame.name = "HallOfFame";
+    hallOfFame.client = {7050, 4755};
+    hallOfFame.caption = "光荣榜";
+    hallOfFame.controls = {
+        boxed(HallOfFameControlNames::records, {120, 0, 6855, 3855}, std::nullopt, song12),
+        boxed(HallOfFameControlNames::exit, {2880, 4080, 1215, 495}, "退出", song9),
     };
-    screens.push_back(form6);
+    screens.push_back(hallOfFame);
     return screens;
 }
 
@@ -325,10 +337,10 @@ std::string captionOf(const QWidget* widget)
     return "(no caption)";
 }
 
-void expectControl(const QWidget& window, const Control& expected)
+void expectControl(const QWidget& window, const ExpectedControl& expected)
 {
     SCOPED_TRACE(expected.name.toStdString());
-    const auto* widget = window.findChild<QWidget*>(expected.name, Qt::FindDirectChildrenOnly);
+    const QWidget* widget = named(window, expected.name);
     ASSERT_NE(widget, nullptr) << "missing";
     const auto [left, top, width, height] = expected.rect;
     if (expected.sizesToText) {
@@ -368,8 +380,9 @@ protected:
             window = std::make_unique<HallOfFameWindow>(files, services.dataFiles.hallOfFame, nullptr);
             break;
         case Kind::Board:
-            board = std::make_unique<BoardWindowHarness>(boardLayout(s.set, s.difficulty));
-            EXPECT_STREQ(board->layout.form, s.form.c_str());
+            board = std::make_unique<BoardWindowHarness>(boardOf(s.difficulty, s.set));
+            EXPECT_EQ(board->layout.set, s.set);
+            EXPECT_EQ(board->layout.size->side, s.N);
             board->window = new BoardWindow(board->layout, board->menu, board->services,
                                             board->folder.filePath("picture.bmp").toStdString());
             return *board->window;
@@ -389,8 +402,8 @@ protected:
     std::unique_ptr<QWidget> window;
 };
 
-INSTANTIATE_TEST_SUITE_P(Forms, EachScreen, ::testing::Range(std::size_t{0}, screens().size()),
-                         [](const auto& info) { return screens()[info.param].form; });
+INSTANTIATE_TEST_SUITE_P(Screens, EachScreen, ::testing::Range(std::size_t{0}, screens().size()),
+                         [](const auto& info) { return screens()[info.param].name; });
 
 TEST_P(EachScreen, IsBuiltAsDrawnUp)
 {
@@ -407,7 +420,7 @@ TEST_P(EachScreen, IsBuiltAsDrawnUp)
                                                       : QApplication::palette().color(QPalette::Window);
     EXPECT_EQ(text(built.palette().color(QPalette::Window)), text(windowColour));
 
-    for (const Control& control : expected.controls)
+    for (const ExpectedControl& control : expected.controls)
         expectControl(built, control);
     for (const QString& name : expected.absent)
         EXPECT_EQ(built.findChild<QWidget*>(name), nullptr) << name.toStdString();
@@ -416,7 +429,7 @@ TEST_P(EachScreen, IsBuiltAsDrawnUp)
     const int N = expected.N;
     std::vector<QRect> tile;
     for (int k = 0; k < N * N; ++k) {
-        const auto* view = built.findChild<QWidget*>(QString("Image1_%1").arg(k));
+        const QWidget* view = tileView(built, k);
         ASSERT_NE(view, nullptr) << "tile " << k;
         tile.push_back(view->geometry());
     }
@@ -430,13 +443,12 @@ TEST_P(EachScreen, IsBuiltAsDrawnUp)
     }
 }
 
-class EachBoard : public ::testing::TestWithParam<int> {
+class EachBoard : public ::testing::TestWithParam<const BoardLayout*> {
 protected:
-    const BoardLayout& layout() const { return boardLayouts()[GetParam()]; }
+    const BoardLayout& layout() const { return *GetParam(); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Forms, EachBoard, ::testing::Range(0, 8),
-                         [](const auto& info) { return std::string(boardLayouts()[info.param].form); });
+INSTANTIATE_TEST_SUITE_P(Boards, EachBoard, ::testing::ValuesIn(everyBoardLayout()), nameOfBoard);
 
 TEST_P(EachBoard, AnyPictureFillsEveryTileOnceStarted)
 {
@@ -445,7 +457,7 @@ TEST_P(EachBoard, AnyPictureFillsEveryTileOnceStarted)
         BoardWindowHarness board(layout());
         board.folder.writeBitmap("picture.bmp", positionPicture(size.width(), size.height()));
         BoardWindow& window = board.open();
-        board.click(board.button("Command1"));
+        board.click(board.button(Control::Start));
 
         // Every pixel of a position picture is blue 96; the window behind never is.
         const QImage shot = window.grab().toImage();

@@ -12,6 +12,7 @@
 #include "ScriptedRandom.h"
 #include "TestPictures.h"
 #include "TestServices.h"
+#include "WindowControls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,9 +32,21 @@
 namespace pintu::test {
 namespace {
 
-const QStringList titleScreen{"Label1", "Label2", "Label3", "Label5", "Label6"};
-const QStringList revealedMenu{"Command1", "Command2", "Dir1",      "Drive1",    "File1",     "Label3",   "Label4",
-                               "Label5",   "Label6",   "Label7",    "Option1_0", "Option1_1", "Option1_2", "Option1_3"};
+using Menu = MenuControlNames;
+
+// Object names in the order the harness lists the visible controls.
+QStringList sorted(QStringList names)
+{
+    names.sort();
+    return names;
+}
+
+const QStringList titleScreen = sorted({Menu::pinTitle, Menu::tuTitle, Menu::thanks, Menu::credit, Menu::edition});
+const QStringList revealedMenu =
+    sorted({Menu::ok, Menu::exit, Menu::folders, Menu::drives, Menu::pictures, Menu::thanks, Menu::pictureCaption,
+            Menu::credit, Menu::edition, Menu::difficultyCaption, difficultyOptionName(Difficulty::Easy),
+            difficultyOptionName(Difficulty::Normal), difficultyOptionName(Difficulty::Harder),
+            difficultyOptionName(Difficulty::Genius)});
 
 QImage solidPicture(const QColor& colour)
 {
@@ -64,15 +77,12 @@ public:
         menu->show();
     }
 
-    QWidget* control(const QString& name) const { return menu->findChild<QWidget*>(name); }
-    QPushButton* button(const char* name) const { return menu->findChild<QPushButton*>(name); }
-    QRadioButton* difficulty(int index) const
-    {
-        return menu->findChild<QRadioButton*>(QString("Option1_%1").arg(index));
-    }
-    DriveList* drive1() const { return menu->findChild<DriveList*>("Drive1"); }
-    DirectoryList* dir1() const { return menu->findChild<DirectoryList*>("Dir1"); }
-    FileList* file1() const { return menu->findChild<FileList*>("File1"); }
+    QWidget* widget(const char* name) const { return named(*menu, name); }
+    QPushButton* button(const char* name) const { return named<QPushButton>(*menu, name); }
+    QRadioButton* difficulty(Difficulty difficulty) const { return difficultyOption(*menu, difficulty); }
+    DriveList* drives() const { return named<DriveList>(*menu, Menu::drives); }
+    DirectoryList* folders() const { return named<DirectoryList>(*menu, Menu::folders); }
+    FileList* pictures() const { return named<FileList>(*menu, Menu::pictures); }
 
     QStringList visibleControls() const
     {
@@ -91,30 +101,31 @@ public:
         QTest::mouseClick(menu.get(), mouseButton, {}, QPoint(4, 4));
     }
 
-    std::string folderListPath() const { return dir1()->path().toStdString(); }
-    std::string fileListPath() const { return file1()->path().toStdString(); }
+    std::string folderListPath() const { return folders()->path().toStdString(); }
+    std::string fileListPath() const { return pictures()->path().toStdString(); }
 
     QStringList listedFiles() const
     {
         QStringList names;
-        for (int row = 0; row < file1()->count(); ++row)
-            names << file1()->item(row)->text();
+        for (int row = 0; row < pictures()->count(); ++row)
+            names << pictures()->item(row)->text();
         return names;
     }
 
     void pickFile(const QString& name) const
     {
-        const QList<QListWidgetItem*> found = file1()->findItems(name, Qt::MatchExactly);
+        FileList* list = pictures();
+        const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString() << " is not listed";
-        file1()->scrollToItem(found.first());
-        QTest::mouseClick(file1()->viewport(), Qt::LeftButton, {}, file1()->visualItemRect(found.first()).center());
+        list->scrollToItem(found.first());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
     }
 
     QListWidgetItem* folderItem(const QString& path) const
     {
-        for (int row = 0; row < dir1()->count(); ++row) {
-            if (dir1()->item(row)->data(Qt::UserRole).toString() == path)
-                return dir1()->item(row);
+        for (int row = 0; row < folders()->count(); ++row) {
+            if (folders()->item(row)->data(Qt::UserRole).toString() == path)
+                return folders()->item(row);
         }
         return nullptr;
     }
@@ -123,31 +134,31 @@ public:
     {
         QListWidgetItem* item = folderItem(path);
         ASSERT_NE(item, nullptr) << path.toStdString() << " is not listed";
-        dir1()->scrollToItem(item);
+        folders()->scrollToItem(item);
         // As a mouse does it: a click, then the second press that makes it double.
-        const QPoint spot = dir1()->visualItemRect(item).center();
-        QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, spot);
-        QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, spot);
+        const QPoint spot = folders()->visualItemRect(item).center();
+        QTest::mouseClick(folders()->viewport(), Qt::LeftButton, {}, spot);
+        QTest::mouseDClick(folders()->viewport(), Qt::LeftButton, {}, spot);
     }
 
-    void chooseDifficulty(int index) const
+    void chooseDifficulty(Difficulty chosen) const
     {
-        QRadioButton* option = difficulty(index);
+        QRadioButton* option = difficulty(chosen);
         QTest::mouseClick(option, Qt::LeftButton, {}, option->rect().center());
-        ASSERT_TRUE(option->isChecked()) << index;
+        ASSERT_TRUE(option->isChecked()) << option->text().toStdString();
     }
 
     void click(const char* name) const
     {
-        QWidget* widget = control(name);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        QWidget* control = widget(name);
+        QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     }
 
     // "确定" with a file chosen: the board it opened.
     BoardWindow* openBoard() const
     {
         ModalScript noBoxes; // "没有选择文件！" would be a failure here, not a hang
-        click("Command1");
+        click(Menu::ok);
         return menu->openBoard();
     }
 
@@ -156,7 +167,7 @@ public:
     {
         BoardWindow* board = menu->openBoard();
         ASSERT_NE(board, nullptr);
-        QPushButton* exit = board->findChild<QPushButton*>("Command2");
+        auto* exit = control<QPushButton>(*board, Control::Exit);
         QTest::mouseClick(exit, Qt::LeftButton, {}, exit->rect().center());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_EQ(menu->openBoard(), nullptr);
@@ -188,7 +199,7 @@ void answerOk(ModalScript& boxes, SeenMessage& seen)
 class EachMenu : public ::testing::TestWithParam<LayoutSet> {};
 
 INSTANTIATE_TEST_SUITE_P(Sets, EachMenu, ::testing::Values(LayoutSet::A, LayoutSet::B),
-                         [](const auto& info) { return std::string(info.param == LayoutSet::A ? "form1" : "form11"); });
+                         [](const auto& info) { return displayName(info.param); });
 
 TEST_P(EachMenu, OpensOnTheTitleScreen)
 {
@@ -196,10 +207,10 @@ TEST_P(EachMenu, OpensOnTheTitleScreen)
     ASSERT_TRUE(menu.menu->isVisible());
     EXPECT_EQ(menu.menu->windowTitle(), "开始");
     EXPECT_EQ(menu.visibleControls(), titleScreen);
-    EXPECT_EQ(static_cast<QLabel*>(menu.control("Label1"))->text(), "拼");
-    EXPECT_EQ(static_cast<QLabel*>(menu.control("Label2"))->text(), "图");
-    EXPECT_EQ(menu.control("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(menu.control("Label2")->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    EXPECT_EQ(static_cast<QLabel*>(menu.widget(Menu::pinTitle))->text(), "拼");
+    EXPECT_EQ(static_cast<QLabel*>(menu.widget(Menu::tuTitle))->text(), "图");
+    EXPECT_EQ(menu.widget(Menu::pinTitle)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(menu.widget(Menu::tuTitle)->palette().color(QPalette::WindowText), QColor(255, 0, 255));
 }
 
 TEST_P(EachMenu, AnyMouseButtonOnTheBackgroundRevealsTheControls)
@@ -209,9 +220,9 @@ TEST_P(EachMenu, AnyMouseButtonOnTheBackgroundRevealsTheControls)
         QTest::mousePress(menu.menu.get(), mouseButton, {}, QPoint(4, 4));
         EXPECT_EQ(menu.visibleControls(), revealedMenu); // before the button comes up again
         QTest::mouseRelease(menu.menu.get(), mouseButton, {}, QPoint(4, 4));
-        EXPECT_TRUE(menu.difficulty(0)->isChecked());
-        EXPECT_EQ(menu.button("Command1")->text(), "确定");
-        EXPECT_EQ(menu.button("Command2")->text(), "退出");
+        EXPECT_TRUE(menu.difficulty(Difficulty::Easy)->isChecked());
+        EXPECT_EQ(menu.button(Menu::ok)->text(), "确定");
+        EXPECT_EQ(menu.button(Menu::exit)->text(), "退出");
 
         // Another press changes nothing.
         menu.pressBackground(mouseButton);
@@ -221,7 +232,7 @@ TEST_P(EachMenu, AnyMouseButtonOnTheBackgroundRevealsTheControls)
 
 TEST(MenuWindow, EitherTitleCharacterRevealsTheControls)
 {
-    for (const char* title : {"Label1", "Label2"}) {
+    for (const char* title : {Menu::pinTitle, Menu::tuTitle}) {
         MenuHarness menu;
         menu.click(title);
         EXPECT_EQ(menu.visibleControls(), revealedMenu) << title;
@@ -231,7 +242,7 @@ TEST(MenuWindow, EitherTitleCharacterRevealsTheControls)
 TEST(MenuWindow, TheEditionAndCreditLabelsRevealNothing)
 {
     MenuHarness menu;
-    for (const char* label : {"Label6", "Label5", "Label3"}) {
+    for (const char* label : {Menu::edition, Menu::credit, Menu::thanks}) {
         menu.click(label);
         EXPECT_EQ(menu.visibleControls(), titleScreen) << label;
     }
@@ -241,13 +252,13 @@ TEST_P(EachMenu, OkWithNoFileSelectedSaysSoAndStaysPut)
 {
     MenuHarness menu(GetParam());
     menu.pressBackground();
-    ASSERT_GT(menu.file1()->count(), 0);
+    ASSERT_GT(menu.pictures()->count(), 0);
     EXPECT_EQ(menu.menu->pictureFileName(), "");
 
     ModalScript boxes;
     SeenMessage seen;
     answerOk(boxes, seen);
-    menu.click("Command1");
+    menu.click(Menu::ok);
 
     EXPECT_EQ(boxes.boxesSeen(), 1);
     EXPECT_EQ(seen.text, "没有选择文件！");
@@ -268,24 +279,23 @@ TEST(MenuWindow, AFileSelectedInAnotherFolderIsNoLongerChosen)
 
     ModalScript boxes;
     boxes.thenOk();
-    menu.click("Command1");
+    menu.click(Menu::ok);
     EXPECT_EQ(boxes.messages(), QStringList{"没有选择文件！"});
     EXPECT_EQ(menu.menu->openBoard(), nullptr);
 }
 
 TEST_P(EachMenu, EachDifficultyOpensItsBoardOfTheSameSet)
 {
-    const std::array<const char*, 4> boards = GetParam() == LayoutSet::A
-                                                  ? std::array<const char*, 4>{"Form2", "Form3", "Form4", "Form5"}
-                                                  : std::array<const char*, 4>{"Form12", "Form13", "Form14", "Form15"};
+    const std::array<std::string, 4> grids{"3x3", "4x4", "5x5", "10x10"};
     MenuHarness menu(GetParam());
     menu.pressBackground();
     menu.pickFile("red.bmp");
-    for (int difficulty = 0; difficulty < 4; ++difficulty) {
+    for (const Difficulty difficulty : allDifficulties) {
+        const std::string expected = grids[static_cast<int>(difficulty)] + "_" + displayName(GetParam());
         menu.chooseDifficulty(difficulty);
         BoardWindow* board = menu.openBoard();
-        ASSERT_NE(board, nullptr) << boards[difficulty];
-        EXPECT_EQ(std::string(board->layout().form), boards[difficulty]);
+        ASSERT_NE(board, nullptr) << expected;
+        EXPECT_EQ(boardName(board->layout()), expected);
         EXPECT_TRUE(board->isVisible());
         EXPECT_FALSE(menu.menu->isVisible());
         menu.leaveBoard();
@@ -299,7 +309,7 @@ TEST(MenuWindow, TheBoardComesBackToTheMenuAsItWasLeft)
     const QString sub = shownPath(menu.folder.filePath("sub"));
     menu.doubleClickFolder(sub);
     menu.pickFile("green.bmp");
-    menu.chooseDifficulty(2);
+    menu.chooseDifficulty(Difficulty::Harder);
     ASSERT_NE(menu.openBoard(), nullptr);
     menu.leaveBoard();
 
@@ -308,13 +318,14 @@ TEST(MenuWindow, TheBoardComesBackToTheMenuAsItWasLeft)
     EXPECT_EQ(menu.folderListPath(), sub.toStdString());
     EXPECT_EQ(menu.fileListPath(), sub.toStdString());
     EXPECT_EQ(menu.menu->pictureFileName(), "green.bmp");
-    for (int difficulty = 0; difficulty < 4; ++difficulty)
-        EXPECT_EQ(menu.difficulty(difficulty)->isChecked(), difficulty == 2) << difficulty;
+    for (const Difficulty difficulty : allDifficulties)
+        EXPECT_EQ(menu.difficulty(difficulty)->isChecked(), difficulty == Difficulty::Harder)
+            << difficultyOptionName(difficulty).toStdString();
 
     // Ready for the next game at once.
     BoardWindow* again = menu.openBoard();
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(std::string(again->layout().form), "Form14");
+    EXPECT_EQ(boardName(again->layout()), "5x5_800x600");
 }
 
 TEST(MenuWindow, TheBoardShowsThePictureChosenInTheList)
@@ -380,8 +391,8 @@ TEST(MenuWindow, TheFolderListStartsInTheCurrentFolderAndLeadsTheFileList)
     // Enter on the parent goes back up.
     QListWidgetItem* parent = menu.folderItem(top);
     ASSERT_NE(parent, nullptr);
-    menu.dir1()->setCurrentItem(parent);
-    QTest::keyClick(menu.dir1(), Qt::Key_Return);
+    menu.folders()->setCurrentItem(parent);
+    QTest::keyClick(menu.folders(), Qt::Key_Return);
     EXPECT_EQ(menu.folderListPath(), top.toStdString());
     EXPECT_EQ(menu.fileListPath(), top.toStdString());
     EXPECT_EQ(menu.listedFiles(), (QStringList{"BLUE.BMP", "red.bmp"}));
@@ -399,7 +410,7 @@ TEST(MenuWindow, OpeningTheFolderAlreadyOpenKeepsTheChosenFile)
     EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
 
     // Enter right away lands on the open folder too.
-    QTest::keyClick(menu.dir1(), Qt::Key_Return);
+    QTest::keyClick(menu.folders(), Qt::Key_Return);
     EXPECT_EQ(menu.folderListPath(), top.toStdString());
     EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
 }
@@ -409,14 +420,14 @@ TEST(MenuWindow, PickingADriveMovesTheFolderAndFileLists)
     MenuHarness menu;
     menu.pressBackground();
     const QString sub = shownPath(menu.folder.filePath("sub"));
-    menu.drive1()->addItem("sub", sub);
-    QTest::keyClick(menu.drive1(), Qt::Key_End);
+    menu.drives()->addItem("sub", sub);
+    QTest::keyClick(menu.drives(), Qt::Key_End);
 
     EXPECT_EQ(menu.folderListPath(), sub.toStdString());
     EXPECT_EQ(menu.fileListPath(), sub.toStdString());
     EXPECT_EQ(menu.listedFiles(), QStringList{"green.bmp"});
     // The drive list then names the volume the folder really is on.
-    EXPECT_EQ(menu.drive1()->drive().toStdString(), QStorageInfo(sub).rootPath().toStdString());
+    EXPECT_EQ(menu.drives()->drive().toStdString(), QStorageInfo(sub).rootPath().toStdString());
 }
 
 TEST(MenuWindow, PickingTheDriveAlreadyShownChangesNothing)
@@ -427,7 +438,7 @@ TEST(MenuWindow, PickingTheDriveAlreadyShownChangesNothing)
     const QString top = shownPath(menu.folder.path());
 
     // What the drop-down reports when the player picks the entry it already shows.
-    emit menu.drive1()->activated(menu.drive1()->currentIndex());
+    emit menu.drives()->activated(menu.drives()->currentIndex());
 
     EXPECT_EQ(menu.folderListPath(), top.toStdString());
     EXPECT_EQ(menu.fileListPath(), top.toStdString());
@@ -440,15 +451,15 @@ TEST(MenuWindow, AnUnreadableDriveFallsBackSilently)
     menu.pressBackground();
     menu.pickFile("red.bmp");
     const QString top = shownPath(menu.folder.path());
-    const QString before = menu.drive1()->drive();
+    const QString before = menu.drives()->drive();
     EXPECT_EQ(before.toStdString(), QStorageInfo(top).rootPath().toStdString());
 
     ModalScript boxes; // fails the test if any box opens
-    menu.drive1()->addItem("X: [no medium]", menu.folder.filePath("no medium"));
-    QTest::keyClick(menu.drive1(), Qt::Key_End);
+    menu.drives()->addItem("X: [no medium]", menu.folder.filePath("no medium"));
+    QTest::keyClick(menu.drives(), Qt::Key_End);
 
     EXPECT_EQ(boxes.boxesSeen(), 0);
-    EXPECT_EQ(menu.drive1()->drive().toStdString(), before.toStdString());
+    EXPECT_EQ(menu.drives()->drive().toStdString(), before.toStdString());
     EXPECT_EQ(menu.folderListPath(), top.toStdString());
     EXPECT_EQ(menu.fileListPath(), top.toStdString());
     EXPECT_EQ(menu.menu->pictureFileName(), "red.bmp");
@@ -478,7 +489,7 @@ TEST(MenuWindow, ExitAndTheCloseBoxDeleteTheMoveLogAndEndTheProgram)
             if (closeBox)
                 menu.menu->close();
             else
-                menu.click("Command2");
+                menu.click(Menu::exit);
             EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(menu.moveLog())));
             EXPECT_EQ(menu.endings, 1) << "close box " << closeBox << ", left over " << leftOver;
         }
@@ -488,28 +499,28 @@ TEST(MenuWindow, ExitAndTheCloseBoxDeleteTheMoveLogAndEndTheProgram)
 TEST(MenuWindow, TheHallOfFameButtonWaitsForTheFile)
 {
     MenuHarness menu;
-    EXPECT_FALSE(menu.button("Command3")->isVisible());
+    EXPECT_FALSE(menu.button(Menu::hallOfFame)->isVisible());
     menu.pressBackground();
-    EXPECT_FALSE(menu.button("Command3")->isVisible());
+    EXPECT_FALSE(menu.button(Menu::hallOfFame)->isVisible());
 
     ASSERT_TRUE(menu.files.appendText(menu.hallOfFame(), hallOfFameRecord("小明", 812, 3456, "05-09-2001")));
-    EXPECT_FALSE(menu.button("Command3")->isVisible());
+    EXPECT_FALSE(menu.button(Menu::hallOfFame)->isVisible());
     menu.pressBackground();
-    EXPECT_TRUE(menu.button("Command3")->isVisible());
-    EXPECT_EQ(menu.button("Command3")->text(), "光荣榜");
+    EXPECT_TRUE(menu.button(Menu::hallOfFame)->isVisible());
+    EXPECT_EQ(menu.button(Menu::hallOfFame)->text(), "光荣榜");
 
     // Only the genius board's exit takes the button away again, not a reveal.
     ASSERT_TRUE(menu.files.remove(menu.hallOfFame()));
     menu.pressBackground();
-    EXPECT_TRUE(menu.button("Command3")->isVisible());
+    EXPECT_TRUE(menu.button(Menu::hallOfFame)->isVisible());
 }
 
 TEST(MenuWindow, TheHallOfFameButtonStaysHiddenUntilTheReveal)
 {
     MenuHarness menu(LayoutSet::B, [](const TestFolder& folder) { folder.writeBytes("data/grb.kel", ""); });
     EXPECT_EQ(menu.visibleControls(), titleScreen);
-    menu.click("Label2");
-    EXPECT_TRUE(menu.button("Command3")->isVisible());
+    menu.click(Menu::tuTitle);
+    EXPECT_TRUE(menu.button(Menu::hallOfFame)->isVisible());
 }
 
 TEST(MenuWindow, TheHallOfFameOpensAsAModalViewer)
@@ -531,12 +542,12 @@ TEST(MenuWindow, TheHallOfFameOpensAsAModalViewer)
         title = box->windowTitle();
         if (hallOfFame)
             shown = hallOfFame->text();
-        QPushButton* exit = box->findChild<QPushButton*>("Command1");
+        auto* exit = named<QPushButton>(*box, HallOfFameControlNames::exit);
         ASSERT_NE(exit, nullptr);
         EXPECT_EQ(exit->text(), "退出");
         QTest::mouseClick(exit, Qt::LeftButton, {}, exit->rect().center());
     });
-    menu.click("Command3");
+    menu.click(Menu::hallOfFame);
 
     EXPECT_EQ(boxes.boxesSeen(), 1);
     EXPECT_TRUE(viewer);
@@ -553,13 +564,12 @@ TEST_P(EachMenu, TheChosenDifficultyTurnsRedAndTheOthersKeepTheButtonTextColour)
     MenuHarness menu(GetParam());
     menu.pressBackground();
     const QColor buttonText = QApplication::palette().color(QPalette::ButtonText);
-    for (const int chosen : {2, 3, 0}) {
+    for (const Difficulty chosen : {Difficulty::Harder, Difficulty::Genius, Difficulty::Easy}) {
         menu.chooseDifficulty(chosen);
-        QTest::qWait(150);
-        for (int difficulty = 0; difficulty < 4; ++difficulty) {
+        for (const Difficulty difficulty : allDifficulties) {
             EXPECT_EQ(menu.difficulty(difficulty)->palette().color(QPalette::WindowText),
                       difficulty == chosen ? QColor(255, 0, 0) : buttonText)
-                << "chosen " << chosen << ", caption " << difficulty;
+                << "chosen " << static_cast<int>(chosen) << ", caption " << static_cast<int>(difficulty);
         }
     }
 }

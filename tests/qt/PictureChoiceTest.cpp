@@ -5,6 +5,7 @@
 #include "ModalScript.h"
 #include "TestServices.h"
 #include "TileView.h"
+#include "WindowControls.h"
 
 #include <QDir>
 #include <QMimeData>
@@ -33,7 +34,7 @@ struct DropHarness : TestServices {
         menu->show();
     }
 
-    FileList* fileList() const { return menu->findChild<FileList*>("File1"); }
+    FileList* fileList() const { return named<FileList>(*menu, MenuControlNames::pictures); }
 
     // What the desktop's file manager sends when files are dropped on the menu.
     bool drop(const QList<QUrl>& urls) const
@@ -75,7 +76,7 @@ TEST(DroppedPicture, BecomesTheChosenPictureWithItsFolderInTheLists)
     EXPECT_EQ(listed, (QStringList{"old.bmp", "photo.png"}));
 
     // "确定" opens the board on the photo.
-    run.menu->findChild<QPushButton*>("Command1")->click();
+    named<QPushButton>(*run.menu, MenuControlNames::ok)->click();
     BoardWindow* board = run.menu->openBoard();
     ASSERT_NE(board, nullptr);
     const QImage shot = board->grab().toImage();
@@ -119,17 +120,17 @@ TEST(DroppedPicture, AnExifTurnedPhotoShowsUprightInTheTiles)
     const QImage stored = upright.transformed(QTransform().rotate(-90));
     run.folder.writeBytes("photos/phone.jpg", withExifOrientation(pictureFile(stored, "jpeg"), 6));
     ASSERT_TRUE(run.drop(run.photos + "/phone.jpg"));
-    run.menu->findChild<QPushButton*>("Command1")->click();
+    named<QPushButton>(*run.menu, MenuControlNames::ok)->click();
     BoardWindow* board = run.menu->openBoard();
     ASSERT_NE(board, nullptr);
-    board->findChild<QPushButton*>("Command1")->click();
+    control<QPushButton>(*board, Control::Start)->click();
 
     const Arrangement& game = board->logic().arrangement();
     const QImage shot = board->grab().toImage();
     for (int c = 0; c < 9; ++c) {
         if (c == game.blankCell())
             continue;
-        const auto* view = board->findChild<TileView*>(QString("Image1_%1").arg(c));
+        const TileView* view = tileView(*board, c);
         EXPECT_TRUE(looksLike(shot.pixelColor(view->geometry().center()), cellCentreColour(game.tileAt(c), 3), 20))
             << "cell " << c << " tile " << game.tileAt(c);
     }
@@ -142,7 +143,7 @@ TEST(PictureOnTheCommandLine, IsChosenOnceTheMenuShows)
     Game game(run.services);
     game.start(run.photos + "/photo.png");
     EXPECT_EQ(game.menu(LayoutSet::A), nullptr);
-    game.resolutionWindow().findChild<QPushButton*>("Command1")->click();
+    named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
     MenuWindow* menu = game.menu(LayoutSet::A);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->pictureFolder(), run.photos.toStdString());
@@ -157,7 +158,7 @@ TEST(PictureOnTheCommandLine, ThatCannotBeReadIsRefusedOverTheMenu)
     game.start(run.folder.filePath("missing.jpg"));
     ModalScript boxes;
     boxes.thenOk();
-    game.resolutionWindow().findChild<QPushButton*>("Command1")->click();
+    named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
     EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
     MenuWindow* menu = game.menu(LayoutSet::A);
     ASSERT_NE(menu, nullptr);

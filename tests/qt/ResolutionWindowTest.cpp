@@ -4,6 +4,7 @@
 #include "ScriptedRandom.h"
 #include "TestPictures.h"
 #include "TestServices.h"
+#include "WindowControls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,9 +22,9 @@ namespace {
 // The whole game over real files in a folder of its own, which is also the
 // current folder while it runs (the menu's folder list starts there).
 struct GameHarness : TestServices {
-    ResolutionWindow& form0() { return game.resolutionWindow(); }
-    QRadioButton* option(int index) { return form0().findChild<QRadioButton*>(QString("Option1_%1").arg(index)); }
-    QPushButton* startButton() { return form0().findChild<QPushButton*>("Command1"); }
+    ResolutionWindow& resolutionWindow() { return game.resolutionWindow(); }
+    QRadioButton* option(LayoutSet set) { return resolutionOption(resolutionWindow(), set); }
+    QPushButton* startButton() { return named<QPushButton>(resolutionWindow(), ResolutionControlNames::start); }
 
     Game game{services};
 };
@@ -53,13 +54,13 @@ TEST(ResolutionWindow, OpensWith640x480Chosen)
 {
     GameHarness run;
     run.game.start();
-    ASSERT_TRUE(run.form0().isVisible());
-    EXPECT_EQ(run.form0().windowTitle(), "分辨率选择");
-    EXPECT_EQ(run.option(0)->text(), "640*480");
-    EXPECT_EQ(run.option(1)->text(), "800*600");
+    ASSERT_TRUE(run.resolutionWindow().isVisible());
+    EXPECT_EQ(run.resolutionWindow().windowTitle(), "分辨率选择");
+    EXPECT_EQ(run.option(LayoutSet::A)->text(), "640*480");
+    EXPECT_EQ(run.option(LayoutSet::B)->text(), "800*600");
     EXPECT_EQ(run.startButton()->text(), "开始");
-    EXPECT_TRUE(run.option(0)->isChecked());
-    EXPECT_FALSE(run.option(1)->isChecked());
+    EXPECT_TRUE(run.option(LayoutSet::A)->isChecked());
+    EXPECT_FALSE(run.option(LayoutSet::B)->isChecked());
     EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
     EXPECT_EQ(run.game.menu(LayoutSet::B), nullptr);
 }
@@ -70,12 +71,12 @@ TEST(ResolutionWindow, StartWithoutTouchingTheOptionsOpensTheMenuOfSetA)
     run.game.start();
     click(run.startButton());
 
-    EXPECT_FALSE(run.form0().isVisible());
-    MenuWindow* form1 = run.game.menu(LayoutSet::A);
-    ASSERT_NE(form1, nullptr);
-    EXPECT_TRUE(form1->isVisible());
-    EXPECT_EQ(form1->layoutSet(), LayoutSet::A);
-    EXPECT_EQ(form1->windowTitle(), "开始");
+    EXPECT_FALSE(run.resolutionWindow().isVisible());
+    MenuWindow* menu = run.game.menu(LayoutSet::A);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->layoutSet(), LayoutSet::A);
+    EXPECT_EQ(menu->windowTitle(), "开始");
     EXPECT_EQ(run.game.menu(LayoutSet::B), nullptr);
     EXPECT_EQ(run.endings, 0);
 }
@@ -84,28 +85,28 @@ TEST(ResolutionWindow, Choosing800x600OpensTheMenuOfSetB)
 {
     GameHarness run;
     run.game.start();
-    choose(run.option(1));
-    EXPECT_FALSE(run.option(0)->isChecked());
+    choose(run.option(LayoutSet::B));
+    EXPECT_FALSE(run.option(LayoutSet::A)->isChecked());
     click(run.startButton());
 
-    EXPECT_FALSE(run.form0().isVisible());
-    MenuWindow* form11 = run.game.menu(LayoutSet::B);
-    ASSERT_NE(form11, nullptr);
-    EXPECT_TRUE(form11->isVisible());
-    EXPECT_EQ(form11->layoutSet(), LayoutSet::B);
+    EXPECT_FALSE(run.resolutionWindow().isVisible());
+    MenuWindow* menu = run.game.menu(LayoutSet::B);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->layoutSet(), LayoutSet::B);
     EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
 }
 
 TEST(ResolutionWindow, StartAsksForExactlyOneMenu)
 {
-    for (const int chosen : {0, 1}) {
+    for (const LayoutSet chosen : {LayoutSet::A, LayoutSet::B}) {
         std::vector<LayoutSet> asked;
-        ResolutionWindow form0([&](LayoutSet set) { asked.push_back(set); }, [] {});
-        form0.show();
-        choose(form0.findChild<QRadioButton*>(QString("Option1_%1").arg(chosen)));
-        click(form0.findChild<QPushButton*>("Command1"));
-        EXPECT_EQ(asked, std::vector<LayoutSet>{chosen == 0 ? LayoutSet::A : LayoutSet::B});
-        EXPECT_FALSE(form0.isVisible());
+        ResolutionWindow window([&](LayoutSet set) { asked.push_back(set); }, [] {});
+        window.show();
+        choose(resolutionOption(window, chosen));
+        click(named(window, ResolutionControlNames::start));
+        EXPECT_EQ(asked, std::vector<LayoutSet>{chosen});
+        EXPECT_FALSE(window.isVisible());
     }
 }
 
@@ -113,26 +114,23 @@ TEST(ResolutionWindow, TheChosenResolutionTurnsRedAndTheOtherKeepsTheButtonTextC
 {
     GameHarness run;
     run.game.start();
-    QTest::qWait(150);
-    EXPECT_EQ(captionColour(run.option(0)), QColor(255, 0, 0));
-    EXPECT_EQ(captionColour(run.option(1)), buttonText());
+    EXPECT_EQ(captionColour(run.option(LayoutSet::A)), QColor(255, 0, 0));
+    EXPECT_EQ(captionColour(run.option(LayoutSet::B)), buttonText());
 
-    choose(run.option(1));
-    QTest::qWait(150);
-    EXPECT_EQ(captionColour(run.option(1)), QColor(255, 0, 0));
-    EXPECT_EQ(captionColour(run.option(0)), buttonText());
+    choose(run.option(LayoutSet::B));
+    EXPECT_EQ(captionColour(run.option(LayoutSet::B)), QColor(255, 0, 0));
+    EXPECT_EQ(captionColour(run.option(LayoutSet::A)), buttonText());
 
-    choose(run.option(0));
-    QTest::qWait(150);
-    EXPECT_EQ(captionColour(run.option(0)), QColor(255, 0, 0));
-    EXPECT_EQ(captionColour(run.option(1)), buttonText());
+    choose(run.option(LayoutSet::A));
+    EXPECT_EQ(captionColour(run.option(LayoutSet::A)), QColor(255, 0, 0));
+    EXPECT_EQ(captionColour(run.option(LayoutSet::B)), buttonText());
 }
 
 TEST(ResolutionWindow, TheCloseBoxEndsTheProgramWithoutAMenu)
 {
     GameHarness run;
     run.game.start();
-    run.form0().close();
+    run.resolutionWindow().close();
     EXPECT_EQ(run.endings, 1);
     EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
     EXPECT_EQ(run.game.menu(LayoutSet::B), nullptr);
