@@ -34,7 +34,6 @@ struct NumberMapLayout {
 
 // One board window of one layout set.
 struct BoardLayout {
-    const char* form;
     LayoutSet set;
     const BoardSize* size;
     TwipSize client;
@@ -58,7 +57,7 @@ struct BoardLayout {
     std::optional<TwipRect> place(Control control) const;
 };
 
-// A control of the board windows under the name its form gave it.
+// A control of the board windows, with the object name its widget carries.
 struct BoardControl {
     Control control;
     const char* objectName;
@@ -66,7 +65,7 @@ struct BoardControl {
     bool isButton;
 };
 
-// In the order the form created them, which is also their stacking order.
+// In the order the window creates them, which is also their stacking order.
 inline constexpr std::array<BoardControl, 11> boardControls{{
     {Control::Start, "Command1", "开始", true},
     {Control::Exit, "Command2", "退出", true},

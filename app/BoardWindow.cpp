@@ -43,7 +43,7 @@ bool sizesToText(Control control)
 
 BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services,
                          std::string picturePath)
-    : formLayout(layout),
+    : windowLayout(layout),
       menu(menu),
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
@@ -75,7 +75,7 @@ BoardWindow::~BoardWindow() = default;
 
 void BoardWindow::buildControls()
 {
-    const BoardLayout& layout = formLayout;
+    const BoardLayout& layout = windowLayout;
     for (int k = 0; k < layout.size->cells; ++k) {
         auto* view = new TileView(this);
         view->setObjectName(QString(tileViewName).arg(k));

@@ -40,7 +40,7 @@ public:
     // goes back to the menu.
     void open();
 
-    const BoardLayout& layout() const { return formLayout; }
+    const BoardLayout& layout() const { return windowLayout; }
     const Board& logic() const { return *game; }
     QPixmap background() const { return backgroundPicture; }
 
@@ -78,7 +78,7 @@ private:
     void recordWinner(GeniusBoard& genius);
     void showView(int cell, const QPixmap& picture);
 
-    const BoardLayout& formLayout;
+    const BoardLayout& windowLayout;
     MenuScreen& menu;
     QtCellSource cells;
     std::unique_ptr<Random> random;

@@ -13,11 +13,11 @@
 #include "QtFiles.h"
 #include "ResolutionWindow.h"
 #include "SeededRandom.h"
+#include "WindowControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QLinearGradient>
 #include <QListWidget>
 #include <QMessageBox>
@@ -33,8 +33,8 @@
 namespace {
 
 using namespace pintu;
+using namespace pintu::test;
 using std::chrono::milliseconds;
-using test::FakeClock;
 
 constexpr const char* chosenPicture = "风景.bmp";
 
@@ -193,12 +193,12 @@ private:
     QString out;
 };
 
+// Every control the pictures need is there, or the build is broken.
 template <typename Widget>
-Widget* child(QWidget& window, const char* name)
+Widget* found(Widget* widget)
 {
-    auto* widget = window.findChild<Widget*>(name, Qt::FindDirectChildrenOnly);
     if (!widget)
-        qFatal("no control %s in %s", name, qPrintable(window.windowTitle()));
+        qFatal("a control the screenshots need is missing");
     return widget;
 }
 
@@ -207,31 +207,37 @@ void click(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
-void renderBoard(Renderer& renderer, MenuWindow& menu, FakeClock& clock, int difficulty)
+// "board-4x4-640x480"
+QString pictureName(const BoardLayout& layout)
 {
-    child<QRadioButton>(menu, qPrintable(QString("Option1_%1").arg(difficulty)))->click();
-    child<QAbstractButton>(menu, "Command1")->click();
+    return QString::fromStdString("board-" + gridName(*layout.size) + "-" + displayName(layout.set));
+}
+
+void renderBoard(Renderer& renderer, MenuWindow& menu, FakeClock& clock, Difficulty difficulty)
+{
+    found(difficultyOption(menu, difficulty))->click();
+    found(named<QAbstractButton>(menu, MenuControlNames::ok))->click();
     BoardWindow* board = menu.openBoard();
     if (!board)
         qFatal("the menu opened no board");
-    const QString form = board->layout().form;
-    renderer.save(*board, form + "-preview");
+    const QString name = pictureName(board->layout());
+    renderer.save(*board, name + "-preview");
 
-    click(child<QAbstractButton>(*board, "Command1"));
-    clock.advance(milliseconds(difficulty == 3 ? 754300 : 37200));
+    click(found(control(*board, Control::Start)));
+    clock.advance(milliseconds(difficulty == Difficulty::Genius ? 754300 : 37200));
     const bool small = board->layout().numberMap.has_value();
     if (small)
-        click(child<QLabel>(*board, "Label3")); // the number map
-    renderer.save(*board, form + "-started");
+        click(found(control(*board, Control::Credit))); // the number map
+    renderer.save(*board, name + "-started");
 
-    if (small && difficulty == 1) {
-        click(child<QAbstractButton>(*board, "Command3")); // auto-solve
+    if (small && difficulty == Difficulty::Normal) {
+        click(found(control(*board, Control::AutoSolve)));
         for (int press = 0; press < 3; ++press)
-            click(child<QAbstractButton>(*board, "Command6"));
+            click(found(control(*board, Control::StepForward)));
         clock.advance(milliseconds(4500)); // auto-solve sets the clock back to 0
-        renderer.save(*board, form + "-replay");
+        renderer.save(*board, name + "-replay");
     }
-    click(child<QAbstractButton>(*board, "Command2"));
+    click(found(control(*board, Control::Exit)));
     Renderer::settle();
 }
 
@@ -297,31 +303,31 @@ int main(int argc, char* argv[])
     {
         ResolutionWindow resolution([](LayoutSet) {}, [] {});
         resolution.show();
-        renderer.save(resolution, "Form0");
+        renderer.save(resolution, "resolution");
     }
 
     for (const LayoutSet set : {LayoutSet::A, LayoutSet::B}) {
-        const QString form = set == LayoutSet::A ? "form1" : "form11";
+        const QString display = QString::fromStdString(displayName(set));
         MenuWindow menu(set, services);
         menu.show();
-        renderer.save(menu, form + "-title");
+        renderer.save(menu, "title-" + display);
 
         QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(4, 4)); // the window background
-        auto* pictureList = child<QListWidget>(menu, "File1");
+        auto* pictureList = found(named<QListWidget>(menu, MenuControlNames::pictures));
         const auto found = pictureList->findItems(QString::fromUtf8(chosenPicture), Qt::MatchExactly);
         if (found.isEmpty())
             qFatal("the file list does not show the picture");
         pictureList->setCurrentItem(found.first());
-        renderer.save(menu, form + "-menu");
+        renderer.save(menu, "menu-" + display);
 
-        for (int difficulty = 0; difficulty < 4; ++difficulty)
+        for (const Difficulty difficulty : allDifficulties)
             renderBoard(renderer, menu, clock, difficulty);
     }
 
     {
         HallOfFameWindow viewer(files, hallOfFame, nullptr);
         viewer.show();
-        renderer.save(viewer, "form6");
+        renderer.save(viewer, "hall-of-fame");
     }
 
     work.removeRecursively();
