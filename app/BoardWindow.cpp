@@ -6,6 +6,7 @@
 #include "ClickableLabel.h"
 #include "Colours.h"
 #include "Fonts.h"
+#include "KeptGameStore.h"
 #include "MakeBoard.h"
 #include "MenuScreen.h"
 #include "MessageBoxes.h"
@@ -44,6 +45,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
                          std::string picturePath)
     : formLayout(layout),
       menu(menu),
+      keptGames(services.keptGames),
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
       glide(this, services.glide)
@@ -57,7 +59,8 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     }
     buildControls();
 
-    const BoardPlatform platform{*this, cells, services.files, services.clock, *random, services.dataFiles};
+    const BoardPlatform platform{*this,   cells, services.files, services.clock, *random, services.dataFiles,
+                                 keptGames ? this : nullptr};
     game = makeBoard(*layout.size, platform, std::move(picturePath));
     connectCommands();
     connectArrowKeys();
@@ -170,6 +173,33 @@ void BoardWindow::open()
         return;
     }
     show();
+}
+
+bool BoardWindow::resume(const Board::Snapshot& kept)
+{
+    cells.setDevicePixelRatio(devicePixelRatioF());
+    if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept))
+        return false;
+    show();
+    // A win cut short is celebrated again, once the window shows.
+    if (game->phase() == Board::Phase::Won)
+        QTimer::singleShot(0, this, [this] { celebrate(); });
+    return true;
+}
+
+void BoardWindow::keepGame()
+{
+    game->keep();
+}
+
+void BoardWindow::keep(const Board::Snapshot& snapshot)
+{
+    keptGames->keep({static_cast<int>(formLayout.set), formLayout.size, game->picturePath(), snapshot});
+}
+
+void BoardWindow::forget()
+{
+    keptGames->forget();
 }
 
 void BoardWindow::start()
