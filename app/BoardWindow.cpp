@@ -181,6 +181,8 @@ bool BoardWindow::resume(const Board::Snapshot& kept)
     if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept))
         return false;
     show();
+    // Nothing else is on screen: the keys come here at once.
+    activateWindow();
     // A win cut short is celebrated again, once the window shows.
     if (game->phase() == Board::Phase::Won)
         QTimer::singleShot(0, this, [this] { celebrate(); });

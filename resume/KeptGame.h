@@ -23,6 +23,9 @@ struct KeptGame {
 // a CRC-32 of every byte before it last.
 std::string keptGameText(const KeptGame& kept);
 
+// `lines`, each ending in CR LF, and then the line of their CRC-32.
+std::string withChecksum(std::string lines);
+
 // Nothing unless `text` is a whole kept game of this version that can be
 // played on: short, garbled, of another version, tiles that do not fit the
 // board or are not each there once, a phase or replay the board cannot be in.

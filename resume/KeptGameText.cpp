@@ -48,7 +48,7 @@ std::uint32_t crc32(std::string_view bytes)
 
 std::string hex(std::uint32_t value)
 {
-    constexpr std::string_view digits = "0123456789abcdef";
+    constexpr std::string_view digits = "0123456789ABCDEF";
     std::string text(8, '0');
     for (int i = 7; i >= 0; --i, value >>= 4)
         text[i] = digits[value & 0xF];
@@ -73,8 +73,8 @@ std::optional<int> hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
         return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return std::nullopt;
 }
 
@@ -103,7 +103,8 @@ std::optional<long long> number(std::optional<std::string_view> field)
     if (!field)
         return std::nullopt;
     const std::string_view text = *field;
-    if (text.empty() || text.size() > longestNumber || (text.size() > 1 && text[0] == '0'))
+    const bool digitsOnly = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (text.empty() || text.size() > longestNumber || !digitsOnly || (text.size() > 1 && text[0] == '0'))
         return std::nullopt;
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -206,7 +207,12 @@ std::string keptGameText(const KeptGame& kept)
              "tiles " + tileText,
          })
         text += line + std::string(lineEnd);
-    return text + "crc32 " + hex(crc32(text)) + std::string(lineEnd);
+    return withChecksum(std::move(text));
+}
+
+std::string withChecksum(std::string lines)
+{
+    return lines + "crc32 " + hex(crc32(lines)) + std::string(lineEnd);
 }
 
 std::optional<KeptGame> readKeptGame(std::string_view text)

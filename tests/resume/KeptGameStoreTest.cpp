@@ -1,0 +1,70 @@
+#include "FakeFiles.h"
+#include "KeptGameStore.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace pintu::test {
+namespace {
+
+const std::string keptPath = "/data/pintu/kept-game.txt";
+
+KeptGame gameOfSteps(int steps)
+{
+    return {0, &board3x3, "/pictures/cat.bmp",
+            Board::Snapshot{Board::Phase::Playing, Arrangement::solved(3), steps, std::chrono::seconds(steps), false, 0}};
+}
+
+TEST(KeptGameStore, WritesTheLatestGameWhole)
+{
+    FakeFiles files;
+    KeptGameStore store(files, keptPath);
+    EXPECT_EQ(store.read(), std::nullopt);
+    for (int steps = 1; steps <= 50; ++steps)
+        store.keep(gameOfSteps(steps));
+    store.settle();
+    EXPECT_EQ(files.contents.at(keptPath), keptGameText(gameOfSteps(50)));
+    EXPECT_EQ(store.read(), gameOfSteps(50));
+
+    store.forget();
+    store.settle();
+    EXPECT_FALSE(files.exists(keptPath));
+    store.forget(); // nothing kept: nothing to do
+    store.settle();
+    EXPECT_EQ(store.read(), std::nullopt);
+}
+
+TEST(KeptGameStore, AFailedWriteLeavesTheGameKeptBefore)
+{
+    FakeFiles files;
+    KeptGameStore store(files, keptPath);
+    store.keep(gameOfSteps(1));
+    store.settle();
+    files.failReplace = true;
+    store.keep(gameOfSteps(2));
+    store.settle();
+    EXPECT_EQ(store.read(), gameOfSteps(1));
+}
+
+TEST(KeptGameStore, ForgetsADamagedGameWhenReadingIt)
+{
+    FakeFiles files;
+    files.contents[keptPath] = keptGameText(gameOfSteps(3)).substr(1);
+    KeptGameStore store(files, keptPath);
+    EXPECT_EQ(store.read(), std::nullopt);
+    store.settle();
+    EXPECT_FALSE(files.exists(keptPath));
+}
+
+TEST(KeptGameStore, WritesWhatWasAskedBeforeItGoes)
+{
+    FakeFiles files;
+    std::optional<KeptGameStore> store(std::in_place, files, keptPath);
+    store->keep(gameOfSteps(7));
+    store.reset();
+    EXPECT_EQ(files.contents.at(keptPath), keptGameText(gameOfSteps(7)));
+}
+
+} // namespace
+} // namespace pintu::test
