@@ -108,8 +108,10 @@ bool QtFiles::replaceText(const std::string& path, std::string_view text)
         return false;
     // A temporary file beside the old one, pushed to the disk and then
     // renamed over it; never written in place, even where renaming fails.
+    // Unbuffered: a buffered write cut short by a full disk can slip past
+    // the commit unnoticed.
     QSaveFile file(qPath(path));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(*bytes) != bytes->size()) {
         file.cancelWriting();
