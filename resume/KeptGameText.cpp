@@ -56,15 +56,19 @@ std::string hex(std::uint32_t value)
 }
 
 // A path may hold any byte but NUL; the file holds printable ASCII only.
+bool writtenAsItIs(char c)
+{
+    return c >= 0x20 && c < 0x7F && c != '%';
+}
+
 std::string escaped(std::string_view path)
 {
     std::string text;
     for (const char c : path) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F || c == '%')
-            text += "%" + hex(byte).substr(6);
-        else
+        if (writtenAsItIs(c))
             text += c;
+        else
+            text += "%" + hex(static_cast<unsigned char>(c)).substr(6);
     }
     return text;
 }
@@ -83,6 +87,8 @@ std::optional<std::string> unescaped(std::string_view text)
     std::string path;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '%') {
+            if (!writtenAsItIs(text[i]))
+                return std::nullopt;
             path += text[i];
             continue;
         }
@@ -90,9 +96,11 @@ std::optional<std::string> unescaped(std::string_view text)
             return std::nullopt;
         const auto high = hexDigit(text[i + 1]);
         const auto low = hexDigit(text[i + 2]);
-        if (!high || !low || (*high == 0 && *low == 0))
+        // Only the one way the game writes a byte: no escape for what stands as it is.
+        const char byte = static_cast<char>(high.value_or(0) * 16 + low.value_or(0));
+        if (!high || !low || byte == '\0' || writtenAsItIs(byte))
             return std::nullopt;
-        path += static_cast<char>(*high * 16 + *low);
+        path += byte;
         i += 2;
     }
     return path;
