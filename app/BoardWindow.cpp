@@ -59,8 +59,8 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     }
     buildControls();
 
-    const BoardPlatform platform{*this,   cells, services.files, services.clock, *random, services.dataFiles,
-                                 keptGames ? this : nullptr};
+    const BoardPlatform platform{
+        *this, cells, services.files, services.clock, *random, services.dataFiles, keptGames ? this : nullptr};
     game = makeBoard(*layout.size, platform, std::move(picturePath));
     connectCommands();
     connectArrowKeys();

@@ -29,7 +29,8 @@ Finding checkKeptGame(std::span<const std::uint8_t> input)
     std::string file = bytes.takeRest();
     if (mode == KeptInput::WithChecksum)
         file = withChecksum(std::move(file));
-    const QString path = writeScratchFile("kept-game.txt", {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
+    const QString path =
+        writeScratchFile("kept-game.txt", {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
     const auto text = QtFiles().readText(path.toStdString());
     if (!text)
         return "a kept game on disk could not be read";

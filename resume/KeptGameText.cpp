@@ -246,7 +246,8 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
         *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
         return std::nullopt;
 
-    const auto size = std::find_if(sizes.begin(), sizes.end(), [&](const BoardSize* candidate) { return candidate->side == *side; });
+    const auto size =
+        std::find_if(sizes.begin(), sizes.end(), [&](const BoardSize* candidate) { return candidate->side == *side; });
     const auto phase = std::find_if(phaseNames.begin(), phaseNames.end(),
                                     [&](const auto& named) { return named.second == *phaseName; });
     if (size == sizes.end() || phase == phaseNames.end())

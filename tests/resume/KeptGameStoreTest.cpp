@@ -12,8 +12,9 @@ const std::string keptPath = "/data/pintu/kept-game.txt";
 
 KeptGame gameOfSteps(int steps)
 {
-    return {0, &board3x3, "/pictures/cat.bmp",
-            Board::Snapshot{Board::Phase::Playing, Arrangement::solved(3), steps, std::chrono::seconds(steps), false, 0}};
+    const Board::Snapshot game{
+        Board::Phase::Playing, Arrangement::solved(3), steps, std::chrono::seconds(steps), false, 0};
+    return {0, &board3x3, "/pictures/cat.bmp", game};
 }
 
 TEST(KeptGameStore, WritesTheLatestGameWhole)

@@ -14,9 +14,9 @@ using Phase = Board::Phase;
 // A 4x4 game stepping through its shuffle, on a picture whose path needs escaping.
 KeptGame stepping()
 {
+    const auto tiles = Arrangement::fromTiles(4, {1, 2, 3, 15, 0, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14});
     return {1, &board4x4, "/图片/50% off\r\n.bmp",
-            Board::Snapshot{Phase::Replaying, *Arrangement::fromTiles(4, {1, 2, 3, 15, 0, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14}),
-                            0, std::chrono::nanoseconds(61'234'567'890), false, 37}};
+            Board::Snapshot{Phase::Replaying, *tiles, 0, std::chrono::nanoseconds(61'234'567'890), false, 37}};
 }
 
 Lines linesOf(std::string text)
