@@ -109,6 +109,13 @@ TEST(KeptGameOffer, YesPlaysOnOnTheBoardOfItsSetAndLeadsToItsMenu)
     EXPECT_FALSE(run.kept());
 }
 
+void expectForgotten(RunAfterAnother& run)
+{
+    EXPECT_TRUE(run.game->resolutionWindow().isVisible());
+    EXPECT_EQ(run.board(LayoutSet::A), nullptr);
+    EXPECT_FALSE(run.kept());
+}
+
 TEST(KeptGameOffer, NoForgetsItAndTheResolutionWindowComes)
 {
     RunAfterAnother run;
@@ -116,10 +123,7 @@ TEST(KeptGameOffer, NoForgetsItAndTheResolutionWindowComes)
     ModalScript boxes;
     boxes.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
     run.start();
-
-    EXPECT_TRUE(run.game->resolutionWindow().isVisible());
-    EXPECT_EQ(run.game->menu(LayoutSet::A), nullptr);
-    EXPECT_FALSE(run.kept());
+    expectForgotten(run);
 }
 
 TEST(KeptGameOffer, APictureNoLongerThereIsSaidAndForgotten)
@@ -129,11 +133,8 @@ TEST(KeptGameOffer, APictureNoLongerThereIsSaidAndForgotten)
     ModalScript boxes;
     boxes.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }).thenOk();
     run.start();
-
     EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
-    EXPECT_TRUE(run.game->resolutionWindow().isVisible());
-    EXPECT_EQ(run.board(LayoutSet::A), nullptr);
-    EXPECT_FALSE(run.kept());
+    expectForgotten(run);
 }
 
 TEST(KeptGameOffer, AGeniusWinCutShortAsksForTheNameAgain)
