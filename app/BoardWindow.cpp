@@ -7,6 +7,7 @@
 #include "Colours.h"
 #include "Fonts.h"
 #include "GeniusBoard.h"
+#include "KeptGameStore.h"
 #include "MakeBoard.h"
 #include "MenuScreen.h"
 #include "MessageBoxes.h"
@@ -45,6 +46,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
                          std::string picturePath)
     : windowLayout(layout),
       menu(menu),
+      keptGames(services.keptGames),
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
       glide(this, services.glide)
@@ -58,8 +60,11 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     }
     buildControls();
 
-    const BoardPlatform platform{*this, cells, services.files, services.clock, *random, services.dataFiles};
-    game = makeBoard(*layout.size, platform, std::move(picturePath));
+    const BoardPlatform platform{
+        *this, cells, services.files, services.clock, *random, services.dataFiles, keptGames ? this : nullptr};
+    MadeBoard made = makeBoard(*layout.size, platform, std::move(picturePath));
+    game = std::move(made.board);
+    genius = made.genius;
     connectCommands();
     connectArrowKeys();
     // The genius board's hall of fame stays earned: it offers no hint.
@@ -173,6 +178,35 @@ void BoardWindow::open()
     show();
 }
 
+bool BoardWindow::resume(const Board::Snapshot& kept)
+{
+    cells.setDevicePixelRatio(devicePixelRatioF());
+    if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept))
+        return false;
+    show();
+    // Nothing else is on screen: the keys come here at once.
+    activateWindow();
+    // A win cut short is celebrated again, once the window shows.
+    if (game->phase() == Board::Phase::Won)
+        QTimer::singleShot(0, this, [this] { celebrate(); });
+    return true;
+}
+
+void BoardWindow::keepGame()
+{
+    game->keep();
+}
+
+void BoardWindow::keep(const Board::Snapshot& snapshot)
+{
+    keptGames->keep({static_cast<int>(windowLayout.set), windowLayout.size, game->picturePath(), snapshot});
+}
+
+void BoardWindow::forget()
+{
+    keptGames->forget();
+}
+
 void BoardWindow::start()
 {
     forgetHint();
@@ -228,8 +262,8 @@ void BoardWindow::afterReplay(ReplayOutcome outcome)
 void BoardWindow::celebrate()
 {
     game->celebrationBegins();
-    if (game->asksWinnerName())
-        recordWinner(dynamic_cast<GeniusBoard&>(*game));
+    if (genius)
+        recordWinner(*genius);
     else
         showMessage(this, QString::fromUtf8(messages::solved));
     game->closeCompletedPicture();

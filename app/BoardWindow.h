@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardLayouts.h"
+#include "GameKeeper.h"
 #include "GameServices.h"
 #include "Outcomes.h"
 #include "QtCellSource.h"
@@ -30,7 +31,7 @@ class TileView;
 // A board window of any size and either layout set, built from its layout
 // row. The rules are the board logic behind it; the window turns clicks and
 // keys into its commands and shows what their outcomes call for.
-class BoardWindow final : public QWidget, public BoardScreen {
+class BoardWindow final : public QWidget, public BoardScreen, public GameKeeper {
     Q_OBJECT
 public:
     BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services, std::string picturePath);
@@ -39,6 +40,11 @@ public:
     // Loads the board and shows it, or says the picture cannot be read and
     // goes back to the menu.
     void open();
+    // Loads the board and plays on from `kept`, or does nothing and says
+    // false when the picture cannot be read.
+    bool resume(const Board::Snapshot& kept);
+    // Keeps the game as it stands this moment, for a program about to end.
+    void keepGame();
 
     const BoardLayout& layout() const { return windowLayout; }
     const Board& logic() const { return *game; }
@@ -58,6 +64,9 @@ public:
     void setMapCaption(int cell, const std::string& caption) override;
     bool setBackground(const std::string& path) override;
     void setTimerEnabled(bool enabled) override;
+
+    void keep(const Board::Snapshot& game) override;
+    void forget() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,9 +89,11 @@ private:
 
     const BoardLayout& windowLayout;
     MenuScreen& menu;
+    KeptGameStore* keptGames;
     QtCellSource cells;
     std::unique_ptr<Random> random;
     std::unique_ptr<Board> game;
+    GeniusBoard* genius; // the same board, when it keeps a hall of fame
 
     std::vector<TileView*> views;
     std::vector<QLabel*> numberMap;

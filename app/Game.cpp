@@ -1,5 +1,10 @@
 #include "Game.h"
 
+#include "BoardWindow.h"
+#include "KeptGameStore.h"
+#include "MessageBoxes.h"
+#include "Messages.h"
+
 #include <utility>
 
 namespace pintu {
@@ -14,7 +19,36 @@ Game::~Game() = default;
 void Game::start(std::optional<QString> picture)
 {
     pictureToChoose = std::move(picture);
-    resolution.show();
+    if (!offerKeptGame())
+        resolution.show();
+}
+
+bool Game::offerKeptGame()
+{
+    KeptGameStore* keptGames = services.keptGames;
+    const auto kept = keptGames ? keptGames->read() : std::nullopt;
+    if (!kept)
+        return false;
+    if (askYesNo(nullptr, QString::fromUtf8(messages::continueKeptGame))) {
+        // Its menu is built as the resolution window would build it, and
+        // shows once the board is left.
+        MenuWindow& menu = menuOf(static_cast<LayoutSet>(kept->layoutSet));
+        if (menu.resumeBoard(*kept)) {
+            choosePendingPicture(menu);
+            return true;
+        }
+        showMessage(nullptr, QString::fromUtf8(messages::pictureUnreadable));
+    }
+    keptGames->forget();
+    return false;
+}
+
+void Game::keepGameUnderWay()
+{
+    for (const MenuWindow* menu : {menuA.get(), menuB.get()}) {
+        if (BoardWindow* board = menu ? menu->openBoard() : nullptr)
+            board->keepGame();
+    }
 }
 
 MenuWindow* Game::menu(LayoutSet set) const
@@ -22,14 +56,25 @@ MenuWindow* Game::menu(LayoutSet set) const
     return set == LayoutSet::A ? menuA.get() : menuB.get();
 }
 
-void Game::showMenu(LayoutSet set)
+MenuWindow& Game::menuOf(LayoutSet set)
 {
     std::unique_ptr<MenuWindow>& menu = set == LayoutSet::A ? menuA : menuB;
     if (!menu)
         menu = std::make_unique<MenuWindow>(set, services);
-    menu->show();
+    return *menu;
+}
+
+void Game::showMenu(LayoutSet set)
+{
+    MenuWindow& menu = menuOf(set);
+    menu.show();
+    choosePendingPicture(menu);
+}
+
+void Game::choosePendingPicture(MenuWindow& menu)
+{
     if (pictureToChoose)
-        menu->choosePicture(*std::exchange(pictureToChoose, std::nullopt));
+        menu.choosePicture(*std::exchange(pictureToChoose, std::nullopt));
 }
 
 } // namespace pintu

@@ -19,15 +19,23 @@ public:
     explicit Game(const GameServices& services);
     ~Game();
 
-    // Opens the first window; `picture`, when given, becomes the chosen
-    // picture of the menu as soon as one shows.
+    // Offers the game an earlier run left under way, else opens the first
+    // window; `picture`, when given, becomes the chosen picture of the menu
+    // as soon as one shows.
     void start(std::optional<QString> picture = std::nullopt);
+    // Keeps the game under way as it stands this moment, for a program
+    // about to end unasked.
+    void keepGameUnderWay();
 
     ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;
 
 private:
+    // "是" opens the kept game's board straight away; true when it shows.
+    bool offerKeptGame();
+    MenuWindow& menuOf(LayoutSet set);
     void showMenu(LayoutSet set);
+    void choosePendingPicture(MenuWindow& menu);
 
     GameServices services;
     ResolutionWindow resolution;

@@ -11,6 +11,8 @@
 
 namespace pintu {
 
+class KeptGameStore;
+
 // What every window of one run shares.
 struct GameServices {
     Files& files;
@@ -20,6 +22,7 @@ struct GameServices {
     std::function<void()> endProgram;
     std::chrono::milliseconds glide; // how long a moved tile glides; 0 makes tiles jump
     HintSource hints;                // how the small boards find a hint; no search: they offer none
+    KeptGameStore* keptGames = nullptr; // where the game under way is kept; none: it is not kept
 };
 
 } // namespace pintu

@@ -222,6 +222,24 @@ void MenuWindow::startBoard()
     }
 }
 
+bool MenuWindow::resumeBoard(const KeptGame& kept)
+{
+    for (int difficulty = 0; difficulty < 4; ++difficulty) {
+        const BoardLayout& layout = boardLayout(menu.set, difficulty);
+        if (layout.size != kept.size)
+            continue;
+        board = new BoardWindow(layout, *this, services, kept.picturePath);
+        if (!board->resume(kept.game)) {
+            delete board.data();
+            return false;
+        }
+        choosePicture(QString::fromStdString(kept.picturePath));
+        difficulties[difficulty]->setChecked(true);
+        return true;
+    }
+    return false;
+}
+
 void MenuWindow::exit()
 {
     if (services.files.exists(services.dataFiles.moveLog))

@@ -2,6 +2,7 @@
 
 #include "BoardLayouts.h"
 #include "GameServices.h"
+#include "KeptGame.h"
 #include "MenuScreen.h"
 #include "WindowLayouts.h"
 
@@ -41,6 +42,10 @@ public:
     // lists, as if the player had picked it there; a file that is no readable
     // picture is refused with a message and changes nothing.
     void choosePicture(const QString& path);
+    // Opens the board of this set that plays on from `kept`, the menu left
+    // as if the player had opened it here; false, with no board, when the
+    // picture cannot be read.
+    bool resumeBoard(const KeptGame& kept);
 
     LayoutSet layoutSet() const { return menu.set; }
     // The board this menu opened last, while it is open.

@@ -4,6 +4,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pintu {
 
@@ -12,6 +13,18 @@ void showMessage(QWidget* parent, const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(applicationTitle), text, QMessageBox::Ok, parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a record that could not be saved can be copied
     box.exec();
+}
+
+bool askYesNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(applicationTitle), question, QMessageBox::NoButton, parent);
+    // Texts of our own: Qt's translated Yes and No carry keyboard marks, "是(&Y)".
+    QPushButton* yes = box.addButton(QString::fromUtf8("是"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromUtf8("否"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString askText(QWidget* parent, const QString& prompt, const QString& title)

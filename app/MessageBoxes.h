@@ -9,6 +9,10 @@ namespace pintu {
 // A message with an OK button only, under the application's title.
 void showMessage(QWidget* parent, const QString& text);
 
+// A question under the application's title with the buttons "是" (Enter) and
+// "否" (Escape): true for "是".
+bool askYesNo(QWidget* parent, const QString& question);
+
 // A line to type; empty when cancelled.
 QString askText(QWidget* parent, const QString& prompt, const QString& title);
 

@@ -13,5 +13,6 @@ inline constexpr const char* namePrompt = "Tavro祝你:\n 拼图成功 !\n请天
 // Followed by the record, so that a player can keep it by hand.
 inline constexpr const char* hallOfFameUnwritable = "光荣榜无法写入，这次的记录没有保存：\n";
 inline constexpr const char* hallOfFameUnreadable = "光荣榜无法读取！";
+inline constexpr const char* continueKeptGame = "上次的游戏还没有结束，要继续吗？";
 
 } // namespace pintu::messages

@@ -1,6 +1,8 @@
 #include "ApplicationSetup.h"
 #include "CommandLine.h"
+#include "EndOfSession.h"
 #include "Game.h"
+#include "KeptGameStore.h"
 #include "QtFiles.h"
 #include "SeededRandom.h"
 #include "SingleInstance.h"
@@ -11,6 +13,9 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <variant>
 
 int main(int argc, char* argv[])
@@ -25,7 +30,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QDir dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    const pintu::SingleInstance instance(dataFolder.path());
+    pintu::SingleInstance instance(dataFolder.path());
     if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
         return pintu::refuseSecondGame();
 
@@ -34,6 +39,10 @@ int main(int argc, char* argv[])
         pintu::solver::SolverOptions{.tableFolder = dataFolder.path().toStdString()});
     pintu::QtFiles files;
     pintu::SystemClock clock;
+    // Only the one game that holds the folder keeps a game there.
+    std::optional<pintu::KeptGameStore> keptGames;
+    if (instance.claim() == pintu::InstanceClaim::OnlyGame)
+        keptGames.emplace(files, dataFolder.filePath("kept-game.txt").toStdString());
     const pintu::GameServices services{
         files,
         clock,
@@ -51,8 +60,19 @@ int main(int argc, char* argv[])
             },
             [solver](int side, std::stop_token stop) { solver->prepare(side, stop); },
         },
+        keptGames ? &*keptGames : nullptr,
     };
     pintu::Game game(services);
+    // Ended by the desktop: the game under way reaches the disk, the lock is
+    // let go, and nothing more of the game runs, not even a box it had open.
+    const pintu::EndOfSession endOfSession(application, [&] {
+        game.keepGameUnderWay();
+        if (keptGames)
+            keptGames->settle();
+        instance.release();
+        std::fflush(nullptr);
+        std::_Exit(EXIT_SUCCESS);
+    });
     game.start(std::get<pintu::CommandLine>(commandLine).picture);
     return application.exec();
 }

@@ -1,5 +1,6 @@
 #include "Board.h"
 
+#include "GameKeeper.h"
 #include "NumberText.h"
 #include "Pictures.h"
 #include "Screen.h"
@@ -39,12 +40,16 @@ MoveOutcome Board::play(std::optional<Move> move)
     platform.screen.slideTile(move->from, move->to);
     moved();
     countStep();
-    if (!board.isSolved())
+    if (!board.isSolved()) {
+        keep();
         return MoveOutcome::Moved;
+    }
     current = Phase::Won;
     wonAt = platform.clock.now();
     platform.screen.setTimerEnabled(false);
     showLastPiece();
+    // Kept until the win is celebrated, so that a win cut short is celebrated again.
+    keep();
     return MoveOutcome::Solved;
 }
 
@@ -62,8 +67,11 @@ void Board::tick()
 
 void Board::celebrationBegins()
 {
-    if (current == Phase::Won)
-        startTime += platform.clock.now() - wonAt;
+    if (current != Phase::Won)
+        return;
+    const Clock::TimePoint now = platform.clock.now();
+    startTime += now - wonAt;
+    wonAt = now;
 }
 
 void Board::closeCompletedPicture()
@@ -82,6 +90,57 @@ void Board::closeCompletedPicture()
     setStatusVisible(false);
     current = Phase::Completed;
     completedPictureClosed();
+    forgetGame();
+}
+
+std::optional<Board::Snapshot> Board::snapshot() const
+{
+    if (current != Phase::Playing && current != Phase::Replaying && current != Phase::Won)
+        return std::nullopt;
+    // A won game's clock stood still at the winning move.
+    const Clock::TimePoint playedUntil = current == Phase::Won ? wonAt : platform.clock.now();
+    Snapshot game{current, board, steps, playedUntil - startTime, false, 0};
+    describeReplay(game);
+    return game;
+}
+
+void Board::keep()
+{
+    if (!platform.keeper)
+        return;
+    if (const auto game = snapshot())
+        platform.keeper->keep(*game);
+}
+
+void Board::forgetGame()
+{
+    if (platform.keeper)
+        platform.keeper->forget();
+}
+
+bool Board::resume(const Snapshot& kept)
+{
+    if (!platform.cells.setPicture(picPath))
+        return false;
+    board = kept.arrangement;
+    steps = kept.steps;
+    platform.screen.setCaption(Control::Steps, std::to_string(steps));
+    showGame();
+    // The time the program was not running is no playing time.
+    const Clock::TimePoint now = platform.clock.now();
+    startTime = now - std::chrono::duration_cast<Clock::TimePoint::duration>(kept.played);
+    tick();
+    if (kept.phase == Phase::Won) {
+        current = Phase::Won;
+        wonAt = now;
+        platform.screen.setTimerEnabled(false);
+        showLastPiece();
+    } else {
+        platform.screen.setTimerEnabled(true);
+        current = kept.phase;
+        resumeReplay(kept);
+    }
+    return true;
 }
 
 LoadOutcome Board::showPreview()
@@ -117,14 +176,20 @@ StartOutcome Board::begin(const BlockRecorder& record)
     if (!shuffled)
         return StartOutcome::MoveLogUnwritable;
     board = std::move(*shuffled);
+    showGame();
+    restartClock();
+    return StartOutcome::Started;
+}
+
+void Board::showGame()
+{
+    BoardScreen& screen = platform.screen;
     screen.setBackground("");
     drawArrangement(board);
     setViewsEnabled(true);
     current = Phase::Playing;
     screen.setEnabled(Control::Start, false);
     setStatusVisible(true);
-    restartClock();
-    return StartOutcome::Started;
 }
 
 void Board::drawArrangement(const Arrangement& arrangement)

@@ -6,6 +6,7 @@
 #include "Outcomes.h"
 #include "Shuffle.h"
 
+#include <chrono>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@ namespace pintu {
 class BoardScreen;
 class CellSource;
 class Files;
+class GameKeeper;
 
 // Where the game keeps its own files.
 struct DataFiles {
@@ -29,6 +31,7 @@ struct BoardPlatform {
     Clock& clock;
     Random& random;
     DataFiles dataFiles;
+    GameKeeper* keeper = nullptr; // where the game under way is kept; none: nowhere
 };
 
 // The state and the rules every board shares: the arrangement, the step
@@ -42,6 +45,19 @@ public:
         Replaying, // the shuffle is stepped through; the tiles are still
         Won,       // the picture is whole; the window celebrates
         Completed, // the whole picture again, waiting for the next "开始"
+    };
+
+    // Where a game under way stands: all it takes to play on from there
+    // once the program has ended.
+    struct Snapshot {
+        Phase phase;             // Playing, Replaying or Won
+        Arrangement arrangement; // while replaying, the start the log ends in
+        int steps;
+        std::chrono::nanoseconds played;
+        bool replayOffered; // "自动拼图" is there: no tile touched since the start
+        int replayBlock;    // while replaying, the block on screen
+
+        friend bool operator==(const Snapshot&, const Snapshot&) = default;
     };
 
     Board(const BoardSize& size, const BoardPlatform& platform, std::string picturePath);
@@ -64,6 +80,17 @@ public:
     // behind them, and "开始" for the next game.
     void closeCompletedPicture();
 
+    // The game as it stands now, or nothing when none is under way.
+    std::optional<Snapshot> snapshot() const;
+    // Hands the game as it stands to the keeper; the board does so itself
+    // after every change a player would want back.
+    void keep();
+    // After load(): cuts the picture and plays on from `kept`, the clock going
+    // on from the time played. A replay whose move log is gone or no longer
+    // the one the game started with is offered no more. False, with nothing
+    // changed, when the picture cannot be read.
+    bool resume(const Snapshot& kept);
+
     // Only boards with a move log replay their shuffle and map their tiles;
     // elsewhere these change nothing.
     virtual ReplayOutcome autoSolve() { return ReplayOutcome::NoEffect; }
@@ -72,10 +99,9 @@ public:
     virtual ReplayOutcome stepForward() { return ReplayOutcome::NoEffect; }
     virtual void showNumberMap() {}
 
-    // Only the genius board keeps a hall of fame: its winner gives a name.
-    bool asksWinnerName() const { return size.kind == BoardKind::Genius; }
 
     const BoardSize& boardSize() const { return size; }
+    const std::string& picturePath() const { return picPath; }
     const Arrangement& arrangement() const { return board; }
     Phase phase() const { return current; }
     int stepCount() const { return steps; }
@@ -88,6 +114,8 @@ protected:
     // block to `record`), draws the arrangement it reached and runs the clock
     // from 0. Nothing else on screen changes unless the cut and shuffle succeed.
     StartOutcome begin(const BlockRecorder& record);
+    // An end of the game: nothing is kept any more.
+    void forgetGame();
     void setStatusVisible(bool visible);
     void restartClock();
     void drawArrangement(const Arrangement& arrangement);
@@ -101,6 +129,9 @@ protected:
     virtual void moved() {}
     // Once the completed picture has closed.
     virtual void completedPictureClosed() {}
+    // What the replay buttons may still do, to keep and to resume.
+    virtual void describeReplay(Snapshot&) const {}
+    virtual void resumeReplay(const Snapshot&) {}
 
     const BoardSize& size;
     BoardPlatform platform;
@@ -114,6 +145,7 @@ protected:
 private:
     MoveOutcome play(std::optional<Move> move);
     void countStep();
+    void showGame();
 };
 
 } // namespace pintu

@@ -3,6 +3,8 @@
 #include "Files.h"
 #include "Screen.h"
 
+#include <utility>
+
 namespace pintu {
 
 SmallBoard::SmallBoard(const BoardSize& size, const BoardPlatform& platform, std::string picturePath)
@@ -32,11 +34,14 @@ StartOutcome SmallBoard::start()
     }
     platform.screen.setVisible(Control::AutoSolve, true);
     platform.screen.setVisible(Control::Restart, false);
+    replayOffered = true;
+    keep();
     return outcome;
 }
 
 Departure SmallBoard::exit()
 {
+    forgetGame();
     log.close();
     Files& files = platform.files;
     if (files.exists(platform.dataFiles.moveLog))
@@ -48,6 +53,8 @@ void SmallBoard::tilesTouched()
 {
     platform.screen.setVisible(Control::AutoSolve, false);
     platform.screen.setVisible(Control::Restart, false);
+    if (std::exchange(replayOffered, false))
+        keep();
 }
 
 void SmallBoard::moved()
@@ -65,7 +72,7 @@ void SmallBoard::completedPictureClosed()
 ReplayOutcome SmallBoard::autoSolve()
 {
     BoardScreen& screen = platform.screen;
-    replayLength = 0;
+    replayOffered = false;
     screen.setVisible(Control::AutoSolve, false);
     screen.setVisible(Control::Restart, true);
     setViewsEnabled(false);
@@ -74,21 +81,30 @@ ReplayOutcome SmallBoard::autoSolve()
     screen.setVisible(Control::StepForward, true);
     restartClock();
     setMapVisible(false);
-    for (int b = size.shuffleSteps; b >= 0; --b) {
-        const auto block = readTrustedBlock(b);
-        if (!block)
-            return abandonReplay();
-        if (block->isSolved()) {
-            replayLength = size.shuffleSteps - b;
-            break;
-        }
-    }
+    if (!findSolvedBlock())
+        return abandonReplay();
     // Stepping starts from the block on screen, so every press is one shuffle step.
     replayBlock = size.shuffleSteps;
     screen.setEnabled(Control::StepBack, false);
     screen.setEnabled(Control::StepForward, true);
     ++autoCount;
+    keep();
     return ReplayOutcome::Shown;
+}
+
+bool SmallBoard::findSolvedBlock()
+{
+    replayLength = 0;
+    for (int b = size.shuffleSteps; b >= 0; --b) {
+        const auto block = readTrustedBlock(b);
+        if (!block)
+            return false;
+        if (block->isSolved()) {
+            replayLength = size.shuffleSteps - b;
+            break;
+        }
+    }
+    return true;
 }
 
 ReplayOutcome SmallBoard::restart()
@@ -104,6 +120,8 @@ ReplayOutcome SmallBoard::restart()
         return abandonReplay();
     setViewsEnabled(true);
     current = Phase::Playing;
+    replayOffered = true;
+    keep();
     return ReplayOutcome::Shown;
 }
 
@@ -114,7 +132,10 @@ ReplayOutcome SmallBoard::stepBack()
         replayBlock = size.shuffleSteps;
     }
     platform.screen.setEnabled(Control::StepForward, true);
-    return showBlock(replayBlock) ? ReplayOutcome::Shown : abandonReplay();
+    if (!showBlock(replayBlock))
+        return abandonReplay();
+    keep();
+    return ReplayOutcome::Shown;
 }
 
 ReplayOutcome SmallBoard::stepForward()
@@ -128,12 +149,14 @@ ReplayOutcome SmallBoard::stepForward()
     const auto block = showBlock(replayBlock);
     if (!block)
         return abandonReplay();
-    if (!block->isSolved())
-        return ReplayOutcome::Shown;
-    // Only the message of a win: the clock runs on and "开始" stays off.
-    screen.setEnabled(Control::StepForward, false);
-    showLastPiece();
-    return ReplayOutcome::Solved;
+    const bool whole = block->isSolved();
+    if (whole) {
+        // Only the message of a win: the clock runs on and "开始" stays off.
+        screen.setEnabled(Control::StepForward, false);
+        showLastPiece();
+    }
+    keep();
+    return whole ? ReplayOutcome::Solved : ReplayOutcome::Shown;
 }
 
 void SmallBoard::showNumberMap()
@@ -166,15 +189,66 @@ ReplayOutcome SmallBoard::abandonReplay()
 {
     // A log changed behind our back cannot be trusted for any replay; the
     // arrangement the game started with is still in `board`, so play goes on.
-    BoardScreen& screen = platform.screen;
-    log.close();
-    for (const Control control : {Control::AutoSolve, Control::Restart, Control::StepBack, Control::StepForward})
-        screen.setVisible(control, false);
-    autoCount = 0;
+    dropReplay();
     drawArrangement(board);
+    keep();
+    return ReplayOutcome::MoveLogDamaged;
+}
+
+void SmallBoard::dropReplay()
+{
+    log.close();
+    setReplayButtonsVisible(false);
+    platform.screen.setVisible(Control::AutoSolve, false);
+    replayOffered = false;
+    autoCount = 0;
     setViewsEnabled(true);
     current = Phase::Playing;
-    return ReplayOutcome::MoveLogDamaged;
+}
+
+void SmallBoard::describeReplay(Snapshot& game) const
+{
+    game.replayOffered = replayOffered && current == Phase::Playing;
+    game.replayBlock = current == Phase::Replaying ? replayBlock : 0;
+}
+
+void SmallBoard::resumeReplay(const Snapshot& kept)
+{
+    const bool stepping = kept.phase == Phase::Replaying;
+    if (!kept.replayOffered && !stepping)
+        return;
+    // Only the log this game started with can replay it: one that went
+    // meanwhile, or one that another game wrote since, is no use.
+    Files& files = platform.files;
+    const std::string& path = platform.dataFiles.moveLog;
+    if (!files.exists(path) || !log.open(files, path) || !findSolvedBlock())
+        return dropReplay();
+    if (!stepping) {
+        replayOffered = true;
+        platform.screen.setVisible(Control::AutoSolve, true);
+        return;
+    }
+    const auto shown = showBlock(kept.replayBlock);
+    if (!shown)
+        return dropReplay();
+    BoardScreen& screen = platform.screen;
+    replayBlock = kept.replayBlock;
+    autoCount = 1;
+    setViewsEnabled(false);
+    setReplayButtonsVisible(true);
+    // As stepping left them: "上" stops at the start, "下" at a whole picture.
+    const bool whole = replayBlock != size.shuffleSteps && shown->isSolved();
+    screen.setEnabled(Control::StepBack, replayBlock < size.shuffleSteps);
+    screen.setEnabled(Control::StepForward, replayBlock > 0 && !whole);
+    if (whole)
+        showLastPiece();
+}
+
+void SmallBoard::setReplayButtonsVisible(bool visible)
+{
+    platform.screen.setVisible(Control::Restart, visible);
+    platform.screen.setVisible(Control::StepBack, visible);
+    platform.screen.setVisible(Control::StepForward, visible);
 }
 
 void SmallBoard::setMapVisible(bool visible)

@@ -30,7 +30,15 @@ private:
     void tilesTouched() override;
     void moved() override;
     void completedPictureClosed() override;
+    void describeReplay(Snapshot& game) const override;
+    void resumeReplay(const Snapshot& kept) override;
 
+    // Reads the log from the last block back to the last solved one and sets
+    // replayLength; false when a block read cannot be trusted.
+    bool findSolvedBlock();
+    // No replay any more: every replay button hidden, the tiles in play.
+    void dropReplay();
+    void setReplayButtonsVisible(bool visible);
     // The block drawn, or nothing when the log cannot be trusted.
     std::optional<Arrangement> showBlock(int block);
     std::optional<Arrangement> readTrustedBlock(int block);
@@ -42,6 +50,7 @@ private:
     int replayBlock = 0;
     int replayLength = 0;
     int autoCount = 0;
+    bool replayOffered = false;
 };
 
 } // namespace pintu

@@ -2,9 +2,12 @@
 
 #include "BoardHarness.h"
 #include "BoardLayouts.h"
+#include "GeniusBoard.h"
 #include "HallOfFame.h"
 #include "HallOfFameCheck.h"
 #include "InputSeededRandom.h"
+#include "KeptGame.h"
+#include "KeptGameCheck.h"
 #include "LogDamage.h"
 #include "MoveLogReplayCheck.h"
 #include "PictureReadsCheck.h"
@@ -16,10 +19,11 @@
 
 namespace pintu::fuzz {
 
-const std::array<FuzzTarget, 3> fuzzTargets{{
+const std::array<FuzzTarget, 4> fuzzTargets{{
     {"move_log_replay", checkMoveLogReplay, moveLogReplaySeeds},
     {"hall_of_fame", checkHallOfFame, hallOfFameSeeds},
     {"picture_reads", checkPictureReads, pictureReadsSeeds},
+    {"kept_game", checkKeptGame, keptGameSeeds},
 }};
 
 namespace {
@@ -182,6 +186,38 @@ std::vector<Seed> pictureReadsSeeds()
         input.byte(pictures[p].extension).byte(static_cast<int>(p % layouts)).text(pictures[p].bytes.toStdString());
         seeds.push_back({pictures[p].name, input.bytes});
     }
+    return seeds;
+}
+
+std::vector<Seed> keptGameSeeds()
+{
+    std::vector<Seed> seeds;
+    const auto add = [&seeds](const std::string& name, const test::FakePlatform& game, const BoardSize& size) {
+        const KeptGame kept{1, &size, test::testPicture, *game.keeper.kept};
+        seeds.push_back({name, static_cast<char>(KeptInput::AsItIs) + keptGameText(kept)});
+    };
+    for (const BoardSize* size : smallSizes) {
+        test::SmallBoardHarness game(*size, std::make_unique<InputSeededRandom>(seedShuffle));
+        game.board.start();
+        add(name(*size, "started"), game, *size);
+        game.board.autoSolve();
+        game.board.stepForward();
+        add(name(*size, "stepping"), game, *size);
+        game.board.restart();
+        game.solveByLog(size->shuffleSteps);
+        add(name(*size, "won"), game, *size);
+    }
+    test::BoardHarness<GeniusBoard> genius(board10x10.cells, std::make_unique<InputSeededRandom>(seedShuffle));
+    genius.board.start();
+    genius.board.click(genius.board.arrangement().moveFor(Direction::Down)->from);
+    add(name(board10x10, "moved"), genius, board10x10);
+
+    // The lines alone, for the target to sign: the checksum is no wall.
+    Seed toSign = seeds.back();
+    toSign.name = name(board10x10, "moved-to-sign");
+    toSign.bytes[0] = static_cast<char>(KeptInput::WithChecksum);
+    toSign.bytes.erase(toSign.bytes.rfind("crc32 "));
+    seeds.push_back(toSign);
     return seeds;
 }
 

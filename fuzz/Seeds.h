@@ -19,10 +19,12 @@ struct Seed {
 // Files the game itself writes, each wrapped as an input of its target: a
 // move log from a start of each size with replays and a game played to the
 // end, a hall of fame of records as a win adds them, small pictures of every
-// format Qt writes (and GIF), an upright-turning EXIF JPEG.
+// format Qt writes (and GIF), an upright-turning EXIF JPEG, the games kept
+// on every board, in every phase.
 std::vector<Seed> moveLogReplaySeeds();
 std::vector<Seed> hallOfFameSeeds();
 std::vector<Seed> pictureReadsSeeds();
+std::vector<Seed> keptGameSeeds();
 
 struct FuzzTarget {
     const char* name; // as scripts/fuzz and the corpus folders call it
@@ -30,6 +32,6 @@ struct FuzzTarget {
     std::vector<Seed> (*seeds)();
 };
 
-extern const std::array<FuzzTarget, 3> fuzzTargets;
+extern const std::array<FuzzTarget, 4> fuzzTargets;
 
 } // namespace pintu::fuzz

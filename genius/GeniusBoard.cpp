@@ -18,11 +18,15 @@ LoadOutcome GeniusBoard::load()
 
 StartOutcome GeniusBoard::start()
 {
-    return begin(nullptr);
+    const StartOutcome outcome = begin(nullptr);
+    if (outcome == StartOutcome::Started)
+        keep();
+    return outcome;
 }
 
 Departure GeniusBoard::exit()
 {
+    forgetGame();
     return {.hallOfFameButton = platform.files.exists(platform.dataFiles.hallOfFame)};
 }
 

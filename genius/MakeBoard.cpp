@@ -5,15 +5,18 @@
 
 namespace pintu {
 
-std::unique_ptr<Board> makeBoard(const BoardSize& size, const BoardPlatform& platform, std::string picturePath)
+MadeBoard makeBoard(const BoardSize& size, const BoardPlatform& platform, std::string picturePath)
 {
     switch (size.kind) {
     case BoardKind::Logged:
-        return std::make_unique<SmallBoard>(size, platform, std::move(picturePath));
-    case BoardKind::Genius:
-        return std::make_unique<GeniusBoard>(platform, std::move(picturePath));
+        return {std::make_unique<SmallBoard>(size, platform, std::move(picturePath))};
+    case BoardKind::Genius: {
+        auto genius = std::make_unique<GeniusBoard>(platform, std::move(picturePath));
+        GeniusBoard* named = genius.get();
+        return {std::move(genius), named};
     }
-    return nullptr;
+    }
+    return {};
 }
 
 } // namespace pintu

@@ -36,6 +36,12 @@ public:
     // missing. On failure the file keeps exactly what it held before.
     virtual bool appendText(const std::string& path, std::string_view text) = 0;
 
+    // Replaces the whole file with `text` at once, creating its folder when
+    // missing: whenever it ends, even by a crash or a power cut, the file
+    // holds either what it held before or all of `text`. Safe to call from
+    // another thread than the other operations.
+    virtual bool replaceText(const std::string& path, std::string_view text) = 0;
+
     // The whole file, bytes that are not GB18030 read as U+FFFD. Nothing when
     // it cannot be read.
     virtual std::optional<std::string> readText(const std::string& path) const = 0;

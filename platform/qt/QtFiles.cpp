@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -22,6 +23,15 @@ QString qPath(const std::string& path)
 bool makeFolderFor(const QString& path)
 {
     return QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+std::optional<QByteArray> encoded(std::string_view text)
+{
+    QStringEncoder encoder(textEncoding);
+    const QByteArray bytes = encoder(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
 }
 
 class QtRecordFile final : public RecordFile {
@@ -76,20 +86,38 @@ bool QtFiles::remove(const std::string& path)
 
 bool QtFiles::appendText(const std::string& path, std::string_view text)
 {
-    QStringEncoder encoder(textEncoding);
-    const QByteArray bytes = encoder(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    if (encoder.hasError() || !makeFolderFor(qPath(path)))
+    const auto bytes = encoded(text);
+    if (!bytes || !makeFolderFor(qPath(path)))
         return false;
     QFile file(qPath(path));
     // Unbuffered: after a failed write no hidden buffer may reach the disk later.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     const qint64 sizeBefore = file.size();
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    const bool written = file.write(*bytes) == bytes->size() && file.flush() && ::fsync(file.handle()) == 0;
     if (!written)
         file.resize(sizeBefore); // never leave half a record behind
     file.close();
     return written && file.error() == QFileDevice::NoError;
+}
+
+bool QtFiles::replaceText(const std::string& path, std::string_view text)
+{
+    const auto bytes = encoded(text);
+    if (!bytes || !makeFolderFor(qPath(path)))
+        return false;
+    // A temporary file beside the old one, pushed to the disk and then
+    // renamed over it; never written in place, even where renaming fails.
+    // Unbuffered: a buffered write cut short by a full disk can slip past
+    // the commit unnoticed.
+    QSaveFile file(qPath(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(*bytes) != bytes->size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 std::optional<std::string> QtFiles::readText(const std::string& path) const

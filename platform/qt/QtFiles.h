@@ -12,6 +12,7 @@ public:
     bool exists(const std::string& path) const override;
     bool remove(const std::string& path) override;
     bool appendText(const std::string& path, std::string_view text) override;
+    bool replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path) const override;
 };
 

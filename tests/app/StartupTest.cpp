@@ -1,3 +1,4 @@
+#include "KeptGame.h"
 #include "TestPictures.h"
 
 #include <QDateTime>
@@ -6,9 +7,12 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace pintu::test {
 namespace {
@@ -60,6 +64,36 @@ public:
         }
         return true;
     }
+
+    // Signal handlers are set up before the first window opens.
+    bool waitUntilCaught(const QProcess& game, int signal) const
+    {
+        const QDeadlineTimer deadline(patienceMs);
+        while (!catches(game, signal)) {
+            if (deadline.hasExpired() || game.state() == QProcess::NotRunning)
+                return false;
+            QThread::msleep(20);
+        }
+        return true;
+    }
+
+    static bool catches(const QProcess& game, int signal)
+    {
+        QFile status(QString("/proc/%1/status").arg(game.processId()));
+        if (!status.open(QIODevice::ReadOnly))
+            return false;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("SigCgt:"))
+                return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1) & 1) != 0;
+        }
+        return false;
+    }
+
+    void keep(const KeptGame& game) const
+    {
+        folder.writeBytes("pintu/kept-game.txt", QByteArray::fromStdString(keptGameText(game)));
+    }
+    std::optional<KeptGame> kept() const { return readKeptGame(bytesOf("kept-game.txt").toStdString()); }
 
     QByteArray bytesOf(const QString& name) const
     {
@@ -147,6 +181,104 @@ TEST(Startup, TakesOverTheLockOfAKilledGame)
     Running next;
     data.start(next.game);
     EXPECT_TRUE(data.waitForLockOf(next.game)) << next.game.readAllStandardError().toStdString();
+}
+
+// Two moves into a 3x3 game, the blank in the middle, on a picture of the test's own.
+KeptGame twoMovesIn(const GameFolder& data)
+{
+    const QString picture = data.folder.writeBitmap("tiles.bmp", positionPicture(300, 240));
+    return {0, &board3x3, picture.toStdString(),
+            Board::Snapshot{Board::Phase::Playing, *Arrangement::fromTiles(3, {0, 1, 2, 3, 8, 4, 6, 7, 5}), 2,
+                            std::chrono::milliseconds(4200), false, 0}};
+}
+
+void endBySignal(QProcess& game, int signal)
+{
+    ::kill(static_cast<pid_t>(game.processId()), signal);
+    finish(game);
+}
+
+TEST(Startup, ASessionEndingWhileTheQuestionIsUpLosesNothing)
+{
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        GameFolder data;
+        data.keep(twoMovesIn(data));
+        const QByteArray kept = data.bytesOf("kept-game.txt");
+        QProcess game;
+        data.start(game);
+        ASSERT_TRUE(data.waitUntilCaught(game, signal));
+        endBySignal(game, signal);
+        EXPECT_EQ(game.exitCode(), 0) << game.readAllStandardError().toStdString();
+        EXPECT_EQ(data.bytesOf("kept-game.txt"), kept);
+        EXPECT_FALSE(QFile::exists(data.dataFile("pintu.lock")));
+    }
+}
+
+// Keys reach a game only where windows are seen: this test runs under
+// xvfb-run (ctest's app_tests_on_x11), with xdotool typing.
+class OnADesktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (qEnvironmentVariable("QT_QPA_PLATFORM") != "xcb" || QStandardPaths::findExecutable("xdotool").isEmpty())
+            GTEST_SKIP() << "needs an X server and xdotool";
+    }
+
+    static void xdotool(const QStringList& arguments)
+    {
+        QProcess tool;
+        tool.start("xdotool", arguments);
+        if (!tool.waitForFinished(patienceMs))
+            tool.kill();
+    }
+
+    static void type(const QString& key) { xdotool({"key", key}); }
+
+    // The game started on `data`, with its question to play on up.
+    void startAsked(QProcess& game)
+    {
+        QProcessEnvironment environment = data.environment();
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        data.start(game, {}, environment);
+        ASSERT_TRUE(data.waitUntilCaught(game, SIGTERM));
+        xdotool({"search", "--sync", "--onlyvisible", "--name", "^拼图$"});
+    }
+
+    GameFolder data;
+};
+
+TEST_F(OnADesktop, AGameKilledMidwayComesBackWithItsTiles)
+{
+    const KeptGame before = twoMovesIn(data);
+    data.keep(before);
+    Running killed;
+    startAsked(killed.game);
+    type("Return");
+    // A move, written as it is made; the next key only if the last one found no window yet.
+    const QDeadlineTimer deadline(patienceMs);
+    const auto moved = [&] { return data.kept().value_or(before).game.steps != before.game.steps; };
+    while (!moved() && !deadline.hasExpired()) {
+        type("Right");
+        QThread::msleep(300);
+    }
+    killed.game.kill();
+    ASSERT_TRUE(killed.game.waitForFinished(patienceMs));
+    const auto atTheKill = data.kept();
+    ASSERT_TRUE(atTheKill);
+    ASSERT_GT(atTheKill->game.steps, before.game.steps);
+
+    Running next;
+    startAsked(next.game);
+    type("Return");
+    QThread::msleep(500);
+    endBySignal(next.game, SIGTERM);
+    const auto atTheEnd = data.kept();
+    ASSERT_TRUE(atTheEnd);
+    EXPECT_EQ(atTheEnd->game.arrangement, atTheKill->game.arrangement);
+    EXPECT_EQ(atTheEnd->game.steps, atTheKill->game.steps);
+    // Played on, and written again when the session ended.
+    EXPECT_GT(atTheEnd->game.played, atTheKill->game.played);
+    EXPECT_FALSE(QFile::exists(data.dataFile("pintu.lock")));
 }
 
 struct DisplaylessRow {

@@ -5,6 +5,7 @@
 #include "FakeFiles.h"
 #include "FakeScreen.h"
 #include "MoveLog.h"
+#include "RecordingKeeper.h"
 #include "ScriptedRandom.h"
 #include "SeededRandom.h"
 #include "SmallBoard.h"
@@ -57,13 +58,17 @@ struct FakePlatform {
     {
     }
 
-    BoardPlatform platform() { return BoardPlatform{screen, this->cells, files, clock, *random, testDataFiles}; }
+    BoardPlatform platform()
+    {
+        return BoardPlatform{screen, this->cells, files, clock, *random, testDataFiles, &keeper};
+    }
 
     std::unique_ptr<Random> random;
     FakeScreen screen;
     FakeCellSource cells;
     FakeFiles files;
     FakeClock clock;
+    RecordingKeeper keeper;
 };
 
 // A board's logic wired to fakes and loaded; `size` comes first for the small boards.

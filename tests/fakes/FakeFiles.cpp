@@ -54,6 +54,14 @@ bool FakeFiles::appendText(const std::string& path, std::string_view text)
     return true;
 }
 
+bool FakeFiles::replaceText(const std::string& path, std::string_view text)
+{
+    if (failReplace)
+        return false;
+    contents[path] = text;
+    return true;
+}
+
 std::optional<std::string> FakeFiles::readText(const std::string& path) const
 {
     const auto file = contents.find(path);

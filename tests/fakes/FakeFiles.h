@@ -16,6 +16,7 @@ public:
     bool exists(const std::string& path) const override { return contents.count(path) != 0; }
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
     bool appendText(const std::string& path, std::string_view text) override;
+    bool replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path) const override;
 
     std::map<std::string, std::string> contents;
@@ -24,6 +25,7 @@ public:
     bool failOpen = false;
     bool failWrites = false;
     bool failAppend = false;
+    bool failReplace = false;
 };
 
 } // namespace pintu::test

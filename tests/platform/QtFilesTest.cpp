@@ -2,6 +2,7 @@
 #include "QtFiles.h"
 #include "TestPictures.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <sys/resource.h>
@@ -83,6 +84,43 @@ TEST(HallOfFameFile, CutShortByAFullDiskKeepsExactlyItsEarlierRecords)
 
     EXPECT_FALSE(appended);
     EXPECT_EQ(bytesOf(QString::fromStdString(path)), "\"earlier\"\r\n");
+}
+
+TEST(ReplacedFile, HoldsTheNewTextWholeAndNothingBeside)
+{
+    TestFolder folder;
+    QtFiles files;
+    const std::string path = fileIn(folder, "new/folder/kept-game.txt");
+    ASSERT_TRUE(files.replaceText(path, "a longer first text\r\n"));
+    ASSERT_TRUE(files.replaceText(path, "玩家\r\n"));
+    EXPECT_EQ(bytesOf(QString::fromStdString(path)), QByteArray::fromHex("cde6bcd2" "0d0a"));
+    EXPECT_EQ(QDir(folder.filePath("new/folder")).entryList(QDir::Files), QStringList{"kept-game.txt"});
+
+    folder.writeBytes("plain-file", "x");
+    EXPECT_FALSE(files.replaceText(fileIn(folder, "plain-file/kept-game.txt"), "text"));
+}
+
+TEST(ReplacedFile, CutShortByAFullDiskKeepsWhatItHeld)
+{
+    TestFolder folder;
+    QtFiles files;
+    const std::string path = fileIn(folder, "kept-game.txt");
+    const QByteArray before = "the game before\r\n";
+    ASSERT_TRUE(files.replaceText(path, before.toStdString()));
+
+    // The new text would need more room than the disk has left.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = before.size();
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const bool replaced = files.replaceText(path, "a game that took far longer to write down\r\n");
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    EXPECT_FALSE(replaced);
+    EXPECT_EQ(bytesOf(QString::fromStdString(path)), before);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept-game.txt"});
 }
 
 TEST(HallOfFameFile, ReadsBytesThatAreNotGb18030AsReplacements)

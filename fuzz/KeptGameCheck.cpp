@@ -1,0 +1,61 @@
+#include "KeptGameCheck.h"
+
+#include "BoardHarness.h"
+#include "GeniusBoard.h"
+#include "InputBytes.h"
+#include "KeptGame.h"
+#include "QtFiles.h"
+#include "ScratchFolder.h"
+
+namespace pintu::fuzz {
+
+namespace {
+
+using Phase = Board::Phase;
+
+std::unique_ptr<Board> boardOf(const BoardSize& size, const BoardPlatform& platform, const std::string& picture)
+{
+    if (size.kind == BoardKind::Genius)
+        return std::make_unique<GeniusBoard>(platform, picture);
+    return std::make_unique<SmallBoard>(size, platform, picture);
+}
+
+} // namespace
+
+Finding checkKeptGame(std::span<const std::uint8_t> input)
+{
+    InputBytes bytes(input);
+    const auto mode = static_cast<KeptInput>(bytes.takeByte() % 2);
+    std::string file = bytes.takeRest();
+    if (mode == KeptInput::WithChecksum)
+        file = withChecksum(std::move(file));
+    const QString path =
+        writeScratchFile("kept-game.txt", {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
+    const auto text = QtFiles().readText(path.toStdString());
+    if (!text)
+        return "a kept game on disk could not be read";
+    const auto kept = readKeptGame(*text);
+    if (!kept)
+        return std::nullopt;
+    if (keptGameText(*kept) != *text)
+        return "read as a game the game would write otherwise: " + keptGameText(*kept);
+
+    test::FakePlatform platform(kept->size->cells, nullptr);
+    const auto board = boardOf(*kept->size, platform.platform(), kept->picturePath);
+    board->load();
+    if (!board->resume(kept->game))
+        return "a readable picture was not played on";
+    Board::Snapshot expected = kept->game;
+    if (expected.phase == Phase::Replaying)
+        expected.phase = Phase::Playing;
+    expected.replayOffered = false;
+    expected.replayBlock = 0;
+    if (board->snapshot() != expected)
+        return "the board does not stand where the kept game says";
+    const int emptyViews = platform.screen.emptyViews();
+    if (emptyViews != (expected.phase == Phase::Won ? 0 : 1))
+        return std::to_string(emptyViews) + " empty views";
+    return std::nullopt;
+}
+
+} // namespace pintu::fuzz

@@ -1,0 +1,151 @@
+#include "BoardWindow.h"
+#include "Game.h"
+#include "HallOfFame.h"
+#include "KeptGameStore.h"
+#include "ModalScript.h"
+#include "NumberText.h"
+#include "TestServices.h"
+#include "WindowControls.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace pintu::test {
+namespace {
+
+using Phase = Board::Phase;
+
+// A run that finds a game kept by the one before.
+struct RunAfterAnother : TestServices {
+    void keep(const BoardSize& size, LayoutSet set, Board::Snapshot game, const QString& picture = "tiles.bmp")
+    {
+        folder.writeBitmap("tiles.bmp", positionPicture(300, 240));
+        store.keep({static_cast<int>(set), &size, folder.filePath(picture).toStdString(), std::move(game)});
+        store.settle();
+    }
+
+    bool kept()
+    {
+        store.settle();
+        return QFile::exists(folder.filePath("data/kept-game.txt"));
+    }
+
+    // The game of this run, started.
+    Game& start()
+    {
+        services.keptGames = &store;
+        game.emplace(services);
+        game->start();
+        return *game;
+    }
+
+    BoardWindow* board(LayoutSet set) const { return game->menu(set) ? game->menu(set)->openBoard() : nullptr; }
+
+    KeptGameStore store{files, folder.filePath("data/kept-game.txt").toStdString()};
+    std::optional<Game> game;
+};
+
+// Five moves into a 4x4 game, the blank on the left edge.
+Board::Snapshot fiveMovesIn()
+{
+    return {Phase::Playing, *Arrangement::fromTiles(4, {0, 1, 2, 3, 15, 5, 6, 7, 4, 9, 10, 11, 8, 12, 13, 14}), 5,
+            std::chrono::milliseconds(30'440), false, 0};
+}
+
+TEST(KeptGameOffer, YesPlaysOnOnTheBoardOfItsSetAndLeadsToItsMenu)
+{
+    RunAfterAnother run;
+    run.keep(board4x4, LayoutSet::B, fiveMovesIn());
+    QString title;
+    QString text;
+    QStringList buttons;
+    ModalScript boxes;
+    boxes.then([&](QWidget* box) {
+        title = box->windowTitle();
+        text = messageText(box);
+        buttons = buttonCaptions(box);
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    run.start();
+
+    EXPECT_EQ(title, "拼图");
+    EXPECT_EQ(text, "上次的游戏还没有结束，要继续吗？");
+    EXPECT_EQ(buttons, (QStringList{"是", "否"}));
+    EXPECT_FALSE(run.game->resolutionWindow().isVisible());
+    BoardWindow* board = run.board(LayoutSet::B);
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_EQ(&board->layout(), &boardOf(Difficulty::Normal, LayoutSet::B));
+    EXPECT_EQ(board->logic().arrangement(), fiveMovesIn().arrangement);
+    EXPECT_EQ(control<QLabel>(*board, Control::Steps)->text(), "5");
+    EXPECT_EQ(control<QLabel>(*board, Control::Clock)->text(), "30.5");
+    EXPECT_FALSE(control(*board, Control::Start)->isEnabled());
+    EXPECT_FALSE(run.game->menu(LayoutSet::B)->isVisible());
+
+    // The close box is an end like "退出": the menu of the set comes, as if the board had opened from it.
+    board->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    MenuWindow* menu = run.game->menu(LayoutSet::B);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pictureFileName(), "tiles.bmp");
+    EXPECT_TRUE(difficultyOption(*menu, Difficulty::Normal)->isChecked());
+    EXPECT_EQ(run.game->menu(LayoutSet::A), nullptr);
+    EXPECT_FALSE(run.kept());
+}
+
+void expectForgotten(RunAfterAnother& run)
+{
+    EXPECT_TRUE(run.game->resolutionWindow().isVisible());
+    EXPECT_EQ(run.board(LayoutSet::A), nullptr);
+    EXPECT_FALSE(run.kept());
+}
+
+TEST(KeptGameOffer, NoForgetsItAndTheResolutionWindowComes)
+{
+    RunAfterAnother run;
+    run.keep(board4x4, LayoutSet::A, fiveMovesIn());
+    ModalScript boxes;
+    boxes.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    run.start();
+    expectForgotten(run);
+}
+
+TEST(KeptGameOffer, APictureNoLongerThereIsSaidAndForgotten)
+{
+    RunAfterAnother run;
+    run.keep(board4x4, LayoutSet::A, fiveMovesIn(), "gone.bmp");
+    ModalScript boxes;
+    boxes.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }).thenOk();
+    run.start();
+    EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
+    expectForgotten(run);
+}
+
+TEST(KeptGameOffer, AGeniusWinCutShortAsksForTheNameAgain)
+{
+    RunAfterAnother run;
+    const Board::Snapshot won{Phase::Won, Arrangement::solved(10), 812, std::chrono::milliseconds(3456'720), false, 0};
+    run.keep(board10x10, LayoutSet::A, won);
+    ModalScript boxes;
+    boxes.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }).thenType("小明");
+    run.start();
+    QTest::qWait(50);
+
+    EXPECT_EQ(boxes.boxesSeen(), 2);
+    EXPECT_EQ(run.files.readText(run.services.dataFiles.hallOfFame),
+              hallOfFameRecord("小明", won.steps, elapsedTenths(won.played), run.clock.date()));
+    BoardWindow* board = run.board(LayoutSet::A);
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->logic().phase(), Phase::Completed);
+    EXPECT_FALSE(run.kept());
+}
+
+} // namespace
+} // namespace pintu::test
