@@ -12,7 +12,8 @@ public:
     bool exists(const std::string& path) const override;
     bool remove(const std::string& path) override;
     bool appendText(const std::string& path, std::string_view text) override;
-    std::optional<std::string> readText(const std::string& path) const override;
+    std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
+                                           std::size_t longest) const override;
 };
 
 } // namespace pintu

@@ -25,6 +25,17 @@ std::string fileIn(const TestFolder& folder, const char* name)
     return folder.filePath(name).toStdString();
 }
 
+// Each line followed by CR LF, a line that was cut as far as it was read.
+std::optional<std::string> textOf(const std::optional<LastLines>& tail)
+{
+    if (!tail)
+        return std::nullopt;
+    std::string text;
+    for (const TextLine& line : tail->lines)
+        text += line.text + "\r\n";
+    return text;
+}
+
 TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
 {
     TestFolder folder;
@@ -48,10 +59,9 @@ TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
     // Outside GB2312: four-byte GB18030 for the emoji, and the euro sign's own code.
     EXPECT_TRUE(all.contains(QByteArray::fromHex("22" "9439fc36" "a2e3" "20202020")));
 
-    EXPECT_EQ(files.readText(path), hallOfFameRecord("玩家", 57, 124, "05-09-2001") +
-                                        hallOfFameRecord("say \"hi\"", 3, 600, "12-31-2026") +
-                                        hallOfFameRecord("  ", 3, 5, "01-01-2027") +
-                                        hallOfFameRecord("😀€", 1, 1, "01-01-2027"));
+    EXPECT_EQ(textOf(files.readLastLines(path, 4, 100)),
+              hallOfFameRecord("玩家", 57, 124, "05-09-2001") + hallOfFameRecord("say \"hi\"", 3, 600, "12-31-2026") +
+                  hallOfFameRecord("  ", 3, 5, "01-01-2027") + hallOfFameRecord("😀€", 1, 1, "01-01-2027"));
 }
 
 TEST(HallOfFameFile, ThatCannotBeWrittenReportsIt)
@@ -90,13 +100,42 @@ TEST(HallOfFameFile, ReadsBytesThatAreNotGb18030AsReplacements)
     TestFolder folder;
     QtFiles files;
     const QString path = folder.writeBytes("grb.kel", QByteArray("\"A\xff\x80\"\r\n\xcd\xe6\r\n", 10));
-    const auto text = files.readText(path.toStdString());
+    const auto text = textOf(files.readLastLines(path.toStdString(), 2, 100));
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->substr(0, 2), "\"A");
     EXPECT_NE(text->find("\xef\xbf\xbd"), std::string::npos); // U+FFFD
     EXPECT_NE(text->find("玩"), std::string::npos);
-    EXPECT_FALSE(files.readText(fileIn(folder, "missing")).has_value());
-    EXPECT_FALSE(files.readText(folder.path().toStdString()).has_value());
+    EXPECT_FALSE(files.readLastLines(fileIn(folder, "missing"), 2, 100).has_value());
+    EXPECT_FALSE(files.readLastLines(folder.path().toStdString(), 2, 100).has_value());
+}
+
+TEST(HallOfFameFile, ReadsTheLastLinesEachCutAfterSoManyCharacters)
+{
+    TestFolder folder;
+    QtFiles files;
+    // 玩 is two bytes in GB18030, 😀 four; each is one character.
+    const QString path = folder.writeBytes("grb.kel", "first\r\nsecond\r\n"
+                                                      "\xcd\xe6\x94\x39\xfc\x36" "abc\r\n"
+                                                      "\x94\x39\xfc\x36" "abcd\r\n"
+                                                      "five!");
+    const auto tail = files.readLastLines(path.toStdString(), 3, 5);
+    ASSERT_TRUE(tail.has_value());
+    EXPECT_EQ(tail->earlier, 2);
+    ASSERT_EQ(tail->lines.size(), 3u);
+    EXPECT_EQ(tail->lines[0].text, "玩😀abc");
+    EXPECT_FALSE(tail->lines[0].cut);
+    EXPECT_EQ(tail->lines[1].text, "😀abcd");
+    EXPECT_FALSE(tail->lines[1].cut);
+    EXPECT_EQ(tail->lines[2].text, "five!");
+    EXPECT_FALSE(tail->lines[2].cut);
+
+    const auto shorter = files.readLastLines(path.toStdString(), 3, 4);
+    ASSERT_TRUE(shorter.has_value());
+    EXPECT_EQ(shorter->lines[0].text, "玩😀ab");
+    EXPECT_EQ(shorter->lines[1].text, "😀abc");
+    EXPECT_EQ(shorter->lines[2].text, "five");
+    for (const TextLine& line : shorter->lines)
+        EXPECT_TRUE(line.cut) << line.text;
 }
 
 TEST(RecordFiles, ReuseAnExistingFileAndReadOnlyWhatIsThere)
