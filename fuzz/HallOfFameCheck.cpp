@@ -97,6 +97,19 @@ Finding checkWindow(const QtFiles& files, const QString& path, const std::string
     return std::nullopt;
 }
 
+// A win's record starts a line of its own whatever the file ended in.
+Finding checkAppend(QtFiles& files, const QString& path, std::int64_t linesBefore)
+{
+    const std::string record = hallOfFameRecord("玩家", 57, 124, "05-09-2001");
+    if (!files.appendText(path.toStdString(), record))
+        return "a record could not be appended";
+    const auto tail = files.readLastLines(path.toStdString(), 1, hallOfFameLineLength);
+    if (!tail || tail->lines.size() != 1 || tail->lines[0].text + "\r\n" != record || tail->earlier != linesBefore)
+        return "the appended record does not read back as the line after the " + std::to_string(linesBefore) +
+               " before it";
+    return std::nullopt;
+}
+
 } // namespace
 
 Finding checkHallOfFame(std::span<const std::uint8_t> input)
@@ -127,7 +140,9 @@ Finding checkHallOfFame(std::span<const std::uint8_t> input)
         reversed = newestLines[i].starts_with(tail->lines[shownLines - 1 - i].text);
     if (!reversed)
         return "newest first is not the lines in reverse: " + quoted(newest);
-    return checkWindow(files, path, newest);
+    if (Finding finding = checkWindow(files, path, newest))
+        return finding;
+    return checkAppend(files, path, static_cast<std::int64_t>(decoded.size()));
 }
 
 } // namespace pintu::fuzz

@@ -45,7 +45,9 @@ public:
     virtual bool remove(const std::string& path) = 0;
 
     // Appends `text` and closes the file again, creating it and its folder when
-    // missing. On failure the file keeps exactly what it held before.
+    // missing. A file that ends inside a line (edited by hand, or cut short)
+    // gets a CR LF first, so that `text` starts a line of its own. On failure
+    // the file keeps exactly what it held before.
     virtual bool appendText(const std::string& path, std::string_view text) = 0;
 
     // The last `count` lines of a text file, a line ending at CR LF, CR or LF

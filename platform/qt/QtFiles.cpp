@@ -30,6 +30,17 @@ bool makeFolderFor(const QString& path)
     return QDir().mkpath(QFileInfo(path).absolutePath());
 }
 
+// True when the file's last byte is no line end. A file that cannot be read
+// (or a device, which has no last byte) gets no line end of ours either.
+bool endsInsideALine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() == 0 || !file.seek(file.size() - 1))
+        return false;
+    char last = 0;
+    return file.getChar(&last) && last != '\r' && last != '\n';
+}
+
 // A character outside the Basic Multilingual Plane is one, not its two halves.
 TextLine firstCharacters(const QString& text, std::size_t longest)
 {
@@ -94,9 +105,11 @@ bool QtFiles::remove(const std::string& path)
 bool QtFiles::appendText(const std::string& path, std::string_view text)
 {
     QStringEncoder encoder(textEncoding);
-    const QByteArray bytes = encoder(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    QByteArray bytes = encoder(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     if (encoder.hasError() || !makeFolderFor(qPath(path)))
         return false;
+    if (endsInsideALine(qPath(path)))
+        bytes.prepend("\r\n");
     QFile file(qPath(path));
     // Unbuffered: after a failed write no hidden buffer may reach the disk later.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))

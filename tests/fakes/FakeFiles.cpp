@@ -52,7 +52,10 @@ bool FakeFiles::appendText(const std::string& path, std::string_view text)
 {
     if (failAppend)
         return false;
-    contents[path] += text;
+    std::string& content = contents[path];
+    if (!content.empty() && content.back() != '\r' && content.back() != '\n')
+        content += "\r\n";
+    content += text;
     return true;
 }
 

@@ -64,6 +64,39 @@ TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
                   hallOfFameRecord("  ", 3, 5, "01-01-2027") + hallOfFameRecord("😀€", 1, 1, "01-01-2027"));
 }
 
+struct UnendedLine {
+    const char* name;
+    QByteArray before;
+    QByteArray lineEnd; // what the append puts first
+};
+
+void PrintTo(const UnendedLine& file, std::ostream* out)
+{
+    *out << file.name;
+}
+
+class HallOfFameAppend : public ::testing::TestWithParam<UnendedLine> {};
+
+INSTANTIATE_TEST_SUITE_P(Files, HallOfFameAppend,
+                         ::testing::Values(UnendedLine{"AfterAnUnendedLine", "\"earlier\"", "\r\n"},
+                                           UnendedLine{"AfterALeadByteCutShort", "\"earlier\"\xcd", "\r\n"},
+                                           UnendedLine{"AfterCrLf", "\"earlier\"\r\n", ""},
+                                           UnendedLine{"AfterALineFeed", "\"earlier\"\n", ""},
+                                           UnendedLine{"AfterACarriageReturn", "\"earlier\"\r", ""},
+                                           UnendedLine{"ToAnEmptyFile", "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A file edited by hand, or cut short by another program, never glues the
+// next winner onto its last line.
+TEST_P(HallOfFameAppend, PutsTheRecordOnALineOfItsOwn)
+{
+    TestFolder folder;
+    QtFiles files;
+    const QString path = folder.writeBytes("grb.kel", GetParam().before);
+    ASSERT_TRUE(files.appendText(path.toStdString(), "\"x\"\r\n"));
+    EXPECT_EQ(bytesOf(path), GetParam().before + GetParam().lineEnd + "\"x\"\r\n");
+}
+
 TEST(HallOfFameFile, ThatCannotBeWrittenReportsIt)
 {
     TestFolder folder;
