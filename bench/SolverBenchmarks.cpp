@@ -1,6 +1,7 @@
 // What a player waits for when the game shows a hint or solves a board: every
 // 3x3 arrangement, random and shuffled 4x4 boards, shuffled 5x5 boards within
-// the two-second budget, and the pattern tables' build, memory and load.
+// the two-second budget, random boards of the largest side pintu-solve
+// answers, and the pattern tables' build, memory and load.
 // Each benchmark runs its whole set once; run in a Release or RelWithDebInfo
 // build: build/bench/solver_benchmarks.
 #include "ExactTable.h"
@@ -8,6 +9,7 @@
 #include "Puzzle.h"
 #include "SeededRandom.h"
 #include "Shuffle.h"
+#include "SolveLines.h"
 #include "Solver.h"
 #include "SolverTestSupport.h"
 
@@ -193,6 +195,18 @@ void shuffledTenByTen(benchmark::State& state)
     solveAll(state, gameShuffles(board10x10, 20), 1e3, "ms");
 }
 BENCHMARK(shuffledTenByTen)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The largest side pintu-solve answers, on boards far from solved.
+void randomLargest(benchmark::State& state)
+{
+    std::vector<std::vector<int>> boards;
+    for (std::uint64_t seed = 1; seed <= 5; ++seed)
+        boards.push_back(test::randomTiles(cli::largestSide, seed));
+    resetPeak();
+    solveAll(state, boards, 1e3, "ms");
+    state.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(randomLargest)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 } // namespace pintu::solver
