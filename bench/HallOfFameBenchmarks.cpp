@@ -1,9 +1,11 @@
 // The hall-of-fame viewer opened on 50 MB files a player could make: one
-// line, a million records, and ten thousand lines of 5,000 bytes. Reports the time until the window has drawn
-// itself and the process's peak resident memory while it opens; run in a
-// Release or RelWithDebInfo build: build/bench/hall_of_fame_benchmarks.
+// line, a million records, and ten thousand lines of 5,000 bytes. Reports the
+// time until the window has drawn itself and the process's peak resident
+// memory while it opens; run in a Release or RelWithDebInfo build:
+// build/bench/hall_of_fame_benchmarks.
 #include "HallOfFame.h"
 #include "HallOfFameWindow.h"
+#include "PeakMemory.h"
 #include "QtFiles.h"
 
 #include <QApplication>
@@ -15,7 +17,6 @@
 #include <malloc.h>
 
 #include <chrono>
-#include <fstream>
 #include <string>
 
 namespace pintu {
@@ -37,35 +38,20 @@ QString bigFile(const QString& name, const QByteArray& piece)
     return path;
 }
 
-// Hands freed memory back and restarts the kernel's peak count.
-void restartPeak()
-{
-    malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-double peakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stod(line.substr(6)) / 1024;
-    }
-    return 0;
-}
-
 void openViewer(benchmark::State& state, const QString& path)
 {
     const QtFiles files;
     for (auto _ : state) {
-        restartPeak();
+        // Freed memory handed back first, so that the peak is this opening's.
+        malloc_trim(0);
+        bench::resetPeak();
         const auto start = std::chrono::steady_clock::now();
         HallOfFameWindow viewer(files, path.toStdString(), nullptr);
         viewer.show();
         benchmark::DoNotOptimize(viewer.grab());
         const auto opening = std::chrono::steady_clock::now() - start;
         state.counters["open_ms"] = std::chrono::duration<double, std::milli>(opening).count();
-        state.counters["peak_MB"] = peakMegabytes();
+        state.counters["peak_MB"] = bench::peakMegabytes();
     }
 }
 

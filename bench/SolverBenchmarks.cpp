@@ -6,6 +6,7 @@
 // build: build/bench/solver_benchmarks.
 #include "ExactTable.h"
 #include "PatternStore.h"
+#include "PeakMemory.h"
 #include "Puzzle.h"
 #include "SeededRandom.h"
 #include "Shuffle.h"
@@ -18,7 +19,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <fstream>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -27,6 +27,8 @@ namespace pintu::solver {
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
+using bench::peakMegabytes;
+using bench::resetPeak;
 
 // The game's own shuffle, called in this one place only.
 std::vector<int> gameShuffle(const BoardSize& size, std::uint64_t seed)
@@ -49,22 +51,6 @@ double threadSeconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// The process's peak resident memory in MB since the last reset.
-double peakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stod(line.substr(6)) / 1024;
-    }
-    return 0;
-}
-
-void resetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 Solver& solver()
