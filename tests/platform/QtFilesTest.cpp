@@ -7,6 +7,9 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -64,37 +67,21 @@ TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
                   hallOfFameRecord("  ", 3, 5, "01-01-2027") + hallOfFameRecord("😀€", 1, 1, "01-01-2027"));
 }
 
-struct UnendedLine {
-    const char* name;
-    QByteArray before;
-    QByteArray lineEnd; // what the append puts first
-};
-
-void PrintTo(const UnendedLine& file, std::ostream* out)
-{
-    *out << file.name;
-}
-
-class HallOfFameAppend : public ::testing::TestWithParam<UnendedLine> {};
-
-INSTANTIATE_TEST_SUITE_P(Files, HallOfFameAppend,
-                         ::testing::Values(UnendedLine{"AfterAnUnendedLine", "\"earlier\"", "\r\n"},
-                                           UnendedLine{"AfterALeadByteCutShort", "\"earlier\"\xcd", "\r\n"},
-                                           UnendedLine{"AfterCrLf", "\"earlier\"\r\n", ""},
-                                           UnendedLine{"AfterALineFeed", "\"earlier\"\n", ""},
-                                           UnendedLine{"AfterACarriageReturn", "\"earlier\"\r", ""},
-                                           UnendedLine{"ToAnEmptyFile", "", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 // A file edited by hand, or cut short by another program, never glues the
 // next winner onto its last line.
-TEST_P(HallOfFameAppend, PutsTheRecordOnALineOfItsOwn)
+TEST(HallOfFameFile, PutsEachRecordOnALineOfItsOwn)
 {
-    TestFolder folder;
-    QtFiles files;
-    const QString path = folder.writeBytes("grb.kel", GetParam().before);
-    ASSERT_TRUE(files.appendText(path.toStdString(), "\"x\"\r\n"));
-    EXPECT_EQ(bytesOf(path), GetParam().before + GetParam().lineEnd + "\"x\"\r\n");
+    for (const auto& [before, lineEnd] : std::vector<std::pair<QByteArray, QByteArray>>{{"\"earlier\"", "\r\n"},
+                                                                                        {"\"earlier\"\xcd", "\r\n"},
+                                                                                        {"\"earlier\"\r\n", ""},
+                                                                                        {"\"earlier\"\n", ""},
+                                                                                        {"\"earlier\"\r", ""},
+                                                                                        {"", ""}}) {
+        TestFolder folder;
+        const QString path = folder.writeBytes("grb.kel", before);
+        ASSERT_TRUE(QtFiles().appendText(path.toStdString(), "\"x\"\r\n"));
+        EXPECT_EQ(bytesOf(path), before + lineEnd + "\"x\"\r\n");
+    }
 }
 
 TEST(HallOfFameFile, ThatCannotBeWrittenReportsIt)
@@ -151,24 +138,18 @@ TEST(HallOfFameFile, ReadsTheLastLinesEachCutAfterSoManyCharacters)
                                                       "\xcd\xe6\x94\x39\xfc\x36" "abc\r\n"
                                                       "\x94\x39\xfc\x36" "abcd\r\n"
                                                       "five!");
-    const auto tail = files.readLastLines(path.toStdString(), 3, 5);
-    ASSERT_TRUE(tail.has_value());
-    EXPECT_EQ(tail->earlier, 2);
-    ASSERT_EQ(tail->lines.size(), 3u);
-    EXPECT_EQ(tail->lines[0].text, "玩😀abc");
-    EXPECT_FALSE(tail->lines[0].cut);
-    EXPECT_EQ(tail->lines[1].text, "😀abcd");
-    EXPECT_FALSE(tail->lines[1].cut);
-    EXPECT_EQ(tail->lines[2].text, "five!");
-    EXPECT_FALSE(tail->lines[2].cut);
-
-    const auto shorter = files.readLastLines(path.toStdString(), 3, 4);
-    ASSERT_TRUE(shorter.has_value());
-    EXPECT_EQ(shorter->lines[0].text, "玩😀ab");
-    EXPECT_EQ(shorter->lines[1].text, "😀abc");
-    EXPECT_EQ(shorter->lines[2].text, "five");
-    for (const TextLine& line : shorter->lines)
-        EXPECT_TRUE(line.cut) << line.text;
+    // Every line is five characters long: cut at four, kept whole at five.
+    for (const auto& [longest, cut, lines] : std::vector<std::tuple<std::size_t, bool, std::vector<std::string>>>{
+             {5, false, {"玩😀abc", "😀abcd", "five!"}}, {4, true, {"玩😀ab", "😀abc", "five"}}}) {
+        const auto tail = files.readLastLines(path.toStdString(), 3, longest);
+        ASSERT_TRUE(tail.has_value());
+        EXPECT_EQ(tail->earlier, 2);
+        ASSERT_EQ(tail->lines.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(tail->lines[i].text, lines[i]);
+            EXPECT_EQ(tail->lines[i].cut, cut) << lines[i];
+        }
+    }
 }
 
 TEST(RecordFiles, ReuseAnExistingFileAndReadOnlyWhatIsThere)
