@@ -10,9 +10,14 @@ namespace pintu::solver::cli {
 namespace {
 
 // Echoed input must not drive the terminal: an escape sequence, a C1 control
-// (CSI, U+009B), broken or overlong UTF-8 and surrogates all show as bytes.
-TEST(QuotedWord, EscapesWhatATerminalWouldObey)
+// (CSI, U+009B), broken or overlong UTF-8 and surrogates all show as bytes,
+// and a long word is cut after so many characters, escaped or not.
+TEST(QuotedWord, EscapesWhatATerminalWouldObeyAndCutsALongWord)
 {
+    const std::string longest(longestQuotedWord, '7');
+    std::string chinese;
+    for (std::size_t i = 0; i < longestQuotedWord; ++i)
+        chinese += "三";
     for (const auto& [word, quoted] : std::vector<std::pair<std::string, std::string>>{
              {"3x", R"("3x")"},
              {"三", R"("三")"},
@@ -22,20 +27,12 @@ TEST(QuotedWord, EscapesWhatATerminalWouldObey)
              {"say \"hi\\\"", R"("say \"hi\\\"")"},
              {"\xff\xe4\xb8", R"("\xff\xe4\xb8")"},
              {"\xc0\xaf", R"("\xc0\xaf")"},
-             {"\xed\xa0\x80", R"("\xed\xa0\x80")"}}) {
+             {"\xed\xa0\x80", R"("\xed\xa0\x80")"},
+             {longest, "\"" + longest + "\""},
+             {longest + "8", "\"" + longest + "\"..."},
+             {chinese + "\x1b", "\"" + chinese + "\"..."}}) {
         EXPECT_EQ(quotedWord(word), quoted);
     }
-}
-
-TEST(QuotedWord, CutsALongWordAfterSoManyCharacters)
-{
-    const std::string longest(longestQuotedWord, '7');
-    EXPECT_EQ(quotedWord(longest), "\"" + longest + "\"");
-    EXPECT_EQ(quotedWord(longest + "8"), "\"" + longest + "\"...");
-    std::string chinese;
-    for (std::size_t i = 0; i < longestQuotedWord; ++i)
-        chinese += "三";
-    EXPECT_EQ(quotedWord(chinese + "\x1b"), "\"" + chinese + "\"...");
 }
 
 } // namespace
