@@ -45,13 +45,13 @@ void HallOfFameWindow::load(const Files& files, const std::string& path)
 {
     if (!files.exists(path))
         return;
-    const auto content = files.readText(path);
-    if (!content) {
+    const auto tail = files.readLastLines(path, hallOfFameShownLines, hallOfFameLineLength);
+    if (!tail) {
         showMessage(this, QString::fromUtf8(messages::hallOfFameUnreadable));
         return;
     }
     // Every line ends in CR LF; the text box wants one break per line.
-    QString shown = QString::fromStdString(newestFirst(*content));
+    QString shown = QString::fromStdString(newestFirst(*tail));
     shown.replace("\r\n", "\n");
     // The text box also starts a new line at these, which would show one
     // record as two; they show as U+FFFD instead, like bytes that are not GB18030.

@@ -10,7 +10,8 @@ namespace pintu {
 
 class Files;
 
-// The hall of fame, newest win first, read afresh every time it opens.
+// The hall of fame, newest win first, read afresh every time it opens; of a
+// huge file only the newest lines, each cut short past a length.
 class HallOfFameWindow final : public QDialog {
     Q_OBJECT
 public:

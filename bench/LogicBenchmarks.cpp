@@ -36,9 +36,11 @@ BENCHMARK_CAPTURE(shuffleWithLog, board5x5, board5x5)->Unit(benchmark::kMicrosec
 
 void reverseHallOfFame(benchmark::State& state)
 {
-    std::string records;
-    for (int i = 0; i < state.range(0); ++i)
-        records += hallOfFameRecord("玩家" + std::to_string(i), 57, 124, "05-09-2001");
+    LastLines records;
+    for (int i = 0; i < state.range(0); ++i) {
+        const std::string record = hallOfFameRecord("玩家" + std::to_string(i), 57, 124, "05-09-2001");
+        records.lines.push_back({record.substr(0, record.size() - 2)});
+    }
     for (auto _ : state)
         benchmark::DoNotOptimize(newestFirst(records));
     state.SetComplexityN(state.range(0));

@@ -1,13 +1,16 @@
 // What a player waits for when the game shows a hint or solves a board: every
 // 3x3 arrangement, random and shuffled 4x4 boards, shuffled 5x5 boards within
-// the two-second budget, and the pattern tables' build, memory and load.
+// the two-second budget, random boards of the largest side pintu-solve
+// answers, and the pattern tables' build, memory and load.
 // Each benchmark runs its whole set once; run in a Release or RelWithDebInfo
 // build: build/bench/solver_benchmarks.
 #include "ExactTable.h"
 #include "PatternStore.h"
+#include "PeakMemory.h"
 #include "Puzzle.h"
 #include "SeededRandom.h"
 #include "Shuffle.h"
+#include "SolveLines.h"
 #include "Solver.h"
 #include "SolverTestSupport.h"
 
@@ -16,7 +19,6 @@
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <fstream>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -25,6 +27,8 @@ namespace pintu::solver {
 namespace {
 
 using SteadyClock = std::chrono::steady_clock;
+using bench::peakMegabytes;
+using bench::resetPeak;
 
 // The game's own shuffle, called in this one place only.
 std::vector<int> gameShuffle(const BoardSize& size, std::uint64_t seed)
@@ -47,22 +51,6 @@ double threadSeconds()
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
-// The process's peak resident memory in MB since the last reset.
-double peakMegabytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("VmHWM:"))
-            return std::stod(line.substr(6)) / 1024;
-    }
-    return 0;
-}
-
-void resetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 Solver& solver()
@@ -193,6 +181,18 @@ void shuffledTenByTen(benchmark::State& state)
     solveAll(state, gameShuffles(board10x10, 20), 1e3, "ms");
 }
 BENCHMARK(shuffledTenByTen)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The largest side pintu-solve answers, on boards far from solved.
+void randomLargest(benchmark::State& state)
+{
+    std::vector<std::vector<int>> boards;
+    for (std::uint64_t seed = 1; seed <= 5; ++seed)
+        boards.push_back(test::randomTiles(cli::largestSide, seed));
+    resetPeak();
+    solveAll(state, boards, 1e3, "ms");
+    state.counters["peak_MB"] = peakMegabytes();
+}
+BENCHMARK(randomLargest)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 } // namespace pintu::solver

@@ -31,7 +31,7 @@ Finding checkKeptGame(std::span<const std::uint8_t> input)
         file = withChecksum(std::move(file));
     const QString path =
         writeScratchFile("kept-game.txt", {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
-    const auto text = QtFiles().readText(path.toStdString());
+    const auto text = QtFiles().readText(path.toStdString(), largestKeptGameText);
     if (!text)
         return "a kept game on disk could not be read";
     const auto kept = readKeptGame(*text);

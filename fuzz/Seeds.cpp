@@ -147,6 +147,14 @@ std::vector<Seed> hallOfFameSeeds()
 
     std::string lineFeedsOnly = written;
     std::erase(lineFeedsOnly, '\r');
+    // Past what the viewer shows: a name far longer than a line shown, two
+    // bytes a character, and more lines than it lists.
+    std::string longName;
+    for (std::size_t i = 0; i <= hallOfFameLineLength; ++i)
+        longName += "\xcd\xe6";
+    std::string manyLines;
+    for (std::size_t i = 0; i < hallOfFameShownLines + 2; ++i)
+        manyLines += "\r\n";
     return {
         {"three-records", written},
         {"one-record", firstRecord},
@@ -154,6 +162,8 @@ std::vector<Seed> hallOfFameSeeds()
         {"line-feeds-only", lineFeedsOnly},
         {"empty-lines", "\r\n\r\n" + firstRecord + "\r\n"},
         {"empty", ""},
+        {"line-longer-than-shown", firstRecord + "\"" + longName + "\"\r\n" + firstRecord},
+        {"more-lines-than-shown", manyLines + firstRecord.substr(0, firstRecord.size() - 2)},
     };
 }
 

@@ -2,8 +2,6 @@
 
 #include "NumberText.h"
 
-#include <vector>
-
 namespace pintu {
 
 std::string hallOfFameRecord(std::string_view name, long long steps, long long tenths, std::string_view date)
@@ -18,26 +16,18 @@ std::string hallOfFameRecord(std::string_view name, long long steps, long long t
     return line;
 }
 
-std::string newestFirst(std::string_view text)
+std::string newestFirst(const LastLines& tail)
 {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    std::string text;
+    for (auto line = tail.lines.rbegin(); line != tail.lines.rend(); ++line) {
+        text += line->text;
+        if (line->cut)
+            text += hallOfFameCutMark;
+        text += "\r\n";
     }
-    std::string reversed;
-    reversed.reserve(text.size() + 2 * lines.size());
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        reversed += *line;
-        reversed += "\r\n";
-    }
-    return reversed;
+    if (tail.earlier > 0)
+        text += "……另有 " + std::to_string(tail.earlier) + " 行更早的记录没有显示\r\n";
+    return text;
 }
 
 } // namespace pintu

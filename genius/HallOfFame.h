@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Files.h"
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,8 +18,16 @@ struct HallOfFameEntry {
 // in it stays as it is), the steps, the seconds and the date (mm-dd-yyyy).
 std::string hallOfFameRecord(std::string_view name, long long steps, long long tenths, std::string_view date);
 
-// The lines of `text` newest first, each followed by CR LF; a last line
-// without a line end counts, empty lines are kept.
-std::string newestFirst(std::string_view text);
+// What the viewer shows of a file of any size: the newest lines, each cut
+// after so many characters. Far more than real wins ever fill, and few enough
+// to open at once.
+inline constexpr std::size_t hallOfFameShownLines = 10000;
+inline constexpr std::size_t hallOfFameLineLength = 1000;
+// Ends a line that was cut.
+inline constexpr std::string_view hallOfFameCutMark = "……（以下从略）";
+
+// The lines newest first, each followed by CR LF; a line that was cut ends
+// in the cut mark, and a last line tells how many earlier lines are not shown.
+std::string newestFirst(const LastLines& tail);
 
 } // namespace pintu

@@ -5,8 +5,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pintu {
+
+struct TextLine {
+    std::string text;
+    bool cut = false; // the line goes on after `text`
+};
+
+// The end of a text file.
+struct LastLines {
+    std::vector<TextLine> lines; // oldest first
+    std::int64_t earlier = 0;    // the lines before them
+};
 
 // A file opened for reading and writing at any byte offset.
 class RecordFile {
@@ -33,7 +45,9 @@ public:
     virtual bool remove(const std::string& path) = 0;
 
     // Appends `text` and closes the file again, creating it and its folder when
-    // missing. On failure the file keeps exactly what it held before.
+    // missing. A file that ends inside a line (edited by hand, or cut short)
+    // gets a CR LF first, so that `text` starts a line of its own. On failure
+    // the file keeps exactly what it held before.
     virtual bool appendText(const std::string& path, std::string_view text) = 0;
 
     // Replaces the whole file with `text` at once, creating its folder when
@@ -42,9 +56,17 @@ public:
     // another thread than the other operations.
     virtual bool replaceText(const std::string& path, std::string_view text) = 0;
 
-    // The whole file, bytes that are not GB18030 read as U+FFFD. Nothing when
-    // it cannot be read.
-    virtual std::optional<std::string> readText(const std::string& path) const = 0;
+    // At most the first `largest` bytes of a file, bytes that are not GB18030
+    // read as U+FFFD. Nothing when it cannot be read.
+    virtual std::optional<std::string> readText(const std::string& path, std::size_t largest) const = 0;
+
+    // The last `count` lines of a text file, a line ending at CR LF, CR or LF
+    // (a last line without an end counts too), with bytes that are not
+    // GB18030 read as U+FFFD. A line of more than `longest` characters keeps
+    // its first `longest`, so that a file of any size reads in bounded time
+    // and memory. Nothing when it cannot be read.
+    virtual std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
+                                                   std::size_t longest) const = 0;
 };
 
 } // namespace pintu

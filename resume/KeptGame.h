@@ -2,6 +2,7 @@
 
 #include "Board.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ struct KeptGame {
 // The kept file's text: ASCII lines ending in CR LF, a version line first and
 // a CRC-32 of every byte before it last.
 std::string keptGameText(const KeptGame& kept);
+
+// More than any kept game's text takes, the longest picture path escaped
+// included: a longer file is damaged, and only this much of it is read.
+inline constexpr std::size_t largestKeptGameText = 64 * 1024;
 
 // `lines`, each ending in CR LF, and then the line of their CRC-32.
 std::string withChecksum(std::string lines);

@@ -14,7 +14,7 @@ KeptGameStore::~KeptGameStore() = default;
 std::optional<KeptGame> KeptGameStore::read()
 {
     settle();
-    const auto text = files.readText(path);
+    const auto text = files.readText(path, largestKeptGameText);
     if (!text)
         return std::nullopt;
     auto kept = readKeptGame(*text);

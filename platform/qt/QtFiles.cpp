@@ -1,5 +1,7 @@
 #include "QtFiles.h"
 
+#include "LastLineSpans.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,11 +11,15 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace pintu {
 
 namespace {
 
 constexpr const char* textEncoding = "GB18030";
+// Read a piece at a time, so that a file of any size takes the same memory.
+constexpr qint64 pieceBytes = 1 << 20;
 
 QString qPath(const std::string& path)
 {
@@ -32,6 +38,28 @@ std::optional<QByteArray> encoded(std::string_view text)
     if (encoder.hasError())
         return std::nullopt;
     return bytes;
+}
+
+// True when the file's last byte is no line end. A file that cannot be read
+// (or a device, which has no last byte) gets no line end of ours either.
+bool endsInsideALine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() == 0 || !file.seek(file.size() - 1))
+        return false;
+    char last = 0;
+    return file.getChar(&last) && last != '\r' && last != '\n';
+}
+
+// A character outside the Basic Multilingual Plane is one, not its two halves.
+TextLine firstCharacters(const QString& text, std::size_t longest)
+{
+    qsizetype end = 0;
+    for (std::size_t kept = 0; kept < longest && end < text.size(); ++kept) {
+        const bool pair = text[end].isHighSurrogate() && end + 1 < text.size() && text[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    return {text.first(end).toStdString(), end < text.size()};
 }
 
 class QtRecordFile final : public RecordFile {
@@ -86,9 +114,11 @@ bool QtFiles::remove(const std::string& path)
 
 bool QtFiles::appendText(const std::string& path, std::string_view text)
 {
-    const auto bytes = encoded(text);
+    auto bytes = encoded(text);
     if (!bytes || !makeFolderFor(qPath(path)))
         return false;
+    if (endsInsideALine(qPath(path)))
+        bytes->prepend("\r\n");
     QFile file(qPath(path));
     // Unbuffered: after a failed write no hidden buffer may reach the disk later.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
@@ -120,12 +150,12 @@ bool QtFiles::replaceText(const std::string& path, std::string_view text)
     return file.commit();
 }
 
-std::optional<std::string> QtFiles::readText(const std::string& path) const
+std::optional<std::string> QtFiles::readText(const std::string& path, std::size_t largest) const
 {
     QFile file(qPath(path));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(static_cast<qint64>(largest));
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     QStringDecoder decoder(textEncoding);
@@ -135,6 +165,43 @@ std::optional<std::string> QtFiles::readText(const std::string& path) const
     QString text = decoder(bytes + '\n');
     text.chop(1);
     return text.toStdString();
+}
+
+std::optional<LastLines> QtFiles::readLastLines(const std::string& path, std::size_t count, std::size_t longest) const
+{
+    QFile file(qPath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    LastLineSpans finder(count);
+    QByteArray piece(pieceBytes, Qt::Uninitialized);
+    for (qint64 read = 0; (read = file.read(piece.data(), pieceBytes)) != 0;) {
+        if (read < 0)
+            return std::nullopt;
+        finder.feed({piece.constData(), static_cast<std::size_t>(read)});
+    }
+    finder.end();
+
+    const std::vector<LastLineSpans::Span> spans = finder.spans();
+    LastLines tail{.lines = {}, .earlier = finder.lineCount() - static_cast<std::int64_t>(spans.size())};
+    // GB18030 takes at most four bytes a character, so these hold `longest`
+    // characters and the start of one more, which tells a line that goes on.
+    const auto enough = static_cast<std::int64_t>(4 * (longest + 1));
+    QStringDecoder decoder(textEncoding);
+    for (const LastLineSpans::Span& span : spans) {
+        const std::int64_t size = std::min(span.length, enough);
+        if (!file.seek(span.start))
+            return std::nullopt;
+        const QByteArray bytes = file.read(size);
+        if (bytes.size() != size)
+            return std::nullopt;
+        // A character cut short at the end of the bytes would vanish without
+        // a trace, or join the next line; a line end after it, taken off
+        // again, makes it U+FFFD like any other damage.
+        QString text = decoder(bytes + '\n');
+        text.chop(1);
+        tail.lines.push_back(firstCharacters(text, longest));
+    }
+    return tail;
 }
 
 } // namespace pintu

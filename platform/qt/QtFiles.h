@@ -13,7 +13,9 @@ public:
     bool remove(const std::string& path) override;
     bool appendText(const std::string& path, std::string_view text) override;
     bool replaceText(const std::string& path, std::string_view text) override;
-    std::optional<std::string> readText(const std::string& path) const override;
+    std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;
+    std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
+                                           std::size_t longest) const override;
 };
 
 } // namespace pintu

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "QuotedWord.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -45,7 +47,7 @@ std::variant<Options, UsageError> parseCommandLine(std::span<const std::string_v
         }
         const bool takesValue = argument == "--budget" || argument == "--tables";
         if (!takesValue && argument != "--stats" && argument != "--help")
-            return UsageError{"unknown argument \"" + std::string(arguments[i]) + "\""};
+            return UsageError{"unknown argument " + quotedWord(arguments[i])};
         if (takesValue && !value) {
             if (i + 1 == arguments.size())
                 return UsageError{std::string(argument) + " needs a value"};
@@ -61,7 +63,7 @@ std::variant<Options, UsageError> parseCommandLine(std::span<const std::string_v
         } else if (argument == "--budget") {
             const auto budget = parseSeconds(*value);
             if (!budget)
-                return UsageError{"--budget needs a number of seconds from 0 to 86400, not \"" + std::string(*value) + "\""};
+                return UsageError{"--budget needs a number of seconds from 0 to 86400, not " + quotedWord(*value)};
             options.budget = *budget;
         } else {
             if (value->empty())
@@ -80,7 +82,8 @@ Solves sliding-tile puzzles read from standard input, one a line: the tile in
 each cell, row by row, separated by spaces, the blank written as N*N-1 (tile t
 belongs in cell t). Prints one line each: the number of moves, "optimal" or
 "found", then the tiles to slide, in order. 2x2 to 4x4 boards are always
-solved optimally, 5x5 boards when the budget allows, larger boards quickly.
+solved optimally, 5x5 boards when the budget allows, larger boards up to
+100x100 quickly (within seconds); a larger board is refused.
 
   --stats            also print the nodes searched and the milliseconds taken
                      for each line on standard error
@@ -92,8 +95,10 @@ solved optimally, 5x5 boards when the budget allows, larger boards quickly.
   --help             show this text
 
 A line that is not a puzzle is reported on standard error with its number and
-gets no answer line; the others are still answered. Exit status: 0 when every
-line was answered, 1 when a line was refused, 2 for a wrong command line.
+gets no answer line; the others are still answered. Input that cannot be read
+or is not text (a NUL byte), or answers that cannot be written, end the run.
+Exit status: 0 when every line was answered, 1 when a line was refused or the
+run ended early, 2 for a wrong command line.
 )";
 }
 

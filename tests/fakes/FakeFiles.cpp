@@ -1,5 +1,7 @@
 #include "FakeFiles.h"
 
+#include "LastLineSpans.h"
+
 namespace pintu::test {
 
 namespace {
@@ -50,7 +52,10 @@ bool FakeFiles::appendText(const std::string& path, std::string_view text)
 {
     if (failAppend)
         return false;
-    contents[path] += text;
+    std::string& content = contents[path];
+    if (!content.empty() && content.back() != '\r' && content.back() != '\n')
+        content += "\r\n";
+    content += text;
     return true;
 }
 
@@ -62,12 +67,32 @@ bool FakeFiles::replaceText(const std::string& path, std::string_view text)
     return true;
 }
 
-std::optional<std::string> FakeFiles::readText(const std::string& path) const
+std::optional<std::string> FakeFiles::readText(const std::string& path, std::size_t largest) const
 {
     const auto file = contents.find(path);
     if (file == contents.end())
         return std::nullopt;
-    return file->second;
+    return file->second.substr(0, largest);
+}
+
+std::optional<LastLines> FakeFiles::readLastLines(const std::string& path, std::size_t count,
+                                                  std::size_t longest) const
+{
+    const auto file = contents.find(path);
+    if (file == contents.end())
+        return std::nullopt;
+    LastLineSpans finder(count);
+    finder.feed(file->second);
+    finder.end();
+    LastLines tail;
+    tail.earlier = finder.lineCount();
+    for (const LastLineSpans::Span& span : finder.spans()) {
+        --tail.earlier;
+        // Cut by bytes, which splits no ASCII character.
+        const std::string_view line = std::string_view(file->second).substr(span.start, span.length);
+        tail.lines.push_back({std::string(line.substr(0, longest)), line.size() > longest});
+    }
+    return tail;
 }
 
 } // namespace pintu::test

@@ -17,7 +17,9 @@ public:
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
     bool appendText(const std::string& path, std::string_view text) override;
     bool replaceText(const std::string& path, std::string_view text) override;
-    std::optional<std::string> readText(const std::string& path) const override;
+    std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;
+    std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
+                                           std::size_t longest) const override;
 
     std::map<std::string, std::string> contents;
     std::vector<std::pair<std::int64_t, std::int64_t>> reads; // offset and size of every record read

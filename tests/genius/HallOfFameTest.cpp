@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace pintu {
 namespace {
 
@@ -14,21 +16,35 @@ TEST(HallOfFameRecord, IsTheQuotedNameStepsSecondsAndDate)
     EXPECT_EQ(hallOfFameRecord("   ", 3, 1, "01-02-2027"), "\"       步数: 3    时间: .1 秒    01-02-2027\"\r\n");
 }
 
+LastLines linesOf(std::vector<TextLine> lines, std::int64_t earlier = 0)
+{
+    return {std::move(lines), earlier};
+}
+
 TEST(HallOfFameViewerText, ListsTheNewestLineFirst)
 {
-    EXPECT_EQ(newestFirst("A\r\nB\r\nC\r\n"), "C\r\nB\r\nA\r\n");
-    EXPECT_EQ(newestFirst("A\r\nB\r\nC"), "C\r\nB\r\nA\r\n");
-    EXPECT_EQ(newestFirst("A\r\n\r\nC\r\n"), "C\r\n\r\nA\r\n");
-    EXPECT_EQ(newestFirst("\r\n"), "\r\n");
-    EXPECT_EQ(newestFirst(""), "");
-    EXPECT_EQ(newestFirst("A\nB\n"), "B\r\nA\r\n");
-    EXPECT_EQ(newestFirst("A\rB"), "B\r\nA\r\n");
+    EXPECT_EQ(newestFirst(linesOf({{"A"}, {"B"}, {"C"}})), "C\r\nB\r\nA\r\n");
+    EXPECT_EQ(newestFirst(linesOf({{"A"}, {""}, {"C"}})), "C\r\n\r\nA\r\n");
+    EXPECT_EQ(newestFirst(linesOf({{""}})), "\r\n");
+    EXPECT_EQ(newestFirst(linesOf({})), "");
 }
 
 TEST(HallOfFameViewerText, KeepsEachLineExactly)
 {
     const std::string record = hallOfFameRecord("名字 \"x\"", 99, 123, "05-09-2001");
-    EXPECT_EQ(newestFirst(record + record), record + record);
+    const std::string line = record.substr(0, record.size() - 2);
+    EXPECT_EQ(newestFirst(linesOf({{line}, {line}})), record + record);
+}
+
+TEST(HallOfFameViewerText, MarksWhatItLeavesOut)
+{
+    const std::string cut = "B" + std::string(hallOfFameCutMark) + "\r\n";
+    EXPECT_EQ(newestFirst(linesOf({{"A"}, {"B", true}})), cut + "A\r\n");
+    const std::string shown = newestFirst(linesOf({{"A"}, {"B", true}}, 12345));
+    EXPECT_TRUE(shown.starts_with(cut + "A\r\n")) << shown;
+    EXPECT_NE(shown.find(" 12345 "), std::string::npos) << shown;
+    EXPECT_TRUE(shown.ends_with("\r\n")) << shown;
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 3) << shown;
 }
 
 } // namespace

@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace pintu::test {
 namespace {
 
 struct DamagedText {
     const char* name;
     QByteArray bytes;
-    std::string read;
+    std::vector<std::string> lines;
 };
 
 void PrintTo(const DamagedText& text, std::ostream* out)
@@ -21,11 +24,11 @@ class TextWithDamage : public ::testing::TestWithParam<DamagedText> {};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, TextWithDamage,
-    ::testing::Values(DamagedText{"LeadByteAtTheEnd", "A\r\n\x81", "A\r\n\uFFFD"},
-                      DamagedText{"FourByteCharacterCutShortAtTheEnd", "A\r\n\x81\x30\x81", "A\r\n\uFFFD0\uFFFD"},
-                      DamagedText{"LeadBytesBeforeALineEndAndAtTheEnd", ".\xcd\r\x81", ".\uFFFD\r\uFFFD"},
-                      DamagedText{"WholeCharacterAtTheEnd", "\xcd\xe6", "玩"},
-                      DamagedText{"Empty", "", ""}),
+    ::testing::Values(DamagedText{"LeadByteAtTheEnd", "A\r\n\x81", {"A", "\uFFFD"}},
+                      DamagedText{"FourByteCharacterCutShortAtTheEnd", "A\r\n\x81\x30\x81", {"A", "\uFFFD0\uFFFD"}},
+                      DamagedText{"LeadBytesBeforeALineEndAndAtTheEnd", ".\xcd\r\x81", {".\uFFFD", "\uFFFD"}},
+                      DamagedText{"WholeCharacterAtTheEnd", "\xcd\xe6", {"玩"}},
+                      DamagedText{"Empty", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Bytes that are not GB18030 read as U+FFFD wherever they are, so that no
@@ -34,7 +37,12 @@ TEST_P(TextWithDamage, ReadsEveryBadByteAsAReplacementCharacter)
 {
     TestFolder folder;
     const QString path = folder.writeBytes("grb.kel", GetParam().bytes);
-    EXPECT_EQ(QtFiles().readText(path.toStdString()), GetParam().read);
+    const auto tail = QtFiles().readLastLines(path.toStdString(), GetParam().lines.size() + 1, 100);
+    ASSERT_TRUE(tail.has_value());
+    std::vector<std::string> lines;
+    for (const TextLine& line : tail->lines)
+        lines.push_back(line.text);
+    EXPECT_EQ(lines, GetParam().lines);
 }
 
 } // namespace

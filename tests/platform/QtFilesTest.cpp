@@ -8,6 +8,9 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +27,17 @@ QByteArray bytesOf(const QString& path)
 std::string fileIn(const TestFolder& folder, const char* name)
 {
     return folder.filePath(name).toStdString();
+}
+
+// Each line followed by CR LF, a line that was cut as far as it was read.
+std::optional<std::string> textOf(const std::optional<LastLines>& tail)
+{
+    if (!tail)
+        return std::nullopt;
+    std::string text;
+    for (const TextLine& line : tail->lines)
+        text += line.text + "\r\n";
+    return text;
 }
 
 TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
@@ -49,10 +63,26 @@ TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
     // Outside GB2312: four-byte GB18030 for the emoji, and the euro sign's own code.
     EXPECT_TRUE(all.contains(QByteArray::fromHex("22" "9439fc36" "a2e3" "20202020")));
 
-    EXPECT_EQ(files.readText(path), hallOfFameRecord("玩家", 57, 124, "05-09-2001") +
-                                        hallOfFameRecord("say \"hi\"", 3, 600, "12-31-2026") +
-                                        hallOfFameRecord("  ", 3, 5, "01-01-2027") +
-                                        hallOfFameRecord("😀€", 1, 1, "01-01-2027"));
+    EXPECT_EQ(textOf(files.readLastLines(path, 4, 100)),
+              hallOfFameRecord("玩家", 57, 124, "05-09-2001") + hallOfFameRecord("say \"hi\"", 3, 600, "12-31-2026") +
+                  hallOfFameRecord("  ", 3, 5, "01-01-2027") + hallOfFameRecord("😀€", 1, 1, "01-01-2027"));
+}
+
+// A file edited by hand, or cut short by another program, never glues the
+// next winner onto its last line.
+TEST(HallOfFameFile, PutsEachRecordOnALineOfItsOwn)
+{
+    for (const auto& [before, lineEnd] : std::vector<std::pair<QByteArray, QByteArray>>{{"\"earlier\"", "\r\n"},
+                                                                                        {"\"earlier\"\xcd", "\r\n"},
+                                                                                        {"\"earlier\"\r\n", ""},
+                                                                                        {"\"earlier\"\n", ""},
+                                                                                        {"\"earlier\"\r", ""},
+                                                                                        {"", ""}}) {
+        TestFolder folder;
+        const QString path = folder.writeBytes("grb.kel", before);
+        ASSERT_TRUE(QtFiles().appendText(path.toStdString(), "\"x\"\r\n"));
+        EXPECT_EQ(bytesOf(path), before + lineEnd + "\"x\"\r\n");
+    }
 }
 
 TEST(HallOfFameFile, ThatCannotBeWrittenReportsIt)
@@ -128,13 +158,36 @@ TEST(HallOfFameFile, ReadsBytesThatAreNotGb18030AsReplacements)
     TestFolder folder;
     QtFiles files;
     const QString path = folder.writeBytes("grb.kel", QByteArray("\"A\xff\x80\"\r\n\xcd\xe6\r\n", 10));
-    const auto text = files.readText(path.toStdString());
+    const auto text = textOf(files.readLastLines(path.toStdString(), 2, 100));
     ASSERT_TRUE(text.has_value());
     EXPECT_EQ(text->substr(0, 2), "\"A");
     EXPECT_NE(text->find("\xef\xbf\xbd"), std::string::npos); // U+FFFD
     EXPECT_NE(text->find("玩"), std::string::npos);
-    EXPECT_FALSE(files.readText(fileIn(folder, "missing")).has_value());
-    EXPECT_FALSE(files.readText(folder.path().toStdString()).has_value());
+    EXPECT_FALSE(files.readLastLines(fileIn(folder, "missing"), 2, 100).has_value());
+    EXPECT_FALSE(files.readLastLines(folder.path().toStdString(), 2, 100).has_value());
+}
+
+TEST(HallOfFameFile, ReadsTheLastLinesEachCutAfterSoManyCharacters)
+{
+    TestFolder folder;
+    QtFiles files;
+    // 玩 is two bytes in GB18030, 😀 four; each is one character.
+    const QString path = folder.writeBytes("grb.kel", "first\r\nsecond\r\n"
+                                                      "\xcd\xe6\x94\x39\xfc\x36" "abc\r\n"
+                                                      "\x94\x39\xfc\x36" "abcd\r\n"
+                                                      "five!");
+    // Every line is five characters long: cut at four, kept whole at five.
+    for (const auto& [longest, cut, lines] : std::vector<std::tuple<std::size_t, bool, std::vector<std::string>>>{
+             {5, false, {"玩😀abc", "😀abcd", "five!"}}, {4, true, {"玩😀ab", "😀abc", "five"}}}) {
+        const auto tail = files.readLastLines(path.toStdString(), 3, longest);
+        ASSERT_TRUE(tail.has_value());
+        EXPECT_EQ(tail->earlier, 2);
+        ASSERT_EQ(tail->lines.size(), lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(tail->lines[i].text, lines[i]);
+            EXPECT_EQ(tail->lines[i].cut, cut) << lines[i];
+        }
+    }
 }
 
 TEST(RecordFiles, ReuseAnExistingFileAndReadOnlyWhatIsThere)

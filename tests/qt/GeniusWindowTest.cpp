@@ -1,4 +1,5 @@
 #include "BoardWindowHarness.h"
+#include "HallOfFame.h"
 #include "HallOfFameWindow.h"
 #include "ModalScript.h"
 
@@ -122,19 +123,33 @@ TEST(HallOfFameWindow, AFileThatCannotBeReadSaysSo)
     EXPECT_EQ(viewer.text(), "");
 }
 
+// The newest lines first, as many as the viewer lists, a line far longer
+// than it shows cut with its mark, and a last line that counts the rest.
 TEST(HallOfFameWindow, OpensAHundredThousandRecords)
 {
     TestFolder folder;
     QtFiles files;
     const std::string path = folder.filePath("grb.kel").toStdString();
+    const int recordCount = 100000;
     std::string records;
-    for (int i = 0; i < 100000; ++i)
+    for (int i = 0; i < recordCount; ++i)
         records += "\"玩家" + std::to_string(i) + "    步数: 57    时间: 12.4 秒    05-09-2001\"\r\n";
+    for (std::size_t i = 0; i < 3 * hallOfFameLineLength; ++i)
+        records += "玩"; // the newest line, with no line end
     files.appendText(path, records);
     HallOfFameWindow viewer(files, path, nullptr);
-    const QString text = viewer.text();
-    EXPECT_TRUE(text.startsWith("\"玩家99999    "));
-    EXPECT_TRUE(text.endsWith("\"玩家0    步数: 57    时间: 12.4 秒    05-09-2001\"\n"));
+    const QStringList lines = viewer.text().split('\n');
+
+    const auto shown = static_cast<qsizetype>(hallOfFameShownLines);
+    const int left = recordCount + 1 - static_cast<int>(shown);
+    ASSERT_EQ(lines.size(), shown + 2);
+    EXPECT_EQ(lines[0], QString(static_cast<qsizetype>(hallOfFameLineLength), u'玩') +
+                            QString::fromUtf8(hallOfFameCutMark.data(), hallOfFameCutMark.size()));
+    EXPECT_TRUE(lines[1].startsWith("\"玩家" + QString::number(recordCount - 1) + "    "));
+    EXPECT_EQ(lines[shown - 1],
+              "\"玩家" + QString::number(left) + "    步数: 57    时间: 12.4 秒    05-09-2001\"");
+    EXPECT_TRUE(lines[shown].contains(" " + QString::number(left) + " ")) << lines[shown].toStdString();
+    EXPECT_EQ(lines.back(), "");
 }
 
 } // namespace

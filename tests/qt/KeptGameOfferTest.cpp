@@ -139,7 +139,7 @@ TEST(KeptGameOffer, AGeniusWinCutShortAsksForTheNameAgain)
     QTest::qWait(50);
 
     EXPECT_EQ(boxes.boxesSeen(), 2);
-    EXPECT_EQ(run.files.readText(run.services.dataFiles.hallOfFame),
+    EXPECT_EQ(run.files.readText(run.services.dataFiles.hallOfFame, 1 << 20),
               hallOfFameRecord("小明", won.steps, elapsedTenths(won.played), run.clock.date()));
     BoardWindow* board = run.board(LayoutSet::A);
     ASSERT_NE(board, nullptr);

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "SolveLines.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,8 @@ TEST(CommandLine, HelpIsAnOption)
 {
     EXPECT_TRUE(std::get<Options>(parse({"--help"})).help);
     EXPECT_NE(usageText().find("--budget SECONDS"), std::string_view::npos);
+    const std::string largest = std::to_string(largestSide);
+    EXPECT_NE(usageText().find(largest + "x" + largest), std::string_view::npos);
 }
 
 } // namespace

@@ -1,9 +1,15 @@
 #include "SolveLines.h"
 
 #include "SharedTables.h"
+#include "SolverTestSupport.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -46,24 +52,50 @@ TEST(SolveLines, AnswersEachArrangementOnItsOwnLine)
     EXPECT_EQ(run.errors, "");
 }
 
+std::string board(const std::vector<int>& tiles)
+{
+    std::string line;
+    for (int tile : tiles)
+        line += std::to_string(tile) + " ";
+    return line + "\n";
+}
+
+// The largest side is answered, one more is refused, and so is a line longer
+// than any board of the largest side takes.
 TEST(SolveLines, ReportsBadLinesByNumberAndAnswersTheRest)
 {
+    std::vector<int> largest = test::solvedTiles(largestSide);
+    std::swap(largest[largest.size() - 1], largest[largest.size() - 2]);
+    const std::string side = std::to_string(largestSide + 1);
     const Transcript run = solve("0 1 2\n"
                           "1 0 2 3 4 5 6 7 8\n"
-                          "0 1 2 3 x 5 6 7 8\n"
+                          "0 1 2 3 x\x1b[2J 5 6 7 8\n"
                           "0 1 2 3 4 5 6 8 7\n"
-                          "0 1 1 3\n");
+                          "0 1 1 3\n"
+                          + board(test::solvedTiles(largestSide + 1)) + std::string(longestLine + 1, ' ') + "\n"
+                          + board(largest));
     EXPECT_EQ(run.status, ExitStatus::LineRefused);
-    EXPECT_EQ(run.out, "1 optimal 7\n");
+    EXPECT_EQ(run.out, "1 optimal 7\n1 found " + std::to_string(largest.back()) + "\n");
     std::istringstream errors(run.errors);
     std::vector<std::string> lines;
     for (std::string line; std::getline(errors, line);)
         lines.push_back(line);
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "pintu-solve: line 1: " + std::string(describe(Flaw::NotSquare)));
     EXPECT_EQ(lines[1], "pintu-solve: line 2: " + std::string(describe(Flaw::Unsolvable)));
-    EXPECT_EQ(lines[2], "pintu-solve: line 3: \"x\" is not a number");
+    EXPECT_EQ(lines[2], "pintu-solve: line 3: \"x\\x1b[2J\" is not a number");
     EXPECT_EQ(lines[3], "pintu-solve: line 5: " + std::string(describe(Flaw::NotPermutation)));
+    EXPECT_TRUE(lines[4].starts_with("pintu-solve: line 6: a " + side + "x" + side + " board is larger")) << lines[4];
+    EXPECT_TRUE(lines[5].starts_with("pintu-solve: line 7: longer than")) << lines[5];
+}
+
+TEST(SolveLines, StopsAtInputThatIsNotText)
+{
+    using namespace std::string_literals;
+    const Transcript run = solve("0 1 2 3 4 5 6 8 7\n\x7f" "ELF\0\x02\n0 1 2 3 4 5 6 8 7\n"s);
+    EXPECT_EQ(run.status, ExitStatus::StreamFailed);
+    EXPECT_EQ(run.out, "1 optimal 7\n");
+    EXPECT_EQ(run.errors, "pintu-solve: line 2 holds a NUL byte: the input is not text\n");
 }
 
 TEST(SolveLines, StatsGoToTheErrorStream)
@@ -77,12 +109,38 @@ TEST(SolveLines, StatsGoToTheErrorStream)
 // The built program, run as a user would.
 class PintuSolveProgram : public ::testing::Test {
 protected:
-    int run(const std::string& arguments, const std::string& input)
+    // `redirections` come after the harness's own, and so win over them.
+    int run(const std::string& arguments, const std::string& input, const std::string& redirections = "")
     {
         std::ofstream(folder.path() / "in") << input;
         const std::string command = std::string(PINTU_SOLVE_PROGRAM) + " " + arguments + " <" + path("in") + " >"
-                                  + path("out") + " 2>" + path("errors");
+                                  + path("out") + " 2>" + path("errors") + " " + redirections;
         const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    // With standard output on a pipe whose reading end is closed before the
+    // program starts.
+    int runIntoClosedPipe(const std::string& input)
+    {
+        std::ofstream(folder.path() / "in") << input;
+        int ends[2];
+        if (pipe(ends) != 0)
+            return -1;
+        close(ends[0]);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, (folder.path() / "in").c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
+        posix_spawn_file_actions_addopen(&actions, 2, (folder.path() / "errors").c_str(), O_WRONLY | O_CREAT, 0644);
+        char* const arguments[] = {const_cast<char*>(PINTU_SOLVE_PROGRAM), nullptr};
+        pid_t child = 0;
+        const int spawned = posix_spawn(&child, PINTU_SOLVE_PROGRAM, &actions, nullptr, arguments, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(ends[1]);
+        int status = 0;
+        if (spawned != 0 || waitpid(child, &status, 0) != child)
+            return -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
@@ -110,6 +168,20 @@ TEST_F(PintuSolveProgram, ExitsOneWhenALineIsRefused)
     EXPECT_EQ(run("", "0 1 2 3 4 5 6 8 7\nsolve this\n"), 1);
     EXPECT_EQ(read("out"), "1 optimal 7\n");
     EXPECT_EQ(read("errors"), "pintu-solve: line 2: \"solve\" is not a number\n");
+}
+
+// Answers that cannot be written or input that cannot be read are never a
+// silent success, and a reader that went away does not kill the program
+// without a word through SIGPIPE.
+TEST_F(PintuSolveProgram, ExitsOneWithAMessageWhenAStreamFails)
+{
+    for (const auto& [redirection, says] : std::vector<std::pair<std::string, std::string>>{
+             {">/dev/full", "No space left on device"}, {"</", "Is a directory"}}) {
+        EXPECT_EQ(run("", "1 2 3 0\n", redirection), 1) << redirection;
+        EXPECT_NE(read("errors").find(says), std::string::npos) << read("errors");
+    }
+    EXPECT_EQ(runIntoClosedPipe("1 2 3 0\n"), 1);
+    EXPECT_NE(read("errors").find("Broken pipe"), std::string::npos) << read("errors");
 }
 
 TEST_F(PintuSolveProgram, ExitsTwoOnAWrongCommandLine)
