@@ -1,7 +1,9 @@
 #include "ReferencePatternTable.h"
 
+#include "BlankRegions.h"
 #include "Grid.h"
 #include "PlacementRank.h"
+#include "StateMarks.h"
 
 #include <algorithm>
 #include <array>
@@ -11,99 +13,6 @@
 namespace pintu::solver::reference {
 
 namespace {
-
-using CellSet = std::uint32_t;
-
-constexpr CellSet cellBit(int cell)
-{
-    return CellSet{1} << cell;
-}
-
-// Where the blank can wander over free cells, every such step free of charge.
-class BlankRegions {
-public:
-    explicit BlankRegions(const Grid& grid) : grid(grid)
-    {
-        for (int c = 0; c < grid.cells(); ++c) {
-            all |= cellBit(c);
-            if (grid.column(c) == 0)
-                firstColumn |= cellBit(c);
-            if (grid.column(c) == grid.side - 1)
-                lastColumn |= cellBit(c);
-        }
-    }
-
-    CellSet regionOf(int cell, CellSet occupied) const
-    {
-        const CellSet free = all & ~occupied;
-        CellSet region = cellBit(cell);
-        for (;;) {
-            const CellSet grown = (region | ((region << 1) & ~firstColumn) | ((region >> 1) & ~lastColumn)
-                                   | (region << grid.side) | (region >> grid.side))
-                                & free;
-            if (grown == region)
-                return region;
-            region = grown;
-        }
-    }
-
-private:
-    Grid grid;
-    CellSet all = 0;
-    CellSet firstColumn = 0;
-    CellSet lastColumn = 0;
-};
-
-// Two bits per search state: not seen yet, on one of the two frontiers the
-// search alternates between, or done. The frontiers live in these bits rather
-// than in lists, so a build needs about twice the table's own memory, and
-// each layer is expanded in rank order, which keeps memory access near.
-class StateMarks {
-public:
-    enum Mark : std::uint64_t { Unseen = 0, Done = 3 };
-
-    static Mark frontier(int depth) { return static_cast<Mark>(1 + depth % 2); }
-
-    explicit StateMarks(std::uint64_t states) : words((states + statesPerWord - 1) / statesPerWord, 0) {}
-
-    Mark at(std::uint64_t state) const
-    {
-        return static_cast<Mark>((words[state / statesPerWord] >> shift(state)) & 3);
-    }
-
-    void set(std::uint64_t state, Mark mark)
-    {
-        std::uint64_t& word = words[state / statesPerWord];
-        word = (word & ~(std::uint64_t{3} << shift(state))) | (static_cast<std::uint64_t>(mark) << shift(state));
-    }
-
-    // Calls `visit` with every state marked `mark` when the scan passes it;
-    // `visit` may mark any state. False as soon as `visit` returns false.
-    template <typename Visit>
-    bool forEach(Mark mark, Visit visit)
-    {
-        constexpr std::uint64_t lowBits = 0x5555555555555555;
-        for (std::size_t w = 0; w < words.size(); ++w) {
-            for (;;) {
-                const std::uint64_t low = words[w] & lowBits;
-                const std::uint64_t high = (words[w] >> 1) & lowBits;
-                std::uint64_t matching = (mark & 1 ? low : ~low) & (mark & 2 ? high : ~high) & lowBits;
-                if (matching == 0)
-                    break;
-                const auto state = w * statesPerWord + static_cast<std::uint64_t>(std::countr_zero(matching) / 2);
-                if (!visit(state))
-                    return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    static constexpr std::uint64_t statesPerWord = 32;
-    static int shift(std::uint64_t state) { return static_cast<int>(state % statesPerWord) * 2; }
-
-    std::vector<std::uint64_t> words;
-};
 
 // The inverse of placementRank: fills `cells` (k of them) from `rank`.
 void unrankPlacement(std::uint32_t rank, int n, std::span<int> cells)

@@ -14,31 +14,13 @@ FreeRegions::FreeRegions(const Grid& grid, int occupiedCount) : cells(static_cas
                 + choose[static_cast<std::size_t>((c - 1) * chooseColumns + i)];
     }
 
-    CellSet all = 0;
-    CellSet firstColumn = 0;
-    CellSet lastColumn = 0;
-    for (int c = 0; c < n; ++c) {
-        all |= cellBit(c);
-        firstColumn |= grid.column(c) == 0 ? cellBit(c) : 0;
-        lastColumn |= grid.column(c) == grid.side - 1 ? cellBit(c) : 0;
-    }
-    const auto flood = [&](CellSet region, CellSet free) {
-        for (;;) {
-            const CellSet grown = (region | ((region << 1) & ~firstColumn) | ((region >> 1) & ~lastColumn)
-                                   | (region << grid.side) | (region >> grid.side))
-                                & free;
-            if (grown == region)
-                return region;
-            region = grown;
-        }
-    };
-
+    const BlankRegions blank(grid);
     forEachCellSet(n, occupiedCount, [&](CellSet occupied) {
         const std::size_t setAt = labels.size();
         labels.resize(setAt + cells, 0xFF);
         int count = 0;
-        for (CellSet unlabelled = all & ~occupied; unlabelled != 0; ++count) {
-            const CellSet region = flood(unlabelled & -unlabelled, all & ~occupied);
+        for (CellSet unlabelled = (cellBit(n) - 1) & ~occupied; unlabelled != 0; ++count) {
+            const CellSet region = blank.regionOf(std::countr_zero(unlabelled), occupied);
             for (CellSet rest = region; rest != 0; rest &= rest - 1)
                 labels[setAt + static_cast<std::size_t>(std::countr_zero(rest))] = static_cast<std::uint8_t>(count);
             unlabelled &= ~region;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Grid.h"
+#include "BlankRegions.h"
 
 #include <bit>
 #include <cstdint>
@@ -8,18 +8,9 @@
 
 namespace pintu::solver {
 
-// Bit c stands for cell c.
-using CellSet = std::uint32_t;
-
-constexpr CellSet cellBit(int cell)
-{
-    return CellSet{1} << cell;
-}
-
-// Where the blank can wander over the cells a pattern's tiles leave free,
-// every such step free of charge: the regions those cells fall into, for every
-// set of k occupied cells at once, numbered within a set from the region with
-// the lowest cell.
+// The regions of the blank, for every set of k occupied cells at once,
+// numbered within a set from the region with the lowest cell: a search looks
+// them up rather than flooding the board again for every state it reaches.
 class FreeRegions {
 public:
     // k cells out of the grid's, at most eight.
