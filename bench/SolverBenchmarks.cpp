@@ -189,11 +189,14 @@ void firstHint(benchmark::State& state, int side, const BoardSize& size)
         const test::TempFolder folder;
         Solver fresh({folder.path(), std::chrono::milliseconds(2000)});
         const Puzzle puzzle = std::get<Puzzle>(Puzzle::from(gameShuffle(size, 1)));
+        resetPeak();
+        const double before = peakMegabytes();
         const auto start = SteadyClock::now();
         std::jthread prepare([&] { fresh.prepare(side); });
         const Answer answer = fresh.solve(puzzle);
         state.counters["answer_s"] = secondsSince(start);
         state.counters["optimal"] = answer.verdict == Verdict::Optimal;
+        state.counters["peak_MB"] = peakMegabytes() - before;
     }
 }
 BENCHMARK_CAPTURE(firstHint, board4x4, 4, board4x4)->Iterations(1)->Unit(benchmark::kSecond);
