@@ -145,5 +145,32 @@ TEST(PatternStore, AWaitForAnotherThreadsBuildEndsWhenAskedToStop)
     EXPECT_TRUE(store.buildProgress().has_value());
 }
 
+TEST(PatternStore, AThreadWaitingForABuildThatIsStoppedBuildsTheTablesItself)
+{
+    const test::TempFolder folder;
+    test::copySharedTables(folder.path());
+    const std::vector<int> topLeft{0, 1, 2, 4, 5, 6};
+    std::filesystem::remove(folder.path() / PatternStore::fileName(4, topLeft));
+    PatternStore store(folder.path());
+    std::jthread builder([&](std::stop_token stop) { store.prepare({4}, stop); });
+    waitFor([&] { return store.buildProgress().has_value(); });
+
+    std::atomic<bool> answered = false;
+    PatternStore::Tables tables{};
+    std::jthread search([&](std::stop_token stop) {
+        tables = store.tablesFor(4, stop);
+        answered = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(answered);
+    builder.request_stop();
+    search.join();
+
+    EXPECT_EQ(tables.status, TableStatus::Built);
+    ASSERT_TRUE(tables.heuristic);
+    EXPECT_EQ(tables.heuristic->tableBytes(), test::sharedFourByFour().tableBytes());
+    EXPECT_TRUE(loadPatternTable(folder.path() / PatternStore::fileName(4, topLeft), 4, topLeft));
+}
+
 } // namespace
 } // namespace pintu::solver
