@@ -122,22 +122,30 @@ TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoFileBehind)
         ADD_FAILURE() << "left behind: " << entry.path();
 }
 
+// Asks for the 4x4 tables on a thread of its own while another thread builds
+// them, sees it wait, and lets `release` end the wait: what the thread got.
+PatternStore::Tables requestWhileBuilt(PatternStore& store, const std::function<void(std::jthread&)>& release)
+{
+    std::atomic<bool> answered = false;
+    PatternStore::Tables tables{};
+    std::jthread request([&](std::stop_token stop) {
+        tables = store.tablesFor(4, stop);
+        answered = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(answered);
+    release(request);
+    request.join();
+    return tables;
+}
+
 TEST(PatternStore, AWaitForAnotherThreadsBuildEndsWhenAskedToStop)
 {
     PatternStore store(std::nullopt);
     std::jthread builder([&](std::stop_token stop) { store.prepare({4}, stop); });
     waitFor([&] { return store.buildProgress().has_value(); });
 
-    std::atomic<bool> answered = false;
-    PatternStore::Tables tables{};
-    std::jthread search([&](std::stop_token stop) {
-        tables = store.tablesFor(4, stop);
-        answered = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(answered);
-    search.request_stop();
-    search.join();
+    const PatternStore::Tables tables = requestWhileBuilt(store, [](std::jthread& request) { request.request_stop(); });
 
     EXPECT_EQ(tables.status, TableStatus::Stopped);
     EXPECT_FALSE(tables.heuristic);
@@ -155,16 +163,7 @@ TEST(PatternStore, AThreadWaitingForABuildThatIsStoppedBuildsTheTablesItself)
     std::jthread builder([&](std::stop_token stop) { store.prepare({4}, stop); });
     waitFor([&] { return store.buildProgress().has_value(); });
 
-    std::atomic<bool> answered = false;
-    PatternStore::Tables tables{};
-    std::jthread search([&](std::stop_token stop) {
-        tables = store.tablesFor(4, stop);
-        answered = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(answered);
-    builder.request_stop();
-    search.join();
+    const PatternStore::Tables tables = requestWhileBuilt(store, [&](std::jthread&) { builder.request_stop(); });
 
     EXPECT_EQ(tables.status, TableStatus::Built);
     ASSERT_TRUE(tables.heuristic);
