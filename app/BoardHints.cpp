@@ -14,8 +14,10 @@ namespace {
 
 constexpr int markMilliseconds = 1000;
 // A search that takes longer than this says it is at work (the first ever
-// builds its tables, which takes seconds).
+// builds its tables, which takes a second or two), and then how far the
+// build has come, brought up to date at this pace.
 constexpr int patienceMilliseconds = 300;
+constexpr int progressMilliseconds = 250;
 constexpr int markWidth = 3;
 constexpr int textGap = 4;
 const QColor markColour(255, 196, 0);
@@ -24,6 +26,7 @@ constexpr const char* menuText = "提示";
 constexpr const char* provenText = "最少还需 %1 步";
 constexpr const char* estimateText = "约需 %1 步";
 constexpr const char* searchingText = "正在计算…";
+constexpr const char* progressText = " %1%"; // after searchingText
 
 // A frame drawn over a tile; clicks go through it to the tile.
 class TileMark final : public QWidget {
@@ -54,6 +57,7 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
       board(board),
       views(views),
       finder(source.search),
+      progress(source.progress),
       mark(new TileMark(window)),
       text(new QLabel(window))
 {
@@ -65,7 +69,6 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
     markTime.setInterval(markMilliseconds);
     connect(&markTime, &QTimer::timeout, mark, &QWidget::hide);
     patience.setSingleShot(true);
-    patience.setInterval(patienceMilliseconds);
     connect(&patience, &QTimer::timeout, this, &BoardHints::showSearching);
     connect(&finder, &HintFinder::answered, this, &BoardHints::show);
     auto* key = new QShortcut(QKeySequence(Qt::Key_H), window);
@@ -87,14 +90,18 @@ void BoardHints::request()
     if (!isOffered() || !finder.find(board.arrangement()))
         return;
     asked = board.arrangement();
-    patience.start();
+    patience.start(patienceMilliseconds);
 }
 
 void BoardHints::showSearching()
 {
     if (!finder.isFinding())
         return;
-    showText(QString::fromUtf8(searchingText), views.at(board.arrangement().blankCell())->geometry());
+    QString words = QString::fromUtf8(searchingText);
+    if (const std::optional<int> done = progress ? progress() : std::nullopt)
+        words += QString::fromUtf8(progressText).arg(*done);
+    showText(words, views.at(board.arrangement().blankCell())->geometry());
+    patience.start(progressMilliseconds);
 }
 
 void BoardHints::showMenu(const QPoint& where)

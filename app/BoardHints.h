@@ -46,11 +46,12 @@ private:
     const Board& board;
     const std::vector<TileView*>& views;
     HintFinder finder;
+    HintProgress progress;
     std::optional<Arrangement> asked; // what the search in flight was asked about
     QWidget* mark;                     // the frame around the tile to move
     QLabel* text;
     QTimer markTime;
-    QTimer patience;
+    QTimer patience; // then, while the search goes on, how often its text is brought up to date
 };
 
 } // namespace pintu

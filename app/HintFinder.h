@@ -19,11 +19,15 @@ namespace pintu {
 using HintSearch = std::function<std::optional<Hint>(const Arrangement&, std::stop_token)>;
 // Gets the searches of one board side ready (a solver's tables), ahead of the first.
 using HintPreparation = std::function<void(int side, std::stop_token)>;
+// How far getting ready has come, in percent, while it takes a while (a first
+// build of the tables); nothing otherwise. Asked from the window's thread.
+using HintProgress = std::function<std::optional<int>()>;
 
 // What the small boards use for their hints; without a search they offer none.
 struct HintSource {
     HintSearch search;
     HintPreparation prepare;
+    HintProgress progress;
 };
 
 // Looks for hints off the window's thread, one at a time, so that the board

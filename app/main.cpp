@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
                 return pintu::findHint(*solver, arrangement, stop);
             },
             [solver](int side, std::stop_token stop) { solver->prepare(side, stop); },
+            [solver] { return solver->buildProgress(); },
         },
         keptGames ? &*keptGames : nullptr,
     };

@@ -1,18 +1,22 @@
 // What a player waits for when the game shows a hint or solves a board: every
 // 3x3 arrangement, random and shuffled 4x4 boards, shuffled 5x5 boards within
 // the two-second budget, random boards of the largest side pintu-solve
-// answers, and the pattern tables' build, memory and load.
+// answers, the pattern tables' build (against the builder it replaced),
+// memory, stop and load, and the first hint on a machine that has no tables
+// yet.
 // Each benchmark runs its whole set once; run in a Release or RelWithDebInfo
 // build: build/bench/solver_benchmarks.
 #include "ExactTable.h"
 #include "PatternStore.h"
 #include "PeakMemory.h"
 #include "Puzzle.h"
+#include "ReferencePatternTable.h"
 #include "SeededRandom.h"
 #include "Shuffle.h"
 #include "SolveLines.h"
 #include "Solver.h"
 #include "SolverTestSupport.h"
+#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,6 +26,7 @@
 #include <numeric>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 namespace pintu::solver {
 namespace {
@@ -99,21 +104,91 @@ void solveAll(benchmark::State& state, const std::vector<std::vector<int>>& boar
     }
 }
 
+double secondsSince(SteadyClock::time_point start)
+{
+    return std::chrono::duration<double>(SteadyClock::now() - start).count();
+}
+
+// The game's build of one board side's tables, then the builder it replaced
+// on the same tables, one after another as it built them: the ratio of the two
+// times holds however busy the machine is while both run. Every table must
+// come out the same, byte for byte.
 void buildTables(benchmark::State& state, int side)
 {
     for (auto _ : state) {
         resetPeak();
         const double before = peakMegabytes();
         PatternStore store(std::nullopt);
-        const auto start = SteadyClock::now();
+        const double cpuStart = std::clock();
+        auto start = SteadyClock::now();
         const PatternStore::Tables tables = store.tablesFor(side, {});
-        state.counters["build_s"] = std::chrono::duration<double>(SteadyClock::now() - start).count();
+        const double built = secondsSince(start);
+        const double builtCpu = (std::clock() - cpuStart) / CLOCKS_PER_SEC;
+        state.counters["build_s"] = built;
+        state.counters["build_cpu_s"] = builtCpu;
         state.counters["table_MB"] = static_cast<double>(tables.heuristic->tableBytes()) / 1e6;
         state.counters["build_peak_MB"] = peakMegabytes() - before;
+
+        const double replacedCpuStart = std::clock();
+        start = SteadyClock::now();
+        for (const PatternTable& table : tables.heuristic->patterns()) {
+            if (reference::buildPatternTable(side, table.tiles).moves != table.moves)
+                throw std::logic_error("a table differs from the one the replaced builder makes");
+        }
+        const double replaced = secondsSince(start);
+        const double replacedCpu = (std::clock() - replacedCpuStart) / CLOCKS_PER_SEC;
+        state.counters["replaced_s"] = replaced;
+        state.counters["replaced_cpu_s"] = replacedCpu;
+        state.counters["ratio"] = replaced / built;
+        state.counters["cpu_ratio"] = replacedCpu / builtCpu;
     }
 }
 BENCHMARK_CAPTURE(buildTables, tables4x4, 4)->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(buildTables, tables5x5, 5)->Iterations(1)->Unit(benchmark::kSecond);
+
+// How long a build takes to end once asked to stop, a third of the way through.
+void stopBuild(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const test::TempFolder folder;
+        PatternStore store(folder.path());
+        std::stop_source stop;
+        SteadyClock::time_point asked;
+        std::jthread build([&] { store.prepare({4, 5}, stop.get_token()); });
+        while (store.buildProgress().value_or(0) < 33)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        asked = SteadyClock::now();
+        stop.request_stop();
+        build.join();
+        state.counters["stop_ms"] = secondsSince(asked) * 1e3;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            if (entry.path().extension() != ".pdb")
+                throw std::logic_error("a stopped build left " + entry.path().string());
+        }
+    }
+}
+BENCHMARK(stopBuild)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A board opened on a machine without tables: the game gets its tables ready
+// at once, and the player asks for a hint straight away.
+void firstHint(benchmark::State& state, int side, const BoardSize& size)
+{
+    for (auto _ : state) {
+        const test::TempFolder folder;
+        Solver fresh({folder.path(), std::chrono::milliseconds(2000)});
+        const Puzzle puzzle = std::get<Puzzle>(Puzzle::from(gameShuffle(size, 1)));
+        resetPeak();
+        const double before = peakMegabytes();
+        const auto start = SteadyClock::now();
+        std::jthread prepare([&] { fresh.prepare(side); });
+        const Answer answer = fresh.solve(puzzle);
+        state.counters["answer_s"] = secondsSince(start);
+        state.counters["optimal"] = answer.verdict == Verdict::Optimal;
+        state.counters["peak_MB"] = peakMegabytes() - before;
+    }
+}
+BENCHMARK_CAPTURE(firstHint, board4x4, 4, board4x4)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(firstHint, board5x5, 5, board5x5)->Iterations(1)->Unit(benchmark::kSecond);
 
 void loadTables(benchmark::State& state)
 {

@@ -3,12 +3,16 @@
 #include "PlacementRank.h"
 
 #include <array>
+#include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 namespace pintu::solver {
@@ -28,16 +32,8 @@ constexpr std::size_t tilesAt = 20;
 constexpr std::size_t entryCountAt = 48;
 constexpr std::size_t checksumAt = 56;
 
-// FNV-1a: enough to tell a damaged table from a sound one.
-std::uint64_t checksum(std::span<const std::uint8_t> bytes)
-{
-    std::uint64_t hash = 0xcbf29ce484222325;
-    for (std::uint8_t byte : bytes) {
-        hash ^= byte;
-        hash *= 0x100000001b3;
-    }
-    return hash;
-}
+// A table is written under its own name with this and the writer's process id added.
+constexpr std::string_view partialMark = ".partial-";
 
 void put(Header& header, std::size_t at, std::uint64_t value, int bytes)
 {
@@ -80,7 +76,29 @@ bool writeAll(int fd, const void* data, std::size_t size)
     return true;
 }
 
+// Whether the process `pid` names may still run: one that cannot be asked,
+// another user's, counts as running.
+bool mayRun(std::string_view pid)
+{
+    pid_t number = 0;
+    const auto [end, error] = std::from_chars(pid.data(), pid.data() + pid.size(), number);
+    if (error != std::errc{} || end != pid.data() + pid.size() || number <= 0)
+        return true;
+    return number == ::getpid() || ::kill(number, 0) == 0 || errno != ESRCH;
+}
+
 } // namespace
+
+std::uint64_t patternChecksum(std::span<const std::uint8_t> entries)
+{
+    // FNV-1a: enough to tell a damaged table from a sound one.
+    std::uint64_t hash = 0xcbf29ce484222325;
+    for (std::uint8_t byte : entries) {
+        hash ^= byte;
+        hash *= 0x100000001b3;
+    }
+    return hash;
+}
 
 std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, int side, const std::vector<int>& tiles)
 {
@@ -96,18 +114,18 @@ std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, 
     if (!in.read(reinterpret_cast<char*>(table.moves.data()), static_cast<std::streamsize>(entries))
         || in.peek() != std::ifstream::traits_type::eof())
         return std::nullopt;
-    if (checksum(table.moves) != get(header, checksumAt, 8))
+    if (patternChecksum(table.moves) != get(header, checksumAt, 8))
         return std::nullopt;
     return table;
 }
 
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table)
 {
-    const Header header = headerFor(table.side, table.tiles, table.moves.size(), checksum(table.moves));
+    const Header header = headerFor(table.side, table.tiles, table.moves.size(), patternChecksum(table.moves));
     // The process id keeps two programs that build the same table at once
     // (the game and pintu-solve) out of each other's way.
     std::filesystem::path partial = file;
-    partial += ".partial-" + std::to_string(::getpid());
+    partial += std::string(partialMark) + std::to_string(::getpid());
 
     const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -124,6 +142,21 @@ bool savePatternTable(const std::filesystem::path& file, const PatternTable& tab
         return false;
     }
     return true;
+}
+
+void removeAbandonedPartials(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const std::size_t mark = name.rfind(partialMark);
+        if (!name.starts_with("pattern-") || mark == std::string::npos || !name.substr(0, mark).ends_with(".pdb")
+            || mayRun(std::string_view(name).substr(mark + partialMark.size())))
+            continue;
+        std::error_code ignored;
+        std::filesystem::remove(entry->path(), ignored);
+    }
 }
 
 } // namespace pintu::solver

@@ -2,8 +2,10 @@
 
 #include "PatternTable.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 
 namespace pintu::solver {
 
@@ -20,5 +22,13 @@ std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, 
 // the old file or the whole new one. False, with nothing left behind, when the
 // folder cannot take it.
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table);
+
+// Removes the files that saves of programs no longer running left half
+// written in `folder` when they were killed. A file that a running program
+// may still be writing stays.
+void removeAbandonedPartials(const std::filesystem::path& folder);
+
+// The checksum the header keeps of a table's entries.
+std::uint64_t patternChecksum(std::span<const std::uint8_t> entries);
 
 } // namespace pintu::solver

@@ -2,7 +2,10 @@
 
 #include "PatternHeuristic.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -23,11 +26,16 @@ enum class TableStatus {
 
 // The pattern tables of the 4x4 and 5x5 boards, loaded or built at first use
 // and then kept for the life of the store. Safe to use from several threads:
-// one thread builds, the others wait for it.
+// one thread builds, on both processor cores, while the others wait for it,
+// each only until it is asked to stop.
 class PatternStore {
 public:
     // Without a folder the tables are built for this process only.
     explicit PatternStore(std::optional<std::filesystem::path> folder);
+
+    // Gets the tables of every board side in `sides` ready, building all that
+    // no sound file holds in one go.
+    TableStatus prepare(std::initializer_list<int> sides, std::stop_token stop);
 
     struct Tables {
         const PatternHeuristic* heuristic; // null when stopped
@@ -35,14 +43,26 @@ public:
     };
     Tables tablesFor(int side, std::stop_token stop);
 
+    // How much of the build under way is done, from 0 to 100; nothing while
+    // no table is being built, tables read from files included.
+    std::optional<int> buildProgress() const;
+
     // The file that holds one pattern's table.
     static std::string fileName(int side, const std::vector<int>& tiles);
 
 private:
+    struct Built;
+    Built build(const std::vector<int>& sides, std::stop_token stop);
+    std::unique_ptr<PatternHeuristic>& heuristicFor(int side) { return side == 4 ? fourByFour : fiveByFive; }
+
     std::optional<std::filesystem::path> folder;
-    std::mutex building;
+    std::mutex mutex;
+    std::condition_variable_any buildEnded;
+    bool building = false;
     std::unique_ptr<PatternHeuristic> fourByFour;
     std::unique_ptr<PatternHeuristic> fiveByFive;
+    std::atomic<std::uint64_t> entriesBuilt{0};
+    std::atomic<std::uint64_t> entriesToBuild{0}; // 0 while no build runs
 };
 
 } // namespace pintu::solver

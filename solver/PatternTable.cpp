@@ -1,108 +1,50 @@
 #include "PatternTable.h"
 
-#include "Grid.h"
+#include "PatternStates.h"
 #include "PlacementRank.h"
+#include "StateMarks.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
-#include <utility>
 
 namespace pintu::solver {
 
 namespace {
 
-using CellSet = std::uint32_t;
-
-constexpr CellSet cellBit(int cell)
-{
-    return CellSet{1} << cell;
-}
-
-// Where the blank can wander over free cells, every such step free of charge.
-class BlankRegions {
+// The states a search reaches are far apart in memory. Marked a batch at a
+// time, they are fetched from memory together instead of one after another.
+class ReachedStates {
 public:
-    explicit BlankRegions(const Grid& grid) : grid(grid)
+    explicit ReachedStates(StateMarks& marks) : marks(marks) {}
+
+    void add(std::uint64_t state)
     {
-        for (int c = 0; c < grid.cells(); ++c) {
-            all |= cellBit(c);
-            if (grid.column(c) == 0)
-                firstColumn |= cellBit(c);
-            if (grid.column(c) == grid.side - 1)
-                lastColumn |= cellBit(c);
-        }
+        marks.prefetch(state);
+        pending[count++] = state;
     }
 
-    CellSet regionOf(int cell, CellSet occupied) const
+    bool full() const { return count >= batch; }
+
+    // Marks those still unseen as `as`; true when there were any.
+    bool markUnseen(StateMarks::Mark as)
     {
-        const CellSet free = all & ~occupied;
-        CellSet region = cellBit(cell);
-        for (;;) {
-            const CellSet grown = (region | ((region << 1) & ~firstColumn) | ((region >> 1) & ~lastColumn)
-                                   | (region << grid.side) | (region >> grid.side))
-                                & free;
-            if (grown == region)
-                return region;
-            region = grown;
-        }
-    }
-
-private:
-    Grid grid;
-    CellSet all = 0;
-    CellSet firstColumn = 0;
-    CellSet lastColumn = 0;
-};
-
-// Two bits per search state: not seen yet, on one of the two frontiers the
-// search alternates between, or done. The frontiers live in these bits rather
-// than in lists, so a build needs about twice the table's own memory, and
-// each layer is expanded in rank order, which keeps memory access near.
-class StateMarks {
-public:
-    enum Mark : std::uint64_t { Unseen = 0, Done = 3 };
-
-    static Mark frontier(int depth) { return static_cast<Mark>(1 + depth % 2); }
-
-    explicit StateMarks(std::uint64_t states) : words((states + statesPerWord - 1) / statesPerWord, 0) {}
-
-    Mark at(std::uint64_t state) const
-    {
-        return static_cast<Mark>((words[state / statesPerWord] >> shift(state)) & 3);
-    }
-
-    void set(std::uint64_t state, Mark mark)
-    {
-        std::uint64_t& word = words[state / statesPerWord];
-        word = (word & ~(std::uint64_t{3} << shift(state))) | (static_cast<std::uint64_t>(mark) << shift(state));
-    }
-
-    // Calls `visit` with every state marked `mark` when the scan passes it;
-    // `visit` may mark any state. False as soon as `visit` returns false.
-    template <typename Visit>
-    bool forEach(Mark mark, Visit visit)
-    {
-        constexpr std::uint64_t lowBits = 0x5555555555555555;
-        for (std::size_t w = 0; w < words.size(); ++w) {
-            for (;;) {
-                const std::uint64_t low = words[w] & lowBits;
-                const std::uint64_t high = (words[w] >> 1) & lowBits;
-                std::uint64_t matching = (mark & 1 ? low : ~low) & (mark & 2 ? high : ~high) & lowBits;
-                if (matching == 0)
-                    break;
-                const auto state = w * statesPerWord + static_cast<std::uint64_t>(std::countr_zero(matching) / 2);
-                if (!visit(state))
-                    return false;
+        bool any = false;
+        for (int i = 0; i < count; ++i) {
+            if (marks.at(pending[i]) == StateMarks::Unseen) {
+                marks.set(pending[i], as);
+                any = true;
             }
         }
-        return true;
+        count = 0;
+        return any;
     }
 
 private:
-    static constexpr std::uint64_t statesPerWord = 32;
-    static int shift(std::uint64_t state) { return static_cast<int>(state % statesPerWord) * 2; }
-
-    std::vector<std::uint64_t> words;
+    static constexpr int batch = 64;
+    StateMarks& marks;
+    // Room for the slides of one more state: four for each of eight tiles at most.
+    std::array<std::uint64_t, batch + 32> pending{};
+    int count = 0;
 };
 
 constexpr std::uint8_t unset = 0xFF;
@@ -110,88 +52,66 @@ constexpr unsigned stopCheckInterval = 4096;
 
 } // namespace
 
-std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop)
+std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop,
+                                              std::atomic<std::uint64_t>* entriesDone)
 {
     const Grid grid{side};
     const int n = grid.cells();
     const int k = static_cast<int>(tiles.size());
-    std::array<Adjacent, 32> adjacent{};
-    for (int c = 0; c < n; ++c)
-        adjacent[c] = grid.adjacent(c);
-    const BlankRegions regions(grid);
-
-    // A state is the pattern's placement and which of its blank regions holds
-    // the blank, counted from the region with the lowest cell. k tiles leave
-    // at most k + 1 regions on these boards.
-    const auto regionsPerPlacement = static_cast<std::uint64_t>(k + 1);
+    const PatternStates states(grid, tiles);
     PatternTable table{side, tiles, std::vector<std::uint8_t>(placementCount(k, n), unset)};
-    StateMarks marks(table.moves.size() * regionsPerPlacement);
-    const auto stateOf = [&](std::uint32_t rank, CellSet occupied, CellSet region) {
-        std::uint64_t ordinal = 0;
-        for (CellSet below = ~occupied & (cellBit(std::countr_zero(region)) - 1); below != 0; ++ordinal)
-            below &= ~regions.regionOf(std::countr_zero(below), occupied);
-        return rank * regionsPerPlacement + ordinal;
-    };
-    const auto regionNumbered = [&](std::uint64_t ordinal, CellSet occupied) {
-        CellSet free = ~occupied & ((CellSet{1} << n) - 1);
-        for (;; --ordinal) {
-            const CellSet region = regions.regionOf(std::countr_zero(free), occupied);
-            if (ordinal == 0)
-                return region;
-            free &= ~region;
-        }
+    StateMarks marks(states.count());
+    ReachedStates reached(marks);
+    marks.set(states.solved(), StateMarks::frontier(0));
+
+    // Reported to `entriesDone` in batches, so that threads building other
+    // tables beside this one seldom meet on it.
+    std::uint64_t entries = 0;
+    std::uint64_t entriesReported = 0;
+    const auto report = [&] {
+        if (entriesDone)
+            entriesDone->fetch_add(entries - entriesReported, std::memory_order_relaxed);
+        entriesReported = entries;
     };
 
     std::array<int, 8> cellsArray{};
     const std::span<int> cells(cellsArray.data(), k);
-    std::array<std::int32_t, 8> weightsArray{};
-    const std::span<std::int32_t> weights(weightsArray.data(), k);
-    placementWeights(n, weights);
-    CellSet home = 0;
-    for (int i = 0; i < k; ++i)
-        home |= cellBit(tiles[i]);
-    const std::uint32_t homeRank = placementRank(tiles, n);
-    table.moves[homeRank] = 0;
-    marks.set(stateOf(homeRank, home, regions.regionOf(grid.blank(), home)), StateMarks::frontier(0));
-
     unsigned expanded = 0;
     bool reachedAny = true;
     for (int depth = 0; reachedAny; ++depth) {
         reachedAny = false;
         const StateMarks::Mark next = StateMarks::frontier(depth + 1);
-        const bool finished = marks.forEach(StateMarks::frontier(depth), [&](std::uint64_t state) {
-            if (++expanded % stopCheckInterval == 0 && stop.stop_requested())
-                return false;
-            marks.set(state, StateMarks::Done);
-            const auto rank = static_cast<std::uint32_t>(state / regionsPerPlacement);
-            unrankPlacement(rank, n, cells);
-            CellSet occupied = 0;
-            for (int cell : cells)
-                occupied |= cellBit(cell);
-            const CellSet region = regionNumbered(state % regionsPerPlacement, occupied);
-
-            for (int slot = 0; slot < k; ++slot) {
-                const int from = cells[slot];
-                for (int to : adjacent[from]) {
-                    if (!(region & cellBit(to)))
-                        continue;
-                    const auto movedRank = static_cast<std::uint32_t>(
-                        static_cast<std::int32_t>(rank) + placementRankShift(cells, weights, slot, to));
-                    const CellSet movedOccupied = occupied ^ cellBit(from) ^ cellBit(to);
-                    const std::uint64_t moved = stateOf(movedRank, movedOccupied, regions.regionOf(from, movedOccupied));
-                    if (marks.at(moved) == StateMarks::Unseen) {
-                        marks.set(moved, next);
-                        reachedAny = true;
-                        if (table.moves[movedRank] == unset)
-                            table.moves[movedRank] = static_cast<std::uint8_t>(depth + 1);
-                    }
-                }
+        std::uint32_t set = 0;
+        const bool finished = marks.forEach(StateMarks::frontier(depth), [&](std::uint64_t number) {
+            if (++expanded % stopCheckInterval == 0) {
+                report();
+                if (stop.stop_requested())
+                    return false;
             }
+            const PatternStates::State state = states.state(static_cast<std::uint32_t>(number), set);
+            set = state.set;
+            // Its placement's entry is this depth unless a state of the same
+            // placement was expanded before it, in this layer or an earlier one.
+            const std::uint32_t first = states.firstOfPlacement(state);
+            bool placed = false;
+            for (std::uint32_t sibling = first; sibling < first + states.regionCount(set); ++sibling)
+                placed |= marks.at(sibling) == StateMarks::Done;
+            marks.set(number, StateMarks::Done);
+            if (!placed) {
+                states.placement(state, cells);
+                table.moves[placementRank(cells, n)] = static_cast<std::uint8_t>(depth);
+                ++entries;
+            }
+            states.forEachSlide(state, [&](std::uint32_t target) { reached.add(target); });
+            if (reached.full())
+                reachedAny |= reached.markUnseen(next);
             return true;
         });
+        reachedAny |= reached.markUnseen(next);
         if (!finished)
             return std::nullopt;
     }
+    report();
     return table;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <stop_token>
@@ -22,6 +23,9 @@ struct PatternTable {
 // Breadth-first outward from the pattern at home, the blank's whereabouts
 // part of each state. A pattern holds at most seven tiles on boards up to
 // 4x4 and five on 5x5. Nothing when `stop` is requested before it is done.
-std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop);
+// `entriesDone`, when given, grows by the table's entries as they are found,
+// up to placementCount(tiles.size(), side * side).
+std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop,
+                                              std::atomic<std::uint64_t>* entriesDone = nullptr);
 
 } // namespace pintu::solver

@@ -59,9 +59,6 @@ inline std::int32_t placementRankShift(std::span<const int> cells, std::span<con
     return to > from ? shift : -shift;
 }
 
-// The inverse of placementRank: fills `cells` (k of them) from `rank`.
-void unrankPlacement(std::uint32_t rank, int n, std::span<int> cells);
-
 // n!/(n-k)!, the count of placements of k cells out of n.
 std::uint64_t placementCount(int k, int n);
 

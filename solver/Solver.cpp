@@ -54,25 +54,25 @@ Answer Solver::solveFourByFour(const Puzzle& puzzle, std::stop_token stop)
 
 Answer Solver::solveFiveByFive(const Puzzle& puzzle, std::stop_token stop)
 {
+    if (store.prepare({4, 5}, stop) == TableStatus::Stopped)
+        return {};
     const PatternStore::Tables corner = store.tablesFor(4, stop);
-    // Stopped already: loading the 5x5 tables would not heed the stop.
-    if (!corner.heuristic)
-        return {};
     const PatternStore::Tables own = store.tablesFor(5, stop);
-    if (!own.heuristic)
-        return {};
     return solveWithinBudget(puzzle, *own.heuristic, corner.heuristic, options.budget, stop);
 }
 
 TableStatus Solver::prepare(int side, std::stop_token stop)
 {
     if (side == 4)
-        return store.tablesFor(4, stop).status;
-    if (searchesFiveByFive(side, options)) {
-        const TableStatus corner = store.tablesFor(4, stop).status;
-        return corner == TableStatus::Stopped ? corner : std::max(corner, store.tablesFor(5, stop).status);
-    }
+        return store.prepare({4}, stop);
+    if (searchesFiveByFive(side, options))
+        return store.prepare({4, 5}, stop);
     return TableStatus::Ready;
+}
+
+std::optional<int> Solver::buildProgress() const
+{
+    return store.buildProgress();
 }
 
 } // namespace pintu::solver

@@ -27,9 +27,9 @@ struct SolverOptions {
 //   5x5       shortest when proven within the budget, else found (25.8 MB
 //             more, and the 4x4 tables for a better quick answer);
 //   larger    found, line by line, in milliseconds.
-// Tables are loaded or built at first use, which takes seconds: call this off
-// a user interface thread, or call `prepare` early. Safe to use from several
-// threads at once.
+// Tables are loaded or built at first use, which takes a second or two: call
+// this off a user interface thread, or call `prepare` early. Safe to use from
+// several threads at once.
 class Solver {
 public:
     explicit Solver(SolverOptions options = {});
@@ -40,6 +40,10 @@ public:
     // Gets the tables boards of this side need ready ahead of the first
     // answer. Tables built before a stop are kept in the folder.
     TableStatus prepare(int side, std::stop_token stop = {});
+
+    // How much of the tables being built is done, in percent; nothing while
+    // none are being built.
+    std::optional<int> buildProgress() const;
 
 private:
     Answer solveFourByFour(const Puzzle& puzzle, std::stop_token stop);

@@ -4,6 +4,16 @@
 
 namespace pintu::solver::cli {
 
+namespace {
+
+// 5x5 boards use the 4x4 tables too: what is named is the board size.
+std::string tablesFor(int side)
+{
+    return "tables for " + std::to_string(side) + "x" + std::to_string(side) + " boards";
+}
+
+} // namespace
+
 std::string answerLine(const Answer& answer)
 {
     std::string line = std::to_string(answer.slides.size());
@@ -21,11 +31,17 @@ std::string statsLine(int lineNumber, const Answer& answer)
          + " ms";
 }
 
+std::string buildStatsLine(int side, std::chrono::duration<double> took)
+{
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.3f", took.count());
+    return tablesFor(side) + ": built in " + seconds + " s";
+}
+
 std::optional<std::string> tableNote(TableStatus status, int side, const std::optional<std::filesystem::path>& folder)
 {
-    // 5x5 boards use the 4x4 tables too, and the status does not say which
-    // size was built: only the board size is named.
-    const std::string tables = "tables for " + std::to_string(side) + "x" + std::to_string(side) + " boards";
+    // The status does not say which size was built.
+    const std::string tables = tablesFor(side);
     switch (status) {
     case TableStatus::Ready:
     case TableStatus::Stopped:

@@ -3,6 +3,7 @@
 #include "Answer.h"
 #include "PatternStore.h"
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +15,9 @@ std::string answerLine(const Answer& answer);
 
 // "line <n>: <nodes> nodes, <ms> ms" for --stats.
 std::string statsLine(int lineNumber, const Answer& answer);
+
+// "tables for <n>x<n> boards: built in <s> s" for --stats.
+std::string buildStatsLine(int side, std::chrono::duration<double> took);
 
 // What to tell the user about getting a board size's tables ready; nothing
 // when they were simply there.

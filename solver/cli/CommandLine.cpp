@@ -86,12 +86,13 @@ solved optimally, 5x5 boards when the budget allows, larger boards up to
 100x100 quickly (within seconds); a larger board is refused.
 
   --stats            also print the nodes searched and the milliseconds taken
-                     for each line on standard error
+                     for each line, and the seconds a build of the pattern
+                     tables took, on standard error
   --budget SECONDS   how long a 5x5 search may try to prove the shortest answer
                      before the best quick one is given instead (default 2)
   --tables DIR       where the 4x4 and 5x5 pattern tables are kept (default
                      $XDG_DATA_HOME/pintu, else ~/.local/share/pintu); they are
-                     built there on first use, which takes a few seconds
+                     built there on first use, which takes a second or two
   --help             show this text
 
 A line that is not a puzzle is reported on standard error with its number and

@@ -5,6 +5,7 @@
 #include "QuotedWord.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <set>
 #include <string>
@@ -79,8 +80,13 @@ ExitStatus solveLines(std::istream& in, std::ostream& out, std::ostream& errors,
             continue;
         }
         if (sidesPrepared.insert(side).second) {
-            if (const auto note = tableNote(solver.prepare(side), side, options.tables))
+            const auto start = std::chrono::steady_clock::now();
+            const TableStatus tables = solver.prepare(side);
+            const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+            if (const auto note = tableNote(tables, side, options.tables))
                 errors << "pintu-solve: " << *note << '\n';
+            if (options.stats && (tables == TableStatus::Built || tables == TableStatus::NotSaved))
+                errors << buildStatsLine(side, took) << '\n';
         }
         const Answer answer = solver.solve(puzzle);
         out << answerLine(answer) << '\n' << std::flush;

@@ -39,10 +39,12 @@ struct SlowSearch {
 };
 
 struct HintedBoard : BoardWindowHarness {
-    explicit HintedBoard(HintSearch search, Difficulty difficulty = Difficulty::Normal, int blank = 5)
+    explicit HintedBoard(HintSearch search, Difficulty difficulty = Difficulty::Normal, int blank = 5,
+                         HintProgress progress = {})
         : BoardWindowHarness(boardOf(difficulty, LayoutSet::A), endingAt(boardOf(difficulty, LayoutSet::A), blank))
     {
         services.hints.search = std::move(search);
+        services.hints.progress = std::move(progress);
         openActive();
     }
 
@@ -132,6 +134,23 @@ TEST(Hint, AMoveWhileTheHintIsSoughtCancelsIt)
     // And the next H asks afresh.
     board.pressH();
     EXPECT_TRUE(QTest::qWaitFor([&] { return *search.started == 2; }, 2000));
+}
+
+TEST(Hint, TellsHowFarAFirstBuildOfTheTablesHasCome)
+{
+    std::optional<int> built = 40;
+    HintedBoard board(SlowSearch{}, Difficulty::Normal, 5, [&] { return built; });
+    board.start();
+    board.pressH();
+    const auto shows = [&](const char* words) {
+        return QTest::qWaitFor([&] { return board.textShows() && board.text()->text() == words; }, 2000);
+    };
+    EXPECT_TRUE(shows("正在计算… 40%"));
+    built = 75;
+    EXPECT_TRUE(shows("正在计算… 75%"));
+    // Built: the search itself goes on.
+    built.reset();
+    EXPECT_TRUE(shows("正在计算…"));
 }
 
 TEST(Hint, IsOnlyOfferedWhileAGameIsPlayed)

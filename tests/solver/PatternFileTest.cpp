@@ -7,6 +7,9 @@
 #include <fstream>
 #include <functional>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace pintu::solver {
 namespace {
 
@@ -100,6 +103,37 @@ TEST(PatternFile, SavingWhereNoFolderIsLeavesNothing)
     const test::TempFolder folder;
     EXPECT_FALSE(savePatternTable(folder.path() / "missing" / "table.pdb", rightColumnTable()));
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// The number of a process that has ended.
+pid_t endedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+TEST(PatternFile, OnlyHalfWrittenTablesOfEndedProgramsAreRemoved)
+{
+    const test::TempFolder folder;
+    const std::string table = "pattern-4x4-3-7-11.pdb";
+    const std::string partial = table + ".partial-";
+    const std::vector<std::pair<std::string, bool>> files{
+        {partial + std::to_string(endedProcess()), false},
+        {partial + std::to_string(::getpid()), true},  // another save of this program's may be writing it
+        {partial + std::to_string(::getppid()), true}, // or another program that runs
+        {partial + "x" + std::to_string(endedProcess()), true},
+        {"picture.bmp.partial-" + std::to_string(endedProcess()), true},
+        {table, true},
+    };
+    for (const auto& [name, stays] : files)
+        replace(folder.path() / name, "x");
+
+    removeAbandonedPartials(folder.path());
+    for (const auto& [name, stays] : files)
+        EXPECT_EQ(std::filesystem::exists(folder.path() / name), stays) << name;
 }
 
 } // namespace

@@ -1,13 +1,17 @@
 #include "ExactTable.h"
+#include "PatternFile.h"
 #include "PatternHeuristic.h"
 #include "PatternTable.h"
 #include "PlacementRank.h"
+#include "SharedTables.h"
 #include "SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <map>
 
 namespace pintu::solver {
 namespace {
@@ -68,6 +72,47 @@ TEST(PatternTable, SplitTablesNeverOverestimateAnyThreeByThreeDistance)
     }
     // Not a bound so weak that it tells nothing.
     EXPECT_GT(exact, 1000);
+}
+
+// Checksums of tables as the game's builder made them before it was made
+// faster: files saved by either builder must serve both.
+struct KnownTableRow {
+    std::string name;
+    int side;
+    std::vector<int> tiles;
+    std::uint64_t checksum;
+};
+
+class KnownTable : public ::testing::TestWithParam<KnownTableRow> {};
+
+INSTANTIATE_TEST_SUITE_P(Rows, KnownTable,
+                         ::testing::Values(KnownTableRow{"ThreeByThree", 3, {0, 1, 2, 3, 4}, 0x2e66be4f0f04e167},
+                                           KnownTableRow{"TilesOutOfOrder", 4, {11, 3, 7}, 0xb23de71689fefb57},
+                                           KnownTableRow{"FourByFour", 4, {0, 1, 2, 4, 5}, 0x632685f8f60c3b8d},
+                                           KnownTableRow{"FiveByFiveCorner", 5, {0, 1, 2, 5}, 0xe3a1b6a9eb5bd6bd},
+                                           KnownTableRow{"FiveByFiveLast", 5, {19, 21, 22, 23}, 0x8ecd678299c5be59}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_P(KnownTable, IsBuiltAsBeforeAndCountsEveryEntryOnce)
+{
+    const KnownTableRow& row = GetParam();
+    std::atomic<std::uint64_t> entries{0};
+    const auto table = buildPatternTable(row.side, row.tiles, {}, &entries);
+    ASSERT_TRUE(table);
+    EXPECT_EQ(patternChecksum(table->moves), row.checksum);
+    EXPECT_EQ(entries, table->moves.size());
+}
+
+TEST(PatternTable, TheGamesFourByFourTablesAreBuiltAsBefore)
+{
+    const std::map<std::vector<int>, std::uint64_t> before{
+        {{0, 1, 2, 4, 5, 6}, 0xead908850f76f4d1},
+        {{8, 9, 10, 12, 13, 14}, 0x4ed9547aca77d40d},
+        {{3, 7, 11}, 0x43445b00a2f452c3},
+    };
+    // Built once for all solver tests.
+    for (const PatternTable& table : test::sharedFourByFour().patterns())
+        EXPECT_EQ(patternChecksum(table.moves), before.at(table.tiles));
 }
 
 TEST(PatternTable, StopsWhenAsked)

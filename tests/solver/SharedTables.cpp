@@ -60,4 +60,12 @@ const PatternHeuristic& sharedFourByFour()
     return *shared().heuristic;
 }
 
+void copySharedTables(const std::filesystem::path& to)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(sharedTableFolder())) {
+        if (entry.path().extension() == ".pdb")
+            std::filesystem::copy_file(entry.path(), to / entry.path().filename());
+    }
+}
+
 } // namespace pintu::solver::test

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace pintu::solver::cli {
@@ -24,11 +25,12 @@ struct Transcript {
     std::string errors;
 };
 
-Transcript solve(const std::string& input, bool stats = false)
+Transcript solve(const std::string& input, bool stats = false,
+                 const std::filesystem::path& tables = test::sharedTableFolder())
 {
     Options options;
     options.stats = stats;
-    options.tables = test::sharedTableFolder();
+    options.tables = tables;
     Solver solver({options.tables, options.budget});
     std::istringstream in(input);
     std::ostringstream out;
@@ -104,6 +106,17 @@ TEST(SolveLines, StatsGoToTheErrorStream)
     EXPECT_EQ(run.out, "1 optimal 7\n");
     EXPECT_TRUE(run.errors.starts_with("line 1: 2 nodes, ")) << run.errors;
     EXPECT_TRUE(run.errors.ends_with(" ms\n")) << run.errors;
+}
+
+TEST(SolveLines, StatsTellHowLongBuildingTheTablesTook)
+{
+    const test::TempFolder folder;
+    test::copySharedTables(folder.path());
+    std::filesystem::remove(folder.path() / PatternStore::fileName(4, {3, 7, 11}));
+    const Transcript run = solve("0 1 2 3 4 5 6 7 8 9 10 11 12 13 15 14\n", true, folder.path());
+    EXPECT_EQ(run.out, "1 optimal 14\n");
+    EXPECT_TRUE(std::regex_search(run.errors, std::regex("\ntables for 4x4 boards: built in [0-9]+\\.[0-9]{3} s\nline 1: ")))
+        << run.errors;
 }
 
 // The built program, run as a user would.
