@@ -99,7 +99,6 @@ public:
     virtual ReplayOutcome stepForward() { return ReplayOutcome::NoEffect; }
     virtual void showNumberMap() {}
 
-
     const BoardSize& boardSize() const { return size; }
     const std::string& picturePath() const { return picPath; }
     const Arrangement& arrangement() const { return board; }
