@@ -1,5 +1,5 @@
+#include "PictureLayout.h"
 #include "TestPictures.h"
-#include "WholePicture.h"
 
 #include <QBuffer>
 
@@ -12,7 +12,7 @@ bool holdsWhole(QByteArray bytes, const char* format)
 {
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
-    return holdsWholePicture(file, format);
+    return readPictureLayout(file, format).has_value();
 }
 
 QByteArray cutAt(const QByteArray& bytes, double kept)
@@ -20,7 +20,7 @@ QByteArray cutAt(const QByteArray& bytes, double kept)
     return bytes.left(static_cast<qsizetype>(bytes.size() * kept));
 }
 
-TEST(WholePicture, AJpegMustReachItsEndMarker)
+TEST(PictureLayout, AJpegMustReachItsEndMarker)
 {
     const QByteArray jpeg = pictureFile(positionPicture(300, 200), "jpeg");
     QByteArray withThumbnail = jpeg;
@@ -36,7 +36,7 @@ TEST(WholePicture, AJpegMustReachItsEndMarker)
     EXPECT_FALSE(holdsWhole("not a JPEG at all", "jpeg"));
 }
 
-TEST(WholePicture, AGifMustHoldAllOfItsFirstFrame)
+TEST(PictureLayout, AGifMustHoldAllOfItsFirstFrame)
 {
     const QByteArray gif = pictureFile(quarteredPicture(QSize(60, 40), {Qt::red, Qt::green, Qt::blue, Qt::yellow}), "gif");
     EXPECT_TRUE(holdsWhole(gif, "gif"));
