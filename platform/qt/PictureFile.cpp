@@ -19,6 +19,7 @@ constexpr const char* jpegFormat = "jpeg";
 constexpr int canvasBits = 32;
 constexpr int widestBits = 64;
 constexpr QRect corner(0, 0, 1, 1);
+constexpr qint64 qtCountedBytesPerPixel = 4;
 
 qint64 imageBytes(QSize size, int bitsPerPixel)
 {
@@ -73,8 +74,9 @@ void layOnWhite(QImage& image)
 
 PictureFile::PictureFile(const QString& path) : file(path)
 {
-    // Qt's own check on every picture it allocates, beside the estimates here.
-    QImageReader::setAllocationLimit(static_cast<int>(pictureMemoryBudget >> 20));
+    // Qt checks every picture it allocates as if of 32-bit pixels: it lets
+    // the largest picture through, and the estimates here do the rest.
+    QImageReader::setAllocationLimit(static_cast<int>(largestPicturePixels * qtCountedBytesPerPixel >> 20));
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return;
     const QByteArray format = QImageReader::imageFormat(&file);

@@ -1,8 +1,6 @@
 #include "ByteStream.h"
 #include "FormatLayouts.h"
 
-#include <QByteArray>
-
 namespace pintu {
 
 namespace {
@@ -16,25 +14,23 @@ constexpr qint64 unpackedChunkBytes = 8'000'000;
 // libpng's rows in flight, per pixel of width: two rows of 16-bit RGBA.
 constexpr qint64 rowBytesPerColumn = 16;
 
-std::optional<QByteArray> readType(ByteStream& bytes)
+constexpr quint32 chunkType(const char (&name)[5])
 {
-    QByteArray type;
-    for (int i = 0; i < 4; ++i) {
-        const auto byte = bytes.next();
-        if (!byte)
-            return std::nullopt;
-        type += static_cast<char>(*byte);
-    }
-    return type;
+    return quint32{static_cast<uchar>(name[0])} << 24 | quint32{static_cast<uchar>(name[1])} << 16 |
+           quint32{static_cast<uchar>(name[2])} << 8 | static_cast<uchar>(name[3]);
 }
+
+constexpr quint32 headerChunk = chunkType("IHDR");
+constexpr quint32 pixelChunk = chunkType("IDAT");
+constexpr quint32 endChunk = chunkType("IEND");
 
 // What libpng keeps of a chunk once read: the pixels go straight into the
 // picture, text and colour profiles are kept, unpacked where they are packed.
-qint64 keptBytes(const QByteArray& type, qint64 length)
+qint64 keptBytes(quint32 type, qint64 length)
 {
-    if (type == "IDAT")
+    if (type == pixelChunk)
         return 0;
-    if (type == "zTXt" || type == "iTXt" || type == "iCCP")
+    if (type == chunkType("zTXt") || type == chunkType("iTXt") || type == chunkType("iCCP"))
         return unpackedChunkBytes;
     return length;
 }
@@ -45,10 +41,10 @@ qint64 keptBytes(const QByteArray& type, qint64 length)
 std::optional<PictureLayout> readPngLayout(ByteStream& bytes)
 {
     const auto headerLength = bytes.skip(signatureBytes) ? bytes.bigEndian(4) : std::nullopt;
-    const auto headerType = readType(bytes);
+    const auto headerType = bytes.bigEndian(4);
     const auto width = bytes.bigEndian(4);
     const auto height = bytes.bigEndian(4);
-    if (headerLength != headerChunkBytes || headerType != "IHDR" || !width || !height || *width > largestChunk ||
+    if (headerLength != headerChunkBytes || headerType != headerChunk || !width || !height || *width > largestChunk ||
         *height > largestChunk)
         return std::nullopt;
     const QSize size(static_cast<int>(*width), static_cast<int>(*height));
@@ -58,10 +54,10 @@ std::optional<PictureLayout> readPngLayout(ByteStream& bytes)
     qint64 kept = qint64{size.width()} * rowBytesPerColumn;
     for (;;) {
         const auto length = bytes.bigEndian(4);
-        const auto type = readType(bytes);
+        const auto type = bytes.bigEndian(4);
         if (!length || !type || *length > largestChunk || !bytes.skip(qint64{*length} + checksumBytes))
             return std::nullopt;
-        if (*type == "IEND")
+        if (*type == endChunk)
             return PictureLayout{size, bytes.offset(), kept};
         kept += keptBytes(*type, *length);
     }
