@@ -66,11 +66,10 @@ void click(QObject* button)
 
 const char* boardName(Control control)
 {
-    return std::find_if(boardControls.begin(), boardControls.end(), [control](const BoardControl& c) {
-               return c.control == control;
-           })->objectName;
+    return std::find_if(boardControls.begin(), boardControls.end(),
+                        [control](const BoardControl& c) { return c.control == control; })
+        ->objectName;
 }
-
 
 // Closes every message box the game opens, remembering the last one's text.
 struct MessageWatch {
@@ -152,6 +151,13 @@ bool writeImage(const QString& path, const QImage& image, const char* format, in
     return writer.write(image);
 }
 
+// A photo in a handful of colours, which the tests' GIF writer packs quickly.
+QImage inFewColours(const QImage& photo)
+{
+    const QList<QRgb> colours{qRgb(0, 0, 0), qRgb(90, 140, 200), qRgb(200, 160, 90), qRgb(255, 255, 255)};
+    return photo.convertToFormat(QImage::Format_Indexed8, colours);
+}
+
 std::vector<Sample> samples()
 {
     static const QImage photo = test::photoLikePicture(fiftyMegapixels);
@@ -162,24 +168,27 @@ std::vector<Sample> samples()
         return [=](const QString& path) { return writeImage(path, photo.convertToFormat(pixels), format, 100); };
     };
     std::vector<Sample> made{
-        {"photo-12mp.jpg", [](const QString& path) { return writeImage(path, test::photoLikePicture(normalPhoto), "jpeg", 90); }},
+        {"photo-12mp.jpg",
+         [](const QString& path) { return writeImage(path, test::photoLikePicture(normalPhoto), "jpeg", 90); }},
         {"50mp.jpg", saved("jpeg", 90)},
         {"50mp-progressive.jpg", saved("jpeg", 90, true)},
-        {"50mp-progressive-444.jpg", [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 3, true)); }},
-        {"50mp-cmyk.jpg", [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 4, false)); }},
+        {"50mp-progressive-444.jpg",
+         [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 3, true)); }},
+        {"50mp-cmyk.jpg",
+         [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 4, false)); }},
         {"50mp.png", saved("png", 100)},
         {"50mp-rgba.png", converted(QImage::Format_ARGB32, "png")},
         {"50mp-palette.png", converted(QImage::Format_Indexed8, "png")},
         {"50mp-16-bit.png", converted(QImage::Format_RGBA64, "png")},
-        {"50mp.gif", [](const QString& path) {
-             return writeBytes(path, test::pictureFile(photo.convertToFormat(QImage::Format_Indexed8, {qRgb(0, 0, 0), qRgb(90, 140, 200), qRgb(200, 160, 90), qRgb(255, 255, 255)}), "gif"));
-         }},
+        {"50mp.gif",
+         [](const QString& path) { return writeBytes(path, test::pictureFile(inFewColours(photo), "gif")); }},
         {"50mp.webp", saved("webp", 90)},
         {"50mp-lossless.webp", saved("webp", 100)},
         {"50mp.tif", saved("tiff", 100)},
         {"50mp-16-bit.tif", converted(QImage::Format_RGBA64, "tiff")},
         {"50mp.bmp", saved("bmp", 100)},
-        {"50mp-top-down.bmp", [](const QString& path) { return writeBytes(path, test::bitmapFile(photo, {.topDown = true})); }},
+        {"50mp-top-down.bmp",
+         [](const QString& path) { return writeBytes(path, test::bitmapFile(photo, {.topDown = true})); }},
     };
     for (const test::HostilePicture& hostile : test::hostilePictures()) {
         made.push_back({QString("%1.%2").arg(hostile.name, hostile.extension),

@@ -190,9 +190,10 @@ std::vector<Seed> pictureReadsSeeds()
     // Headers claiming more than their bytes hold, each named for its claim.
     // A format the check names no file for is told by its bytes.
     for (const test::HostilePicture& hostile : test::hostilePictures()) {
-        const auto named = std::find(pictureExtensions.begin(), pictureExtensions.end(), std::string_view(hostile.extension));
-        addSeed(hostile.name, static_cast<std::uint8_t>(named == pictureExtensions.end() ? 0 : named - pictureExtensions.begin()),
-                hostile.bytes());
+        const auto named =
+            std::find(pictureExtensions.begin(), pictureExtensions.end(), std::string_view(hostile.extension));
+        const auto extension = named == pictureExtensions.end() ? 0 : named - pictureExtensions.begin();
+        addSeed(hostile.name, static_cast<std::uint8_t>(extension), hostile.bytes());
     }
     return seeds;
 }

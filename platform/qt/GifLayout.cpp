@@ -75,8 +75,9 @@ std::optional<PictureLayout> readGifLayout(ByteStream& bytes)
         const auto introducer = bytes.next();
         if (introducer == extensionIntroducer) {
             const auto label = bytes.next();
-            const auto read = label == graphicControlLabel ? readDisposal(bytes)
-                                                           : (label && skipBlocks(bytes) ? std::optional(disposal) : std::nullopt);
+            const auto read = label == graphicControlLabel
+                                  ? readDisposal(bytes)
+                                  : (label && skipBlocks(bytes) ? std::optional(disposal) : std::nullopt);
             if (!read)
                 return std::nullopt;
             disposal = *read;

@@ -115,7 +115,8 @@ std::optional<PictureLayout> readJpegLayout(ByteStream& bytes)
         if (*marker == endOfImage) {
             if (!frame || !firstScan)
                 return std::nullopt;
-            const qint64 rows = qint64{frame->size.width()} * static_cast<qint64>(frame->components.size()) * rowBytesPerColumn;
+            const qint64 rows =
+                qint64{frame->size.width()} * static_cast<qint64>(frame->components.size()) * rowBytesPerColumn;
             // Qt keeps the comments and metadata ahead of the first scan.
             return PictureLayout{frame->size, bytes.offset(),
                                  *firstScan + rows + (keepsEveryCoefficient ? coefficientBytes(*frame) : 0)};

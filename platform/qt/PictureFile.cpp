@@ -122,7 +122,8 @@ qint64 PictureFile::readingBytes(const QRect& part, QSize size) const
         decoded = part.size() != storedSize ? part.size() : jpegDecodedSize(storedSize, size);
     const int resultBits = std::max(decodedBitsPerPixel, canvasBits);
     const qint64 copied = size == decoded ? 0 : imageBytes(size, resultBits);
-    const qint64 turned = transformation.testFlag(QImageIOHandler::TransformationRotate90) ? imageBytes(size, resultBits) : 0;
+    const qint64 turned =
+        transformation.testFlag(QImageIOHandler::TransformationRotate90) ? imageBytes(size, resultBits) : 0;
     return layout.workingBytes + imageBytes(decoded, decodedBitsPerPixel) + copied + turned;
 }
 

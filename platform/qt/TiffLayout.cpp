@@ -29,8 +29,8 @@ constexpr quint64 mostEntries = 4096;
 // Classic TIFF and BigTIFF differ only in the widths of their fields.
 struct Widths {
     int entries; // the count of entries
-    int count;   // an entry's count of values
-    int value;   // an entry's value, or the offset of its values
+    int count; // an entry's count of values
+    int value; // an entry's value, or the offset of its values
     int entry;
 };
 constexpr Widths classic{2, 4, 4, 12};
@@ -49,7 +49,9 @@ std::optional<quint64> numberAt(const QByteArray& bytes, qsizetype at, int width
 
 class Directory {
 public:
-    Directory(QIODevice& file, bool littleEndian, Widths widths) : file(file), littleEndian(littleEndian), widths(widths) {}
+    Directory(QIODevice& file, bool littleEndian, Widths widths)
+        : file(file), littleEndian(littleEndian), widths(widths)
+    {}
 
     std::optional<quint64> number(const QByteArray& bytes, qsizetype at, int width) const
     {
@@ -135,10 +137,12 @@ std::optional<PictureLayout> readTiffLayout(QIODevice& file)
     if (width == 0 || height == 0 || width > largestSide || height > largestSide)
         return std::nullopt;
     const QSize size(static_cast<int>(width), static_cast<int>(height));
-    const quint64 bitsPerPixel = std::min<quint64>(value(BitsPerSample, 1), 64) * std::min<quint64>(value(SamplesPerPixel, 1), 16);
+    const quint64 bitsPerPixel =
+        std::min<quint64>(value(BitsPerSample, 1), 64) * std::min<quint64>(value(SamplesPerPixel, 1), 16);
     const bool tiled = values->contains(TileWidth) && values->contains(TileLength);
     const quint64 columns = tiled ? std::min(value(TileWidth, 0), largestSide) : width;
-    const quint64 rows = tiled ? std::min(value(TileLength, 0), largestSide) : std::min(value(RowsPerStrip, height), height);
+    const quint64 rows =
+        tiled ? std::min(value(TileLength, 0), largestSide) : std::min(value(RowsPerStrip, height), height);
     const quint64 rowBytes = (columns * bitsPerPixel + 7) / 8;
     constexpr quint64 beyondAnyBudget = quint64{1} << 60;
     const quint64 decodedBytes = rows > 0 && rowBytes > beyondAnyBudget / rows ? beyondAnyBudget : rowBytes * rows;

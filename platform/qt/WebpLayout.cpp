@@ -66,7 +66,8 @@ std::optional<Bitstream> readBitstream(ByteStream& bytes, const QByteArray& type
         const auto fields = bytes.next() == losslessSignature ? bytes.littleEndian(4) : std::nullopt;
         if (!fields)
             return std::nullopt;
-        return Bitstream{QSize(static_cast<int>((*fields & 0x3FFF) + 1), static_cast<int>((*fields >> 14 & 0x3FFF) + 1)), true};
+        return Bitstream{
+            QSize(static_cast<int>((*fields & 0x3FFF) + 1), static_cast<int>((*fields >> 14 & 0x3FFF) + 1)), true};
     }
     return std::nullopt;
 }
@@ -118,7 +119,8 @@ std::optional<PictureLayout> readWebpLayout(ByteStream& bytes, qint64 fileSize)
         const auto picture = readBitstream(bytes, first->type);
         if (!picture)
             return std::nullopt;
-        return PictureLayout{picture->size, end, end + (picture->unpacksWhole ? pixelCount(picture->size) * bytesPerPixel : 0)};
+        return PictureLayout{picture->size, end,
+                             end + (picture->unpacksWhole ? pixelCount(picture->size) * bytesPerPixel : 0)};
     }
     const auto flags = bytes.next();
     const auto canvas = flags && bytes.skip(extendedReservedBytes) ? readMinusOneSize(bytes, 3) : std::nullopt;

@@ -23,14 +23,17 @@ const Quarters blackAndWhite{Qt::black, Qt::white, Qt::white, Qt::black};
 
 class EachBitmapVariant : public testing::TestWithParam<BitmapVariant> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Bitmaps, EachBitmapVariant,
-    testing::Values(BitmapVariant{"Plain24Bit", {}}, BitmapVariant{"TopDown24Bit", {40, 24, true}},
-                    BitmapVariant{"TopDown32Bit", {40, 32, true}}, BitmapVariant{"TopDown16Bit565", {40, 16, true}},
-                    BitmapVariant{"TopDownPalette8Bit", {40, 8, true}}, BitmapVariant{"TopDownPalette4Bit", {40, 4, true}},
-                    BitmapVariant{"TopDown1Bit", {40, 1, true}}, BitmapVariant{"V4TopDown24Bit", {108, 24, true}},
-                    BitmapVariant{"V5TopDown32BitWithAlpha", {124, 32, true}}, BitmapVariant{"Os2Core24Bit", {12, 24, false}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bitmaps, EachBitmapVariant,
+                         testing::Values(BitmapVariant{"Plain24Bit", {}}, BitmapVariant{"TopDown24Bit", {40, 24, true}},
+                                         BitmapVariant{"TopDown32Bit", {40, 32, true}},
+                                         BitmapVariant{"TopDown16Bit565", {40, 16, true}},
+                                         BitmapVariant{"TopDownPalette8Bit", {40, 8, true}},
+                                         BitmapVariant{"TopDownPalette4Bit", {40, 4, true}},
+                                         BitmapVariant{"TopDown1Bit", {40, 1, true}},
+                                         BitmapVariant{"V4TopDown24Bit", {108, 24, true}},
+                                         BitmapVariant{"V5TopDown32BitWithAlpha", {124, 32, true}},
+                                         BitmapVariant{"Os2Core24Bit", {12, 24, false}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Every read a board makes (the header, the preview, the whole picture and
 // the cells) comes upright, however the rows are stored.

@@ -49,7 +49,8 @@ TEST(PictureLayout, AJpegMustReachItsEndMarker)
 
 TEST(PictureLayout, AGifMustHoldAllOfItsFirstFrame)
 {
-    const QByteArray gif = pictureFile(quarteredPicture(QSize(60, 40), {Qt::red, Qt::green, Qt::blue, Qt::yellow}), "gif");
+    const QByteArray gif =
+        pictureFile(quarteredPicture(QSize(60, 40), {Qt::red, Qt::green, Qt::blue, Qt::yellow}), "gif");
     EXPECT_TRUE(holdsWhole(gif, "gif"));
     EXPECT_TRUE(holdsWhole(gif.chopped(1), "gif")) << "only the trailer missing";
     EXPECT_FALSE(holdsWhole(gif.chopped(2), "gif"));
@@ -98,9 +99,9 @@ void PrintTo(const NeverEnding& file, std::ostream* out)
 class EachNeverEndingPicture : public testing::TestWithParam<NeverEnding> {};
 
 INSTANTIATE_TEST_SUITE_P(PictureLayout, EachNeverEndingPicture,
-                         testing::Values(NeverEnding{"jpeg", '\0'},  // scan data without a marker
+                         testing::Values(NeverEnding{"jpeg", '\0'}, // scan data without a marker
                                          NeverEnding{"gif", '\xFF'}, // blocks of 255 bytes, never an empty one
-                                         NeverEnding{"png", '\1'}),  // chunks of 16 MB, never the end chunk
+                                         NeverEnding{"png", '\1'}), // chunks of 16 MB, never the end chunk
                          [](const auto& info) { return std::string(info.param.format); });
 
 // A picture whose file never ends, as a 4 GB JPEG without its end marker

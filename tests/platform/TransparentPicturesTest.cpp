@@ -33,14 +33,13 @@ QImage halfClearHalfRed(QImage::Format format)
 
 class EachTransparentFile : public testing::TestWithParam<TransparentFile> {};
 
-INSTANTIATE_TEST_SUITE_P(Pictures, EachTransparentFile,
-                         testing::Values(TransparentFile{"png", QImage::Format_ARGB32},
-                                         TransparentFile{"png", QImage::Format_Indexed8},
-                                         TransparentFile{"webp", QImage::Format_ARGB32},
-                                         TransparentFile{"tiff", QImage::Format_ARGB32}),
-                         [](const auto& info) {
-                             return std::string(info.param.format) + (info.param.pixels == QImage::Format_Indexed8 ? "Palette" : "");
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, EachTransparentFile,
+    testing::Values(TransparentFile{"png", QImage::Format_ARGB32}, TransparentFile{"png", QImage::Format_Indexed8},
+                    TransparentFile{"webp", QImage::Format_ARGB32}, TransparentFile{"tiff", QImage::Format_ARGB32}),
+    [](const auto& info) {
+        return std::string(info.param.format) + (info.param.pixels == QImage::Format_Indexed8 ? "Palette" : "");
+    });
 
 // Clear parts come out white and the half-covered ones pink, in the preview
 // and in the cells alike: never clear, which shows the window's grey.

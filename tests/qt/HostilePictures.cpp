@@ -82,7 +82,8 @@ QByteArray riff(const QByteArray& chunks)
 QByteArray losslessBitstream(QSize size)
 {
     QByteArray stream(1, '\x2F');
-    appendLittleEndian(stream, static_cast<quint64>(size.width() - 1) | static_cast<quint64>(size.height() - 1) << 14, 4);
+    appendLittleEndian(stream, static_cast<quint64>(size.width() - 1) | static_cast<quint64>(size.height() - 1) << 14,
+                       4);
     return stream + QByteArray(3, '\0');
 }
 
@@ -138,13 +139,13 @@ QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
         {256, 4, static_cast<quint32>(size.width())},
         {257, 4, static_cast<quint32>(size.height())},
         {258, 3, samples == 1 ? static_cast<quint32>(bitsPerSample) : samplesAt},
-        {259, 3, 1},                          // no compression
-        {262, 3, samples == 1 ? 1u : 2u},     // grey or RGB
+        {259, 3, 1}, // no compression
+        {262, 3, samples == 1 ? 1u : 2u}, // grey or RGB
         {273, 4, pixelsAt},
         {277, 3, static_cast<quint32>(samples)},
         {278, 4, static_cast<quint32>(size.height())},
         {279, 4, static_cast<quint32>(std::min<quint64>(stripBytes, 0xFFFFFFFF))},
-        {284, 3, 1},                          // samples side by side
+        {284, 3, 1}, // samples side by side
     };
     QByteArray tiff("II*\0", 4);
     appendLittleEndian(tiff, directoryAt, 4);
@@ -194,7 +195,8 @@ std::vector<HostilePicture> hostilePictures()
         {"gif-canvas-within-the-budget", "gif", [=] { return gifCanvas(affordable); }, true},
         {"webp-lossless-16383x16383", "webp", [=] { return losslessWebp(gigapixelWebp); }, false},
         {"webp-lossless-over-the-budget", "webp", [=] { return losslessWebp(square(losslessSide)); }, false},
-        {"webp-lossy-16383x16383", "webp", [=] { return riff(webpChunk("VP8 ", lossyBitstream(gigapixelWebp))); }, false},
+        {"webp-lossy-16383x16383", "webp", [=] { return riff(webpChunk("VP8 ", lossyBitstream(gigapixelWebp))); },
+         false},
         {"webp-animation-canvas-16383x16383", "webp", [=] { return webpAnimation(gigapixelWebp); }, false},
         {"bmp-16383x16383", "bmp", [=] { return bitmapHeader(widestWebp, widestWebp, 32); }, false},
         {"bmp-top-down-16383x16383", "bmp", [=] { return bitmapHeader(widestWebp, -widestWebp, 24); }, false},

@@ -14,7 +14,7 @@ struct HostilePicture {
     const char* name; // what it claims
     const char* extension;
     std::function<QByteArray()> bytes; // made when asked: a few take a moment
-    bool fits;                         // within the game's budgets, so it plays; else it is refused
+    bool fits; // within the game's budgets, so it plays; else it is refused
 };
 
 // Of every format pintu reads: the claims of a few bytes that cost gigabytes,
