@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace pintu {
@@ -14,10 +15,14 @@ namespace pintu {
 namespace {
 
 constexpr const char* jpegFormat = "jpeg";
-// Qt's GIF and WebP readers deliver 32-bit pixels, but name no format before
-// decoding; for readers that name none, the widest: 16-bit RGBA.
+// Qt's JPEG, GIF and WebP readers deliver 32-bit pixels at most; the JPEG
+// reader names a format of no meaning when the header is broken, and the
+// other two name none. Of the rest, the readers of PNG, BMP and TIFF name
+// their format, and for others the widest counts: 16-bit RGBA.
 constexpr int canvasBits = 32;
 constexpr int widestBits = 64;
+constexpr std::array<const char*, 3> thirtyTwoBitFormats{"jpeg", "gif", "webp"};
+constexpr std::array<const char*, 3> namingFormats{"png", "bmp", "tiff"};
 constexpr QRect corner(0, 0, 1, 1);
 constexpr qint64 qtCountedBytesPerPixel = 4;
 
@@ -33,10 +38,13 @@ bool believable(QSize size)
 
 int decodedBits(const QImageReader& reader, const QByteArray& format)
 {
-    const QImage::Format pixels = reader.imageFormat();
-    if (pixels != QImage::Format_Invalid)
-        return QImage::toPixelFormat(pixels).bitsPerPixel();
-    return format == "gif" || format == "webp" ? canvasBits : widestBits;
+    const auto among = [&format](const auto& formats) {
+        return std::find(formats.begin(), formats.end(), format) != formats.end();
+    };
+    if (among(thirtyTwoBitFormats))
+        return canvasBits;
+    const QImage::Format pixels = among(namingFormats) ? reader.imageFormat() : QImage::Format_Invalid;
+    return pixels == QImage::Format_Invalid ? widestBits : QImage::toPixelFormat(pixels).bitsPerPixel();
 }
 
 // libjpeg shrinks by eighths in its DCT, and Qt's reader takes the fewest
