@@ -363,9 +363,10 @@ bool BoardWindow::setBackground(const std::string& path)
     if (!(key == previewKey) && file.exists()) {
         // Only the part inside the window can ever show, so only that part is decoded.
         const auto preview = readPicturePart(qText(path), size());
-        if (!preview)
+        const QPixmap shown = preview ? QPixmap::fromImage(*preview) : QPixmap();
+        if (shown.isNull()) // memory that ran out gives a null pixmap
             return false;
-        previewPicture = QPixmap::fromImage(*preview);
+        previewPicture = shown;
         previewKey = key;
     } else if (previewPicture.isNull() || previewKey.path != path) {
         return false;

@@ -4,6 +4,7 @@
 // the last one with its result still held, and the peak during the reads.
 #include "PictureLoader.h"
 #include "QtCellSource.h"
+#include "TestPictures.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -23,26 +24,6 @@ namespace {
 constexpr QSize photoSize(6000, 4000);
 constexpr int photoQuality = 90;
 
-// A photo's worth of work for a decoder: smooth light, some structure and
-// sensor noise, so that JPEG compresses it about as well as a real one.
-QImage photoLikePicture()
-{
-    QImage image(photoSize, QImage::Format_RGB32);
-    quint32 noise = 12345;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int grain = static_cast<int>(noise >> 28) - 8;
-            const int ripple = ((x / 37 + y / 53) % 7) * 6;
-            line[x] = qRgb(qBound(0, x * 200 / image.width() + ripple + grain, 255),
-                           qBound(0, y * 180 / image.height() + 40 + grain, 255),
-                           qBound(0, 160 - ripple + grain * 2, 255));
-        }
-    }
-    return image;
-}
-
 struct Photos {
     QTemporaryDir dir;
     QString jpeg;
@@ -53,7 +34,7 @@ const Photos& photos()
 {
     static Photos files = [] {
         Photos made;
-        const QImage photo = photoLikePicture();
+        const QImage photo = test::photoLikePicture(photoSize);
         made.jpeg = made.dir.filePath("photo.jpg");
         made.bmp = made.dir.filePath("photo.bmp");
         photo.save(made.jpeg, "JPEG", photoQuality);

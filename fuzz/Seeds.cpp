@@ -5,6 +5,7 @@
 #include "GeniusBoard.h"
 #include "HallOfFame.h"
 #include "HallOfFameCheck.h"
+#include "HostilePictures.h"
 #include "InputSeededRandom.h"
 #include "KeptGame.h"
 #include "KeptGameCheck.h"
@@ -16,6 +17,8 @@
 #include "TestPictures.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace pintu::fuzz {
 
@@ -191,10 +194,20 @@ std::vector<Seed> pictureReadsSeeds()
     };
     std::vector<Seed> seeds;
     const std::size_t layouts = boardLayouts().size();
-    for (std::size_t p = 0; p < std::size(pictures); ++p) {
+    const auto addSeed = [&](const char* name, std::uint8_t extension, const QByteArray& bytes) {
         InputWriter input;
-        input.byte(pictures[p].extension).byte(static_cast<int>(p % layouts)).text(pictures[p].bytes.toStdString());
-        seeds.push_back({pictures[p].name, input.bytes});
+        input.byte(extension).byte(static_cast<int>(seeds.size() % layouts)).text(bytes.toStdString());
+        seeds.push_back({name, input.bytes});
+    };
+    for (const Picture& picture : pictures)
+        addSeed(picture.name, picture.extension, picture.bytes);
+    // Headers claiming more than their bytes hold, each named for its claim.
+    // A format the check names no file for is told by its bytes.
+    for (const test::HostilePicture& hostile : test::hostilePictures()) {
+        const auto named =
+            std::find(pictureExtensions.begin(), pictureExtensions.end(), std::string_view(hostile.extension));
+        const auto extension = named == pictureExtensions.end() ? 0 : named - pictureExtensions.begin();
+        addSeed(hostile.name, static_cast<std::uint8_t>(extension), hostile.bytes());
     }
     return seeds;
 }

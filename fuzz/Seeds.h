@@ -19,8 +19,9 @@ struct Seed {
 // Files the game itself writes, each wrapped as an input of its target: a
 // move log from a start of each size with replays and a game played to the
 // end, a hall of fame of records as a win adds them, small pictures of every
-// format Qt writes (and GIF), an upright-turning EXIF JPEG, the games kept
-// on every board, in every phase.
+// format Qt writes (and GIF), an upright-turning EXIF JPEG, headers of every
+// format claiming far more than their bytes hold, and the games kept on every
+// board, in every phase.
 std::vector<Seed> moveLogReplaySeeds();
 std::vector<Seed> hallOfFameSeeds();
 std::vector<Seed> pictureReadsSeeds();

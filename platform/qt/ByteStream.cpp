@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include <algorithm>
 #include <cstring>
 
 namespace pintu {
@@ -12,6 +13,8 @@ constexpr qint64 chunkBytes = 64 * 1024;
 
 } // namespace
 
+ByteStream::ByteStream(QIODevice& device, qint64 limit) : device(device), limit(limit) {}
+
 std::optional<uchar> ByteStream::next()
 {
     if (position == chunk.size() && !refill())
@@ -19,14 +22,40 @@ std::optional<uchar> ByteStream::next()
     return static_cast<uchar>(chunk[position++]);
 }
 
+std::optional<quint32> ByteStream::bigEndian(int byteCount)
+{
+    quint32 value = 0;
+    for (int i = 0; i < byteCount; ++i) {
+        const auto byte = next();
+        if (!byte)
+            return std::nullopt;
+        value = value << 8 | *byte;
+    }
+    return value;
+}
+
+std::optional<quint32> ByteStream::littleEndian(int byteCount)
+{
+    quint32 value = 0;
+    for (int i = 0; i < byteCount; ++i) {
+        const auto byte = next();
+        if (!byte)
+            return std::nullopt;
+        value |= quint32{*byte} << 8 * i;
+    }
+    return value;
+}
+
 bool ByteStream::skip(qint64 count)
 {
+    const qint64 target = offset() + count;
+    if (count < 0 || target > limit)
+        return false;
     const qint64 left = chunk.size() - position;
     if (count <= left) {
         position += count;
         return true;
     }
-    const qint64 target = device.pos() + (count - left);
     if (target > device.size() || !device.seek(target))
         return false;
     chunk.clear();
@@ -47,9 +76,16 @@ bool ByteStream::skipPast(uchar byte)
     }
 }
 
+qint64 ByteStream::offset() const
+{
+    return device.pos() - (chunk.size() - position);
+}
+
+// Never past the limit, so that no chunk holds a byte beyond it.
 bool ByteStream::refill()
 {
-    chunk = device.read(chunkBytes);
+    const qint64 wanted = std::min(chunkBytes, limit - device.pos());
+    chunk = wanted > 0 ? device.read(wanted) : QByteArray();
     position = 0;
     return !chunk.isEmpty();
 }

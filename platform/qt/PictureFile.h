@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FilePrefix.h"
+#include "PictureLayout.h"
 #include "PictureLoader.h"
 
 #include <QFile>
@@ -8,7 +10,8 @@
 namespace pintu {
 
 // One picture file, opened once with its header read and believed. It
-// decodes one part of the upright picture at one size, once.
+// decodes one part of the upright picture at one size, once, when that fits
+// the memory budget.
 class PictureFile {
 public:
     explicit PictureFile(const QString& path);
@@ -23,8 +26,17 @@ public:
     std::optional<QImage> read(const QRect& part, QSize size);
 
 private:
+    // The memory a read of `part` of the stored pixels at `size` takes: what
+    // the decoder holds, the pixels it decodes, and any copy made after.
+    qint64 readingBytes(const QRect& part, QSize size) const;
+
     QFile file;
+    std::optional<FilePrefix> picture; // the bytes the decoder may read
     QImageReader reader;
+    PictureLayout layout;
+    QSize storedSize;
+    int decodedBitsPerPixel = 0;
+    bool shrinks = false;
     QImageIOHandler::Transformations transformation;
     std::optional<PictureHeader> fileHeader;
 };

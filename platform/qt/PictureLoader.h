@@ -16,15 +16,28 @@ struct PictureHeader {
     QSize size;
 };
 
+// The most memory one read of a picture may take, decoder and all, so that
+// with its own 50 MB the game stays under 400 MB whatever file it is given.
+// Each read counts before decoding what its decoder will allocate (bit depth,
+// channels, a progressive JPEG's coefficients, an animation's canvas, a file
+// read whole) and refuses a picture that would take more.
+inline constexpr qint64 pictureMemoryBudget = qint64{320} << 20;
+// The most pixels a picture may have, however few bytes each takes: decoding
+// one larger would keep the game busy for seconds.
+inline constexpr qint64 largestPicturePixels = qint64{1} << 27;
+
 // Every read below takes the path of a picture file of any format Qt has a
 // plugin for and gives nothing when it is not a readable picture: missing, a
 // folder, empty, not an image, cut short (but for a bitmap short of pixels,
-// which loads with the rest blank), or claiming a size too large to allocate.
-// Photos come upright, turned as their EXIF orientation says, and
-// each read opens the file once.
+// which loads with the rest blank), larger than the budgets above, or failing
+// to allocate. A file is read only as far as its picture reaches, so bytes
+// after it (a motion photo's video, a file that runs on for gigabytes) cost
+// nothing. Photos come upright, turned as their EXIF orientation says,
+// transparent parts come out white, and each read opens the file once.
 
-// The header alone, cheap enough to check a file before accepting it. A file
-// cut short after its header passes; the reads below refuse it.
+// The header alone, cheap enough to check a file before accepting it. A JPEG
+// or GIF cut short is refused here already; other formats cut short after
+// their header pass, and the reads below refuse them.
 std::optional<PictureHeader> probePicture(const QString& path);
 
 // The whole upright picture at its own size.

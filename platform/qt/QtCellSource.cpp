@@ -19,24 +19,18 @@ std::pair<int, int> cellSpan(int index, int count, int length)
     return {std::min(from, length - 1), std::max(to, std::min(from, length - 1) + 1)};
 }
 
-// The pixels of `span` where they lie in `picture`, which must outlive them:
-// scaling reads them straight from the picture instead of from a copy.
+// The pixels of `span`: where they lie in `picture`, which must outlive
+// them, so that scaling reads them straight from the picture; a copy of the
+// span for pixels of less than a byte, which no span can start inside.
 QImage pixelsIn(const QImage& picture, const QRect& span)
 {
+    if (picture.depth() < 8)
+        return picture.copy(span);
     const int bytesPerPixel = picture.depth() / 8;
     QImage pixels(picture.constScanLine(span.top()) + span.left() * bytesPerPixel, span.width(), span.height(),
                   picture.bytesPerLine(), picture.format());
     pixels.setColorTable(picture.colorTable());
     return pixels;
-}
-
-// Pixels of whole bytes, as a cell's span needs. Scaling turns any picture
-// into these formats before it starts, so the cells' pixels stay the same.
-QImage withWholeBytePixels(QImage picture)
-{
-    if (picture.depth() >= 8)
-        return picture;
-    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
 
 } // namespace
@@ -56,17 +50,22 @@ bool QtCellSource::setPicture(const std::string& path)
     const auto read = readPictureForSize(QString::fromStdString(path), cellPixels * N);
     if (!read)
         return false;
-    const QImage picture = withWholeBytePixels(*read);
+    const QImage& picture = *read;
+    std::vector<QPixmap> cut(cells.size());
     for (int k = 0; k < N * N; ++k) {
         const auto [left, right] = cellSpan(k % N, N, picture.width());
         const auto [top, bottom] = cellSpan(k / N, N, picture.height());
         const QImage pixels = pixelsIn(picture, QRect(left, top, right - left, bottom - top));
-        // A cell already at its size is copied out, as its pixels belong to the picture.
-        cells[k] = QPixmap::fromImage(pixels.size() == cellPixels
-                                          ? pixels.copy()
-                                          : pixels.scaled(cellPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        cells[k].setDevicePixelRatio(devicePixelRatio);
+        // A cell already at its size is copied out, as its pixels may belong to the picture.
+        cut[k] = QPixmap::fromImage(pixels.size() == cellPixels
+                                        ? pixels.copy()
+                                        : pixels.scaled(cellPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        // Memory that ran out gives null pixels; the cells stay as they were.
+        if (cut[k].isNull())
+            return false;
+        cut[k].setDevicePixelRatio(devicePixelRatio);
     }
+    cells = std::move(cut);
     return true;
 }
 

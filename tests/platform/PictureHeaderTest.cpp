@@ -19,7 +19,7 @@ QByteArray gifOnCanvas(int canvasWidth)
 struct Canvas {
     const char* name;
     int width;
-    std::optional<QSize> read; // what every read gives
+    QSize read; // what every read gives, but for the part of a window
 };
 
 void PrintTo(const Canvas& canvas, std::ostream* out)
@@ -32,8 +32,9 @@ class GifCanvas : public ::testing::TestWithParam<Canvas> {};
 INSTANTIATE_TEST_SUITE_P(Widths, GifCanvas,
                          ::testing::Values(Canvas{"AsWideAsItsFrame", 16, QSize(16, 12)},
                                            Canvas{"WiderThanItsFrame", 120, QSize(120, 12)},
-                                           // Qt's header gives the frame's width, its decoder the canvas's.
-                                           Canvas{"FarWiderThanItsFrame", 3000, std::nullopt}),
+                                           // Qt's reader names the frame's width, but decodes the
+                                           // canvas, whose width the header gives.
+                                           Canvas{"FarWiderThanItsFrame", 3000, QSize(3000, 12)}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A read gives the size its header promised or nothing, so that the preview
@@ -44,10 +45,11 @@ TEST_P(GifCanvas, ReadsAtTheSizeItsHeaderGivesOrNotAtAll)
     const QString path = folder.writeBytes("canvas.gif", gifOnCanvas(GetParam().width));
     const auto sizeOf = [](const std::optional<QImage>& image) { return image ? std::optional(image->size()) : std::nullopt; };
     EXPECT_EQ(sizeOf(loadPicture(path)), GetParam().read);
-    EXPECT_EQ(sizeOf(readPicturePart(path, QSize(640, 480))), GetParam().read);
+    const QSize window(640, 480);
+    EXPECT_EQ(sizeOf(readPicturePart(path, window)), GetParam().read.boundedTo(window));
     EXPECT_EQ(sizeOf(readPictureForSize(path, QSize(300, 300))), GetParam().read);
     QtCellSource cells(3, QSize(100, 100));
-    EXPECT_EQ(cells.setPicture(path.toStdString()), GetParam().read.has_value());
+    EXPECT_TRUE(cells.setPicture(path.toStdString()));
 }
 
 TEST(PictureHeader, NamesTheFormatOfAnIcon)

@@ -13,6 +13,10 @@ namespace pintu::test {
 // green downwards, blue stays at 96.
 QImage positionPicture(int width, int height);
 
+// A photo's worth of work for a decoder: smooth light, some structure and
+// sensor noise, so that JPEG compresses it about as well as a real one.
+QImage photoLikePicture(QSize size);
+
 // The colour at the centre of cell k of an N x N cut of a position picture.
 QColor cellCentreColour(int k, int N);
 
@@ -28,9 +32,33 @@ QImage quarteredPicture(QSize size, const Quarters& quarters);
 // holds 256 colours at most.
 QByteArray pictureFile(const QImage& image, const char* format);
 
+// `value`'s lowest `byteCount` bytes, as file formats store numbers.
+void appendLittleEndian(QByteArray& bytes, quint64 value, int byteCount);
+void appendBigEndian(QByteArray& bytes, quint64 value, int byteCount);
+
 // A JPEG file with an APP1 Exif segment that tells viewers to turn it by
 // `orientation`, 1 to 8.
 QByteArray withExifOrientation(const QByteArray& jpeg, int orientation);
+
+// A JPEG of one flat grey, written by hand as no encoder would: of
+// `components` components (4 make it CMYK), baseline or progressive (with a
+// scan of DC coefficients only), its scan data all there or cut to a few
+// bytes, which libjpeg makes up for with grey, warning but not failing. A
+// photo of 50 megapixels takes a few hundred kilobytes.
+QByteArray flatJpeg(QSize size, int components, bool progressive, bool complete = true);
+
+// How a bitmap stores its pixels: the header (12 bytes for OS/2's, 40, or
+// 108 and 124 with colour masks, as V4 and V5), the bits a pixel (1, 4 and 8
+// through a palette of the picture's colours, 16 as 5-6-5, 24, 32 with alpha
+// where the header has room for its mask), and the rows from the top down, as
+// some programs write them, or from the bottom up as most do.
+struct BitmapStorage {
+    int headerBytes = 40;
+    int bitsPerPixel = 24;
+    bool topDown = false;
+};
+
+QByteArray bitmapFile(const QImage& image, const BitmapStorage& storage);
 
 // A folder of its own for one test: pictures, data files, whatever it writes.
 class TestFolder {

@@ -1,0 +1,235 @@
+// The game's peak resident memory (the kernel's VmHWM) with one picture, from
+// the command line to a started 10 x 10 board of the 800 x 600 set, each
+// picture in a fresh process as a player would start it:
+//
+//   picture_memory              makes photos (12 and 50 megapixels, in every
+//                               format and depth pintu reads) and the hostile
+//                               headers of the tests, and measures each
+//   picture_memory --make DIR   only makes them, in DIR
+//   picture_memory FILE...      measures these files
+//
+// Each line gives how the game ended (played, or the message it showed),
+// the resident memory once the menu showed, the peak, and how long "确定"
+// and "开始" each kept the window busy. QT_SCALE_FACTOR=2 doubles the pixels
+// the tiles are cut at.
+#include "ApplicationSetup.h"
+#include "BoardLayouts.h"
+#include "BoardWindow.h"
+#include "Game.h"
+#include "HostilePictures.h"
+#include "MenuWindow.h"
+#include "QtFiles.h"
+#include "SeededRandom.h"
+#include "SystemClock.h"
+#include "TestPictures.h"
+#include "WindowControls.h"
+#include "WindowLayouts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace pintu {
+namespace {
+
+constexpr const char* measureOne = "--measure";
+constexpr const char* makeOnly = "--make";
+constexpr QSize normalPhoto(4000, 3000);
+constexpr QSize fiftyMegapixels(8660, 5773);
+
+double megabytes(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(field))
+            return std::stod(line.substr(line.find(':') + 1)) / 1024;
+    }
+    return 0;
+}
+
+void click(QObject* button)
+{
+    qobject_cast<QAbstractButton*>(button)->click();
+}
+
+// Closes every message box the game opens, remembering the last one's text.
+struct MessageWatch {
+    MessageWatch()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                box->close();
+            }
+        });
+        timer.start(5);
+    }
+    QTimer timer;
+    QString text;
+};
+
+// The child: one game, one picture.
+int measure(int argc, char* argv[], const QString& picture)
+{
+    QApplication application(argc, argv);
+    setUpApplication(application);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QTemporaryDir data;
+    QtFiles files;
+    SystemClock clock;
+    const GameServices services{files,
+                                clock,
+                                {data.filePath("kel.txt").toStdString(), data.filePath("grb.kel").toStdString()},
+                                [] { return std::make_unique<SeededRandom>(); },
+                                [] {},
+                                std::chrono::milliseconds(0),
+                                {}};
+    Game game(services);
+    MessageWatch messages;
+    game.start(QFileInfo(picture).absoluteFilePath());
+    ResolutionWindow& resolution = game.resolutionWindow();
+    click(test::resolutionOption(resolution, LayoutSet::B));
+    click(test::named<QAbstractButton>(resolution, ResolutionControlNames::start));
+    MenuWindow* menu = game.menu(LayoutSet::B);
+    const double idle = megabytes("VmRSS:");
+
+    QElapsedTimer busy;
+    const auto seconds = [&busy] { return static_cast<double>(busy.restart()) / 1000; };
+    double opening = 0;
+    double starting = 0;
+    if (messages.text.isEmpty()) {
+        click(test::difficultyOption(*menu, test::Difficulty::Genius));
+        busy.start();
+        click(test::named<QAbstractButton>(*menu, MenuControlNames::ok));
+        opening = seconds();
+    }
+    if (BoardWindow* board = menu->openBoard(); board && messages.text.isEmpty()) {
+        click(test::control<QAbstractButton>(*board, Control::Start));
+        starting = seconds();
+    }
+    const QString outcome = messages.text.isEmpty() ? "played" : messages.text;
+    std::printf("%s\t%.0f\t%.0f\t%.2f\t%.2f\n", outcome.toStdString().c_str(), idle, megabytes("VmHWM:"), opening,
+                starting);
+    return 0;
+}
+
+struct Sample {
+    QString name;
+    std::function<bool(const QString& path)> write;
+};
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool writeImage(const QString& path, const QImage& image, const char* format, int quality, bool progressive = false)
+{
+    QImageWriter writer(path, format);
+    writer.setQuality(quality);
+    writer.setProgressiveScanWrite(progressive);
+    return writer.write(image);
+}
+
+// A photo in a handful of colours, which the tests' GIF writer packs quickly.
+QImage inFewColours(const QImage& photo)
+{
+    const QList<QRgb> colours{qRgb(0, 0, 0), qRgb(90, 140, 200), qRgb(200, 160, 90), qRgb(255, 255, 255)};
+    return photo.convertToFormat(QImage::Format_Indexed8, colours);
+}
+
+std::vector<Sample> samples()
+{
+    static const QImage photo = test::photoLikePicture(fiftyMegapixels);
+    const auto saved = [](const char* format, int quality, bool progressive = false) {
+        return [=](const QString& path) { return writeImage(path, photo, format, quality, progressive); };
+    };
+    const auto converted = [](QImage::Format pixels, const char* format) {
+        return [=](const QString& path) { return writeImage(path, photo.convertToFormat(pixels), format, 100); };
+    };
+    std::vector<Sample> made{
+        {"photo-12mp.jpg",
+         [](const QString& path) { return writeImage(path, test::photoLikePicture(normalPhoto), "jpeg", 90); }},
+        {"50mp.jpg", saved("jpeg", 90)},
+        {"50mp-progressive.jpg", saved("jpeg", 90, true)},
+        {"50mp-progressive-444.jpg",
+         [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 3, true)); }},
+        {"50mp-cmyk.jpg",
+         [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 4, false)); }},
+        {"50mp.png", saved("png", 100)},
+        {"50mp-rgba.png", converted(QImage::Format_ARGB32, "png")},
+        {"50mp-palette.png", converted(QImage::Format_Indexed8, "png")},
+        {"50mp-16-bit.png", converted(QImage::Format_RGBA64, "png")},
+        {"50mp.gif",
+         [](const QString& path) { return writeBytes(path, test::pictureFile(inFewColours(photo), "gif")); }},
+        {"50mp.webp", saved("webp", 90)},
+        {"50mp-lossless.webp", saved("webp", 100)},
+        {"50mp.tif", saved("tiff", 100)},
+        {"50mp-16-bit.tif", converted(QImage::Format_RGBA64, "tiff")},
+        {"50mp.bmp", saved("bmp", 100)},
+        {"50mp-top-down.bmp",
+         [](const QString& path) { return writeBytes(path, test::bitmapFile(photo, {.topDown = true})); }},
+    };
+    for (const test::HostilePicture& hostile : test::hostilePictures()) {
+        made.push_back({QString("%1.%2").arg(hostile.name, hostile.extension),
+                        [bytes = hostile.bytes](const QString& path) { return writeBytes(path, bytes()); }});
+    }
+    return made;
+}
+
+void report(const QString& picture)
+{
+    QProcess child;
+    child.setStandardErrorFile(QProcess::nullDevice()); // Qt's warnings about offscreen windows
+    child.start(QCoreApplication::applicationFilePath(), {measureOne, picture});
+    child.waitForFinished(-1);
+    const QString line = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    std::printf("%-44s\t%s\n", QFileInfo(picture).fileName().toStdString().c_str(),
+                line.isEmpty() ? "crashed" : line.toStdString().c_str());
+    std::fflush(stdout);
+}
+
+} // namespace
+} // namespace pintu
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc == 3 && std::string(argv[1]) == pintu::measureOne)
+        return pintu::measure(1, argv, QString::fromLocal8Bit(argv[2]));
+    QApplication application(argc, argv);
+    const QStringList given = QApplication::arguments().mid(1);
+    const bool measuring = given.value(0) != pintu::makeOnly;
+    if (measuring)
+        std::printf("picture\toutcome\tmenu MB\tpeak MB\t确定 s\t开始 s\n");
+    if (measuring && !given.isEmpty()) {
+        for (const QString& picture : given)
+            pintu::report(picture);
+        return 0;
+    }
+    QTemporaryDir temporary;
+    const QDir folder(measuring ? temporary.path() : given.value(1));
+    for (const pintu::Sample& sample : pintu::samples()) {
+        const QString path = folder.filePath(sample.name);
+        if (!sample.write(path))
+            std::printf("%s\tnot made\n", sample.name.toStdString().c_str());
+        else if (measuring)
+            pintu::report(path);
+        if (measuring)
+            QFile::remove(path);
+    }
+    return 0;
+}
