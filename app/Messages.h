@@ -14,4 +14,7 @@ inline constexpr const char* namePrompt = "Tavro祝你:\n 拼图成功 !\n请天
 inline constexpr const char* hallOfFameUnwritable = "光荣榜无法写入，这次的记录没有保存：\n";
 inline constexpr const char* hallOfFameUnreadable = "光荣榜无法读取！";
 
+// Followed by the folder's path.
+inline constexpr const char* lockIsFolder = "拼图的锁文件的位置被一个文件夹占着，请删除这个文件夹：\n";
+
 } // namespace pintu::messages

@@ -28,6 +28,8 @@ int main(int argc, char* argv[])
     const pintu::SingleInstance instance(dataFolder.path());
     if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
         return pintu::refuseSecondGame();
+    if (const QString folder = instance.folderInTheWay(); !folder.isEmpty())
+        pintu::reportFolderInTheWay(folder);
 
     // One solver for the run, so that its tables are read or built once.
     auto solver = std::make_shared<pintu::solver::Solver>(

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -132,6 +133,20 @@ TEST(Startup, AnOldLockOfALiveGameStillHolds)
     finish(second);
     EXPECT_NE(second.exitCode(), 0);
     EXPECT_EQ(data.bytesOf("pintu.lock"), lockContents);
+}
+
+TEST(Startup, NamesAFolderWhereTheLockBelongsAndPlaysOn)
+{
+    GameFolder data;
+    QDir(data.folder.path()).mkpath("pintu/pintu.lock");
+    Running game;
+    data.start(game.game);
+    QString said;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        said += QString::fromUtf8(game.game.readAllStandardError());
+        return said.contains(data.dataFile("pintu.lock"));
+    }, patienceMs)) << said.toStdString();
+    EXPECT_EQ(game.game.state(), QProcess::Running);
 }
 
 TEST(Startup, TakesOverTheLockOfAKilledGame)
