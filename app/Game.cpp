@@ -17,6 +17,16 @@ void Game::start(std::optional<QString> picture)
     resolution.show();
 }
 
+void Game::choosePicture(std::optional<QString> picture)
+{
+    if (!picture)
+        return;
+    if (MenuWindow* chosen = menuA ? menuA.get() : menuB.get())
+        chosen->choosePictureWhenShown(*picture);
+    else
+        pictureToChoose = std::move(picture);
+}
+
 MenuWindow* Game::menu(LayoutSet set) const
 {
     return set == LayoutSet::A ? menuA.get() : menuB.get();

@@ -22,6 +22,9 @@ public:
     // Opens the first window; `picture`, when given, becomes the chosen
     // picture of the menu as soon as one shows.
     void start(std::optional<QString> picture = std::nullopt);
+    // A second start handed its picture over: it becomes the chosen picture
+    // of the menu now, or when the menu next shows; a board's game goes on.
+    void choosePicture(std::optional<QString> picture);
 
     ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;

@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QStorageInfo>
 
+#include <utility>
+
 namespace pintu {
 
 namespace {
@@ -144,6 +146,11 @@ void MenuWindow::show()
     QWidget::show();
     raise();
     activateWindow();
+    // Chosen once the caller is done, since a picture that cannot be read says so in a box.
+    if (pictureOnShow)
+        QMetaObject::invokeMethod(this, [this, path = *std::exchange(pictureOnShow, std::nullopt)] {
+            choosePicture(path);
+        }, Qt::QueuedConnection);
 }
 
 void MenuWindow::setHallOfFameButtonVisible(bool visible)
@@ -203,6 +210,14 @@ void MenuWindow::choosePicture(const QString& path)
     reveal();
     folderChanged();
     pictures->choose(file.fileName());
+}
+
+void MenuWindow::choosePictureWhenShown(const QString& path)
+{
+    if (isVisible())
+        choosePicture(path);
+    else
+        pictureOnShow = path;
 }
 
 void MenuWindow::startBoard()

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -41,6 +42,9 @@ public:
     // lists, as if the player had picked it there; a file that is no readable
     // picture is refused with a message and changes nothing.
     void choosePicture(const QString& path);
+    // The same at once when the menu shows, else as soon as it shows again:
+    // a board open meanwhile keeps the picture it plays.
+    void choosePictureWhenShown(const QString& path);
 
     LayoutSet layoutSet() const { return menu.set; }
     // The board this menu opened last, while it is open.
@@ -74,6 +78,7 @@ private:
     QPushButton* exitButton;
     QPushButton* hallOfFameButton;
     QPointer<BoardWindow> board;
+    std::optional<QString> pictureOnShow;
 };
 
 } // namespace pintu

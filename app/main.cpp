@@ -1,6 +1,7 @@
 #include "ApplicationSetup.h"
 #include "CommandLine.h"
 #include "Game.h"
+#include "InstanceChannel.h"
 #include "QtFiles.h"
 #include "SeededRandom.h"
 #include "SingleInstance.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <cstdlib>
 #include <variant>
 
 int main(int argc, char* argv[])
@@ -26,8 +28,10 @@ int main(int argc, char* argv[])
 
     const QDir dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const pintu::SingleInstance instance(dataFolder.path());
+    const std::optional<QString>& picture = std::get<pintu::CommandLine>(commandLine).picture;
     if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
-        return pintu::refuseSecondGame();
+        return pintu::handOverToRunningGame(instance.channelName(), picture) ? EXIT_SUCCESS
+                                                                              : pintu::refuseSecondGame();
     if (const QString folder = instance.folderInTheWay(); !folder.isEmpty())
         pintu::reportFolderInTheWay(folder);
 
@@ -55,6 +59,8 @@ int main(int argc, char* argv[])
         },
     };
     pintu::Game game(services);
-    game.start(std::get<pintu::CommandLine>(commandLine).picture);
+    const pintu::InstanceChannel channel(instance.channelName(),
+                                         [&game](std::optional<QString> handed) { game.choosePicture(handed); });
+    game.start(picture);
     return application.exec();
 }

@@ -1,3 +1,4 @@
+#include "Board.h"
 #include "BoardWindow.h"
 #include "FakeClock.h"
 #include "FileList.h"
@@ -113,6 +114,27 @@ TEST(GameFlow, OneEasyGameOnSetAFromTheFirstWindowToTheExit)
 
     click(named(menu, Menu::exit));
     EXPECT_EQ(run.endings, 1);
+}
+
+TEST(GameFlow, APictureHandedOverWaitsWhileABoardIsOpenAndLeavesItsGameAlone)
+{
+    GameRun run;
+    run.folder.writeBitmap("later.bmp", positionPicture(60, 40));
+    MenuWindow& menu = run.startWith(LayoutSet::A);
+    run.game.choosePicture(run.folder.filePath("tiles.bmp"));
+    EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
+    BoardWindow* board = run.confirm();
+    ASSERT_NE(board, nullptr);
+    click(control(*board, Control::Start));
+    const Arrangement playing = board->logic().arrangement();
+
+    run.game.choosePicture(run.folder.filePath("later.bmp"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board->logic().phase(), Board::Phase::Playing);
+    EXPECT_EQ(board->logic().arrangement(), playing);
+    EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
+    run.leaveBoard();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.pictureFileName() == "later.bmp"; }, 2000));
 }
 
 TEST(GameFlow, SetBOpensOnlyTheBoardsOfSetB)
