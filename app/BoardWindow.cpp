@@ -7,16 +7,20 @@
 #include "Colours.h"
 #include "Fonts.h"
 #include "GeniusBoard.h"
+#include "HelpWindow.h"
+#include "KeyTable.h"
 #include "MakeBoard.h"
 #include "MenuScreen.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
+#include "NoHintNote.h"
 #include "PictureLoader.h"
 #include "TileView.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -47,7 +51,8 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       menu(menu),
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
-      glide(this, services.glide)
+      glide(this, services.glide),
+      help(new HelpOffer(this, services.dataFiles))
 {
     setWindowTitle(QString::fromUtf8(applicationTitle));
     setFixedSize(pixels(layout.client));
@@ -65,6 +70,8 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     // The genius board's hall of fame stays earned: it offers no hint.
     if (layout.size->kind == BoardKind::Logged && services.hints.search)
         hints = std::make_unique<BoardHints>(this, *game, views, services.hints);
+    if (layout.size->kind == BoardKind::Genius)
+        new NoHintNote(this, views);
 
     // The clock ticks from the moment the window exists, as its designer left it running.
     timer.setInterval(tickMilliseconds);
@@ -148,14 +155,14 @@ void BoardWindow::connectArrowKeys()
 {
     // Window-wide, so that arrows move tiles and never wander the focus from
     // button to button; Space and Enter stay with the focused button.
-    const std::pair<Qt::Key, Direction> arrows[] = {
-        {Qt::Key_Left, Direction::Left},
-        {Qt::Key_Right, Direction::Right},
-        {Qt::Key_Up, Direction::Up},
-        {Qt::Key_Down, Direction::Down},
+    const std::pair<KeyCommand, Direction> arrows[] = {
+        {KeyCommand::SlideLeft, Direction::Left},
+        {KeyCommand::SlideRight, Direction::Right},
+        {KeyCommand::SlideUp, Direction::Up},
+        {KeyCommand::SlideDown, Direction::Down},
     };
-    for (const auto& [key, direction] : arrows) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
+    for (const auto& [command, direction] : arrows) {
+        QShortcut* shortcut = addShortcut(this, command);
         shortcut->setAutoRepeat(true);
         // Copied by name: clang before 16 cannot capture a structured binding.
         connect(shortcut, &QShortcut::activated, this,
@@ -365,8 +372,11 @@ void BoardWindow::forgetHint()
 
 void BoardWindow::contextMenuEvent(QContextMenuEvent* event)
 {
+    QMenu menu(this);
     if (hints)
-        hints->showMenu(event->globalPos());
+        hints->addEntry(menu);
+    help->addEntry(menu);
+    menu.exec(event->globalPos());
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)

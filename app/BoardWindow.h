@@ -24,6 +24,7 @@ namespace pintu {
 class Board;
 class BoardHints;
 class GeniusBoard;
+class HelpOffer;
 class MenuScreen;
 class TileView;
 
@@ -89,6 +90,7 @@ private:
     std::map<Control, QWidget*> controls;
     TileGlide glide;
     std::unique_ptr<BoardHints> hints; // on the boards that offer them
+    HelpOffer* help;
     // The top-left of the picture as last read, and which file it came from.
     struct PreviewKey {
         std::string path;

@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include "HelpWindow.h"
+
 #include <utility>
 
 namespace pintu {
@@ -7,6 +9,7 @@ namespace pintu {
 Game::Game(const GameServices& services)
     : services(services), resolution([this](LayoutSet set) { showMenu(set); }, services.endProgram)
 {
+    new HelpOffer(&resolution, services.dataFiles);
 }
 
 Game::~Game() = default;

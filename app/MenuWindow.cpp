@@ -8,6 +8,8 @@
 #include "FileList.h"
 #include "Fonts.h"
 #include "HallOfFameWindow.h"
+#include "HelpWindow.h"
+#include "MenuCommands.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "OptionColours.h"
@@ -75,6 +77,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     connect(exitButton, &QPushButton::clicked, this, &MenuWindow::exit);
     connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
     new PictureDrop(this, [this](const QString& path) { choosePicture(path); });
+    new MenuCommands(this, services.dataFiles);
 }
 
 void MenuWindow::buildControls()
@@ -247,6 +250,7 @@ void MenuWindow::exit()
 void MenuWindow::showHallOfFame()
 {
     HallOfFameWindow viewer(services.files, services.dataFiles.hallOfFame, this);
+    const HelpOffer help(&viewer, services.dataFiles);
     viewer.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "Board.h"
 #include "BoardWindowHarness.h"
+#include "ModalScript.h"
 #include "Solver.h"
 
 #include <QLabel>
@@ -155,7 +156,7 @@ TEST(Hint, IsOnlyOfferedWhileAGameIsPlayed)
     EXPECT_EQ(searches, 1);
 }
 
-TEST(Hint, IsNotOfferedOnTheGeniusBoard)
+TEST(Hint, IsNotOfferedOnTheGeniusBoardWhichSaysSoBesideTheTiles)
 {
     int searches = 0;
     HintedBoard board([&](const Arrangement& arrangement, std::stop_token stop) {
@@ -164,12 +165,18 @@ TEST(Hint, IsNotOfferedOnTheGeniusBoard)
     }, Difficulty::Genius, 0);
     board.start();
     board.pressH();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(100, 100), board.window->mapToGlobal(QPoint(100, 100)));
-    QApplication::sendEvent(board.window.data(), &rightClick);
-    QTest::qWait(100);
+    EXPECT_EQ(rightClickMenu(board.window.data(), QPoint(100, 100)), QStringList{"帮助"});
     EXPECT_EQ(searches, 0);
     EXPECT_EQ(board.mark(), nullptr);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    const auto* note = board.window->findChild<QLabel*>("noHintNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "天才级没有提示");
+    EXPECT_TRUE(board.window->rect().contains(note->geometry()));
+    for (int k = 0; k < board.layout.size->cells; ++k)
+        EXPECT_FALSE(board.view(k)->geometry().intersects(note->geometry())) << "over tile " << k;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !note->isVisible(); }, 4000));
 }
 
 TEST(Hint, TheRightClickMenuOffersIt)
@@ -206,7 +213,7 @@ TEST(Hint, TheRightClickMenuOffersIt)
     board.start();
     answerMenu(true);
     rightClick();
-    EXPECT_EQ(offered, (QStringList{"提示", "提示"}));
+    EXPECT_EQ(offered, (QStringList{"提示", "帮助", "提示", "帮助"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
 }
 

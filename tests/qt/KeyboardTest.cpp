@@ -3,9 +3,13 @@
 #include "ModalScript.h"
 #include "TestServices.h"
 #include "Game.h"
+#include "KeyTable.h"
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QShortcut>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +111,27 @@ struct GameHarness : TestServices {
 
     Game game{services};
 };
+
+TEST(KeyTable, HoldsEveryKeyTheWindowsBind)
+{
+    BoardWindowHarness small(boardOf(Difficulty::Normal, LayoutSet::A));
+    small.services.hints.search = [](const Arrangement&, std::stop_token) { return std::optional<Hint>(); };
+    BoardWindowHarness genius(boardOf(Difficulty::Genius, LayoutSet::A));
+    GameHarness run;
+    run.start();
+    named<QPushButton>(run.game.resolutionWindow(), ResolutionControlNames::start)->click();
+
+    std::set<QKeySequence> bound;
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             &small.open(), &genius.open(), &run.game.resolutionWindow(), run.game.menu(LayoutSet::A)}) {
+        for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+            bound.insert(shortcut->key());
+    }
+    std::set<QKeySequence> listed;
+    for (const KeyBinding& binding : keyBindings)
+        listed.insert(QKeySequence(binding.keys));
+    EXPECT_EQ(bound, listed);
+}
 
 TEST(ResolutionWindowKeys, FocusStartsOnStartAndEnterStarts)
 {
