@@ -72,6 +72,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
         hints = std::make_unique<BoardHints>(this, *game, views, services.hints);
     if (layout.size->kind == BoardKind::Genius)
         new NoHintNote(this, views);
+    // The board itself takes the focus that a button loses while a game goes
+    // on (see focusNextPrevChild), and a click on a tile.
+    setFocusPolicy(Qt::StrongFocus);
 
     // The clock ticks from the moment the window exists, as its designer left it running.
     timer.setInterval(tickMilliseconds);
@@ -377,6 +380,19 @@ void BoardWindow::contextMenuEvent(QContextMenuEvent* event)
         hints->addEntry(menu);
     help->addEntry(menu);
     menu.exec(event->globalPos());
+}
+
+bool BoardWindow::focusNextPrevChild(bool next)
+{
+    // Qt hands the focus of a button that goes (hidden or disabled) to the
+    // next one, where Space or Enter would press it unasked: "开始" would pass
+    // it to "退出". The board keeps it instead; Tab still visits every button.
+    QWidget* focused = focusWidget();
+    if (focused && focused != this && !(focused->isVisible() && focused->isEnabled())) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)
