@@ -46,8 +46,10 @@ qint64 aFinishedProcess()
 {
     QProcess process;
     process.start("true", {});
+    process.waitForStarted();
+    const qint64 pid = process.processId();
     process.waitForFinished();
-    return process.processId() > 0 ? process.processId() : 999'999'999;
+    return pid;
 }
 
 struct LeftLock {
