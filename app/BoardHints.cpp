@@ -1,6 +1,7 @@
 #include "BoardHints.h"
 
 #include "Board.h"
+#include "KeyTable.h"
 #include "TileView.h"
 
 #include <QLabel>
@@ -63,7 +64,7 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
 {
     text->setObjectName("hintText");
     text->setAttribute(Qt::WA_TransparentForMouseEvents);
-    text->setStyleSheet("QLabel { background: #fff8d8; color: black; border: 1px solid #c89600; padding: 2px 5px; }");
+    text->setStyleSheet(hintTextStyle);
     text->hide();
     markTime.setSingleShot(true);
     markTime.setInterval(markMilliseconds);
@@ -71,7 +72,7 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
     patience.setSingleShot(true);
     connect(&patience, &QTimer::timeout, this, &BoardHints::showSearching);
     connect(&finder, &HintFinder::answered, this, &BoardHints::show);
-    auto* key = new QShortcut(QKeySequence(Qt::Key_H), window);
+    QShortcut* key = addShortcut(window, KeyCommand::Hint);
     key->setAutoRepeat(false); // a held key asks once
     connect(key, &QShortcut::activated, this, &BoardHints::request);
     if (const HintPreparation& prepare = source.prepare) {
@@ -104,13 +105,11 @@ void BoardHints::showSearching()
     patience.start(progressMilliseconds);
 }
 
-void BoardHints::showMenu(const QPoint& where)
+void BoardHints::addEntry(QMenu& menu)
 {
-    QMenu menu(window);
     QAction* hint = menu.addAction(QString::fromUtf8(menuText));
     hint->setEnabled(isOffered() && !finder.isFinding());
-    if (menu.exec(where) == hint)
-        request();
+    connect(hint, &QAction::triggered, this, &BoardHints::request);
 }
 
 void BoardHints::forget()

@@ -10,7 +10,7 @@
 #include <vector>
 
 class QLabel;
-class QPoint;
+class QMenu;
 class QWidget;
 
 namespace pintu {
@@ -29,7 +29,8 @@ public:
     BoardHints(QWidget* window, const Board& board, const std::vector<TileView*>& views, const HintSource& source);
 
     void request();
-    void showMenu(const QPoint& where);
+    // "提示", for the window's right-click menu.
+    void addEntry(QMenu& menu);
     // The board moved on: the text goes and a search in flight is dropped.
     void forget();
 
@@ -53,5 +54,9 @@ private:
     QTimer markTime;
     QTimer patience; // then, while the search goes on, how often its text is brought up to date
 };
+
+// How a note beside the board looks, for hints and for the lack of them.
+inline constexpr const char* hintTextStyle =
+    "QLabel { background: #fff8d8; color: black; border: 1px solid #c89600; padding: 2px 5px; }";
 
 } // namespace pintu

@@ -7,17 +7,21 @@
 #include "Colours.h"
 #include "Fonts.h"
 #include "GeniusBoard.h"
+#include "HelpWindow.h"
 #include "KeptGameStore.h"
+#include "KeyTable.h"
 #include "MakeBoard.h"
 #include "MenuScreen.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
+#include "NoHintNote.h"
 #include "PictureLoader.h"
 #include "TileView.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -49,7 +53,8 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       keptGames(services.keptGames),
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
-      glide(this, services.glide)
+      glide(this, services.glide),
+      help(new HelpOffer(this, services.dataFiles))
 {
     setWindowTitle(QString::fromUtf8(applicationTitle));
     setFixedSize(pixels(layout.client));
@@ -70,6 +75,11 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     // The genius board's hall of fame stays earned: it offers no hint.
     if (layout.size->kind == BoardKind::Logged && services.hints.search)
         hints = std::make_unique<BoardHints>(this, *game, views, services.hints);
+    if (layout.size->kind == BoardKind::Genius)
+        new NoHintNote(this, views);
+    // The board itself takes the focus that a button loses while a game goes
+    // on (see focusNextPrevChild), and a click on a tile.
+    setFocusPolicy(Qt::StrongFocus);
 
     // The clock ticks from the moment the window exists, as its designer left it running.
     timer.setInterval(tickMilliseconds);
@@ -153,14 +163,14 @@ void BoardWindow::connectArrowKeys()
 {
     // Window-wide, so that arrows move tiles and never wander the focus from
     // button to button; Space and Enter stay with the focused button.
-    const std::pair<Qt::Key, Direction> arrows[] = {
-        {Qt::Key_Left, Direction::Left},
-        {Qt::Key_Right, Direction::Right},
-        {Qt::Key_Up, Direction::Up},
-        {Qt::Key_Down, Direction::Down},
+    const std::pair<KeyCommand, Direction> arrows[] = {
+        {KeyCommand::SlideLeft, Direction::Left},
+        {KeyCommand::SlideRight, Direction::Right},
+        {KeyCommand::SlideUp, Direction::Up},
+        {KeyCommand::SlideDown, Direction::Down},
     };
-    for (const auto& [key, direction] : arrows) {
-        auto* shortcut = new QShortcut(QKeySequence(key), this);
+    for (const auto& [command, direction] : arrows) {
+        QShortcut* shortcut = addShortcut(this, command);
         shortcut->setAutoRepeat(true);
         // Copied by name: clang before 16 cannot capture a structured binding.
         connect(shortcut, &QShortcut::activated, this,
@@ -400,8 +410,24 @@ void BoardWindow::forgetHint()
 
 void BoardWindow::contextMenuEvent(QContextMenuEvent* event)
 {
+    QMenu menu(this);
     if (hints)
-        hints->showMenu(event->globalPos());
+        hints->addEntry(menu);
+    help->addEntry(menu);
+    menu.exec(event->globalPos());
+}
+
+bool BoardWindow::focusNextPrevChild(bool next)
+{
+    // Qt hands the focus of a button that goes (hidden or disabled) to the
+    // next one, where Space or Enter would press it unasked: "开始" would pass
+    // it to "退出". The board keeps it instead; Tab still visits every button.
+    QWidget* focused = focusWidget();
+    if (focused && focused != this && !(focused->isVisible() && focused->isEnabled())) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void BoardWindow::closeEvent(QCloseEvent* event)

@@ -25,6 +25,7 @@ namespace pintu {
 class Board;
 class BoardHints;
 class GeniusBoard;
+class HelpOffer;
 class MenuScreen;
 class TileView;
 
@@ -72,6 +73,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildControls();
@@ -100,6 +102,7 @@ private:
     std::map<Control, QWidget*> controls;
     TileGlide glide;
     std::unique_ptr<BoardHints> hints; // on the boards that offer them
+    HelpOffer* help;
     // The top-left of the picture as last read, and which file it came from.
     struct PreviewKey {
         std::string path;

@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "BoardWindow.h"
+#include "HelpWindow.h"
 #include "KeptGameStore.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
@@ -12,6 +13,7 @@ namespace pintu {
 Game::Game(const GameServices& services)
     : services(services), resolution([this](LayoutSet set) { showMenu(set); }, services.endProgram)
 {
+    new HelpOffer(&resolution, services.dataFiles);
 }
 
 Game::~Game() = default;
@@ -51,6 +53,16 @@ void Game::keepGameUnderWay()
     }
 }
 
+void Game::choosePicture(std::optional<QString> picture)
+{
+    if (!picture)
+        return;
+    if (MenuWindow* chosen = menuA ? menuA.get() : menuB.get())
+        chosen->choosePictureWhenShown(*picture);
+    else
+        pictureToChoose = std::move(picture);
+}
+
 MenuWindow* Game::menu(LayoutSet set) const
 {
     return set == LayoutSet::A ? menuA.get() : menuB.get();
@@ -74,7 +86,7 @@ void Game::showMenu(LayoutSet set)
 void Game::choosePendingPicture(MenuWindow& menu)
 {
     if (pictureToChoose)
-        menu.choosePicture(*std::exchange(pictureToChoose, std::nullopt));
+        menu.choosePictureWhenShown(*std::exchange(pictureToChoose, std::nullopt));
 }
 
 } // namespace pintu

@@ -26,6 +26,9 @@ public:
     // Keeps the game under way as it stands this moment, for a program
     // about to end unasked.
     void keepGameUnderWay();
+    // A second start handed its picture over: it becomes the chosen picture
+    // of the menu now, or when the menu next shows; a board's game goes on.
+    void choosePicture(std::optional<QString> picture);
 
     ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;

@@ -8,6 +8,8 @@
 #include "FileList.h"
 #include "Fonts.h"
 #include "HallOfFameWindow.h"
+#include "HelpWindow.h"
+#include "MenuCommands.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
 #include "OptionColours.h"
@@ -21,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStorageInfo>
+
+#include <utility>
 
 namespace pintu {
 
@@ -73,6 +77,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     connect(exitButton, &QPushButton::clicked, this, &MenuWindow::exit);
     connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
     new PictureDrop(this, [this](const QString& path) { choosePicture(path); });
+    new MenuCommands(this, services.dataFiles);
 }
 
 void MenuWindow::buildControls()
@@ -144,6 +149,11 @@ void MenuWindow::show()
     QWidget::show();
     raise();
     activateWindow();
+    // Chosen once the caller is done, since a picture that cannot be read says so in a box.
+    if (pictureOnShow)
+        QMetaObject::invokeMethod(this, [this, path = *std::exchange(pictureOnShow, std::nullopt)] {
+            choosePicture(path);
+        }, Qt::QueuedConnection);
 }
 
 void MenuWindow::setHallOfFameButtonVisible(bool visible)
@@ -205,6 +215,14 @@ void MenuWindow::choosePicture(const QString& path)
     pictures->choose(file.fileName());
 }
 
+void MenuWindow::choosePictureWhenShown(const QString& path)
+{
+    if (isVisible())
+        choosePicture(path);
+    else
+        pictureOnShow = path;
+}
+
 void MenuWindow::startBoard()
 {
     if (pictureFileName().empty()) {
@@ -250,6 +268,7 @@ void MenuWindow::exit()
 void MenuWindow::showHallOfFame()
 {
     HallOfFameWindow viewer(services.files, services.dataFiles.hallOfFame, this);
+    const HelpOffer help(&viewer, services.dataFiles);
     viewer.exec();
 }
 

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -46,6 +47,9 @@ public:
     // as if the player had opened it here; false, with no board, when the
     // picture cannot be read.
     bool resumeBoard(const KeptGame& kept);
+    // The same at once when the menu shows, else as soon as it shows again:
+    // a board open meanwhile keeps the picture it plays.
+    void choosePictureWhenShown(const QString& path);
 
     LayoutSet layoutSet() const { return menu.set; }
     // The board this menu opened last, while it is open.
@@ -79,6 +83,7 @@ private:
     QPushButton* exitButton;
     QPushButton* hallOfFameButton;
     QPointer<BoardWindow> board;
+    std::optional<QString> pictureOnShow;
 };
 
 } // namespace pintu

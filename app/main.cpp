@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "EndOfSession.h"
 #include "Game.h"
+#include "InstanceChannel.h"
 #include "KeptGameStore.h"
 #include "QtFiles.h"
 #include "SeededRandom.h"
@@ -31,8 +32,12 @@ int main(int argc, char* argv[])
 
     const QDir dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     pintu::SingleInstance instance(dataFolder.path());
+    const std::optional<QString>& picture = std::get<pintu::CommandLine>(commandLine).picture;
     if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
-        return pintu::refuseSecondGame();
+        return pintu::handOverToRunningGame(instance.channelName(), picture) ? EXIT_SUCCESS
+                                                                              : pintu::refuseSecondGame();
+    if (const QString folder = instance.folderInTheWay(); !folder.isEmpty())
+        pintu::reportFolderInTheWay(folder);
 
     // One solver for the run, so that its tables are read or built once.
     auto solver = std::make_shared<pintu::solver::Solver>(
@@ -74,6 +79,8 @@ int main(int argc, char* argv[])
         std::fflush(nullptr);
         std::_Exit(EXIT_SUCCESS);
     });
-    game.start(std::get<pintu::CommandLine>(commandLine).picture);
+    const pintu::InstanceChannel channel(instance.channelName(),
+                                         [&game](std::optional<QString> handed) { game.choosePicture(handed); });
+    game.start(picture);
     return application.exec();
 }

@@ -1,5 +1,10 @@
+#include "Game.h"
+#include "InstanceChannel.h"
 #include "KeptGame.h"
+#include "SingleInstance.h"
 #include "TestPictures.h"
+#include "TestServices.h"
+#include "WindowControls.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -7,7 +12,9 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -131,16 +138,41 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     data.start(first.game);
     ASSERT_TRUE(data.waitForLockOf(first.game));
 
+    // The second hands over to the first and ends, quietly.
     QProcess second;
     data.start(second);
     finish(second);
-    EXPECT_NE(second.exitCode(), 0);
-    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains("拼图已经在运行！"));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_FALSE(QString::fromUtf8(second.readAllStandardError()).contains("拼图已经在运行！"));
 
     EXPECT_EQ(first.game.state(), QProcess::Running);
     EXPECT_EQ(data.lockHolder(), first.game.processId());
     EXPECT_EQ(data.bytesOf("kel.txt"), moveLog);
     EXPECT_EQ(data.bytesOf("grb.kel"), hallOfFame);
+}
+
+TEST(Startup, ASecondStartHandsItsPictureToTheRunningMenu)
+{
+    GameFolder data;
+    // This test is the running game, with the lock and the channel of that data folder.
+    const SingleInstance running(data.dataFile(""));
+    ASSERT_EQ(running.claim(), InstanceClaim::OnlyGame);
+    TestServices run;
+    Game game(run.services);
+    game.start();
+    named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
+    const InstanceChannel channel(running.channelName(),
+                                  [&game](std::optional<QString> picture) { game.choosePicture(picture); });
+    ASSERT_TRUE(channel.isListening());
+    data.folder.writeBytes("photo.png", pictureFile(positionPicture(40, 30), "png"));
+
+    QProcess second;
+    data.start(second, {"photo.png"}); // in the folder the second start was started in
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, patienceMs));
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    MenuWindow* menu = game.menu(LayoutSet::A);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->pictureFileName() == "photo.png"; }, patienceMs));
+    EXPECT_EQ(menu->pictureFolder(), data.folder.path().toStdString());
 }
 
 TEST(Startup, AnOldLockOfALiveGameStillHolds)
@@ -166,6 +198,20 @@ TEST(Startup, AnOldLockOfALiveGameStillHolds)
     finish(second);
     EXPECT_NE(second.exitCode(), 0);
     EXPECT_EQ(data.bytesOf("pintu.lock"), lockContents);
+}
+
+TEST(Startup, NamesAFolderWhereTheLockBelongsAndPlaysOn)
+{
+    GameFolder data;
+    QDir(data.folder.path()).mkpath("pintu/pintu.lock");
+    Running game;
+    data.start(game.game);
+    QString said;
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        said += QString::fromUtf8(game.game.readAllStandardError());
+        return said.contains(data.dataFile("pintu.lock"));
+    }, patienceMs)) << said.toStdString();
+    EXPECT_EQ(game.game.state(), QProcess::Running);
 }
 
 TEST(Startup, TakesOverTheLockOfAKilledGame)

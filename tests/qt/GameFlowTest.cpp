@@ -1,8 +1,11 @@
+#include "Board.h"
 #include "BoardWindow.h"
 #include "FakeClock.h"
 #include "FileList.h"
 #include "Game.h"
 #include "HallOfFame.h"
+#include "HelpWindow.h"
+#include "KeyTable.h"
 #include "ModalScript.h"
 #include "QtFiles.h"
 #include "ScriptedRandom.h"
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +117,76 @@ TEST(GameFlow, OneEasyGameOnSetAFromTheFirstWindowToTheExit)
 
     click(named(menu, Menu::exit));
     EXPECT_EQ(run.endings, 1);
+}
+
+TEST(GameFlow, APictureHandedOverWaitsWhileABoardIsOpenAndLeavesItsGameAlone)
+{
+    GameRun run;
+    run.folder.writeBitmap("later.bmp", positionPicture(60, 40));
+    MenuWindow& menu = run.startWith(LayoutSet::A);
+    run.game.choosePicture(run.folder.filePath("tiles.bmp"));
+    EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
+    BoardWindow* board = run.confirm();
+    ASSERT_NE(board, nullptr);
+    click(control(*board, Control::Start));
+    const Arrangement playing = board->logic().arrangement();
+
+    run.game.choosePicture(run.folder.filePath("later.bmp"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board->logic().phase(), Board::Phase::Playing);
+    EXPECT_EQ(board->logic().arrangement(), playing);
+    EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
+    run.leaveBoard();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu.pictureFileName() == "later.bmp"; }, 2000));
+}
+
+TEST(GameFlow, F1OpensTheHelpInEveryWindowAndTheGameGoesOn)
+{
+    GameRun run;
+    run.folder.writeBytes("data/grb.kel", "\"阿明\"\r\n");
+    QStringList helps;
+    ModalScript boxes;
+    const auto readHelp = [&](QWidget* box) {
+        const auto* help = qobject_cast<HelpWindow*>(box);
+        ASSERT_NE(help, nullptr);
+        helps << help->windowTitle() + '\n' + help->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    };
+    const auto pressF1 = [&](QWidget* window) {
+        boxes.then(readHelp);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_F1);
+    };
+    run.game.start();
+    pressF1(&run.game.resolutionWindow());
+    MenuWindow& menu = run.startWith(LayoutSet::A);
+    pressF1(&menu);
+    run.reveal();
+    // Once the script has left the viewer's handler, so that it answers the help too.
+    boxes.then([&](QWidget* viewer) {
+        QTimer::singleShot(0, viewer, [&, viewer] {
+            pressF1(viewer);
+            viewer->close();
+        });
+    });
+    click(named(menu, Menu::hallOfFame));
+    run.pickFile("tiles.bmp");
+    BoardWindow* board = run.confirm();
+    ASSERT_NE(board, nullptr);
+    click(control(*board, Control::Start));
+    pressF1(board);
+    EXPECT_EQ(board->logic().phase(), Board::Phase::Playing);
+
+    ASSERT_EQ(helps.size(), 4);
+    for (const QString& help : helps) {
+        EXPECT_TRUE(help.startsWith("拼图帮助\n"));
+        for (const KeyBinding& key : keyBindings) {
+            EXPECT_TRUE(help.contains(QString::fromUtf8(key.name))) << key.name;
+            EXPECT_TRUE(help.contains(QString::fromUtf8(key.meaning))) << key.meaning;
+        }
+        EXPECT_TRUE(help.contains(QDir::toNativeSeparators(run.folder.filePath("data"))));
+    }
 }
 
 TEST(GameFlow, SetBOpensOnlyTheBoardsOfSetB)

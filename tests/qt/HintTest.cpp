@@ -1,9 +1,9 @@
 #include "Board.h"
 #include "BoardWindowHarness.h"
+#include "ModalScript.h"
 #include "Solver.h"
 
 #include <QLabel>
-#include <QMenu>
 
 #include <atomic>
 #include <thread>
@@ -174,7 +174,7 @@ TEST(Hint, IsOnlyOfferedWhileAGameIsPlayed)
     EXPECT_EQ(searches, 1);
 }
 
-TEST(Hint, IsNotOfferedOnTheGeniusBoard)
+TEST(Hint, IsNotOfferedOnTheGeniusBoardWhichSaysSoBesideTheTiles)
 {
     int searches = 0;
     HintedBoard board([&](const Arrangement& arrangement, std::stop_token stop) {
@@ -183,49 +183,32 @@ TEST(Hint, IsNotOfferedOnTheGeniusBoard)
     }, Difficulty::Genius, 0);
     board.start();
     board.pressH();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(100, 100), board.window->mapToGlobal(QPoint(100, 100)));
-    QApplication::sendEvent(board.window.data(), &rightClick);
-    QTest::qWait(100);
+    EXPECT_EQ(rightClickMenu(board.window.data(), QPoint(100, 100)), QStringList{"帮助"});
     EXPECT_EQ(searches, 0);
     EXPECT_EQ(board.mark(), nullptr);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    const auto* note = board.window->findChild<QLabel*>("noHintNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(note->text(), "天才级没有提示");
+    EXPECT_TRUE(board.window->rect().contains(note->geometry()));
+    for (int k = 0; k < board.layout.size->cells; ++k)
+        EXPECT_FALSE(board.view(k)->geometry().intersects(note->geometry())) << "over tile " << k;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !note->isVisible(); }, 4000));
 }
 
 TEST(Hint, TheRightClickMenuOffersIt)
 {
-    HintedBoard board(besideTheBlank);
-    QStringList offered;
-    bool enabledBeforeStart = true;
-    const auto answerMenu = [&](bool choose) {
-        QTimer::singleShot(50, [&, choose] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            for (QAction* action : menu->actions())
-                offered << action->text();
-            QAction* hint = menu->actions().value(0);
-            if (!choose)
-                enabledBeforeStart = hint->isEnabled();
-            if (choose && hint->isEnabled()) {
-                menu->setActiveAction(hint);
-                QTest::keyClick(menu, Qt::Key_Return);
-            } else {
-                menu->close();
-            }
-        });
-    };
+    int searches = 0;
+    HintedBoard board([&](const Arrangement& arrangement, std::stop_token stop) {
+        ++searches;
+        return besideTheBlank(arrangement, stop);
+    });
     const QPoint inside(100, 100);
-    const auto rightClick = [&] {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, inside, board.window->mapToGlobal(inside));
-        QApplication::sendEvent(board.window.data(), &event);
-    };
-    answerMenu(false);
-    rightClick();
-    EXPECT_FALSE(enabledBeforeStart);
-
+    EXPECT_EQ(rightClickMenu(board.window.data(), inside, "提示"), (QStringList{"提示", "帮助"}));
     board.start();
-    answerMenu(true);
-    rightClick();
-    EXPECT_EQ(offered, (QStringList{"提示", "提示"}));
+    EXPECT_EQ(searches, 0); // not before the start
+    rightClickMenu(board.window.data(), inside, "提示");
     EXPECT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
 }
 

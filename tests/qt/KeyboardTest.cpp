@@ -3,9 +3,13 @@
 #include "ModalScript.h"
 #include "TestServices.h"
 #include "Game.h"
+#include "KeyTable.h"
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QShortcut>
+
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +76,44 @@ TEST_P(ArrowsOnEachBoardWindow, FinishTheBoardWithoutTheMouseAndLeaveTheFocusAlo
     EXPECT_TRUE(board.view(size.cells - 1)->picture().isNull());
 }
 
+TEST_P(ArrowsOnEachBoardWindow, KeepPlayingAfterAStrayKeyAndTabStillReachesEveryButton)
+{
+    BoardWindowHarness board(layout());
+    BoardWindow& window = board.openActive();
+    board.click(board.button(Control::Start));
+    if (layout().size->kind == BoardKind::Logged) {
+        board.click(board.button(Control::AutoSolve));
+        board.click(board.button(Control::Restart));
+    }
+    EXPECT_EQ(QApplication::focusWidget(), &window);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        press(&window, key);
+    EXPECT_EQ(window.logic().phase(), Board::Phase::Playing);
+    EXPECT_EQ(board.menu.shown, 0);
+
+    const int round = 2 * static_cast<int>(boardControls.size());
+    std::set<QWidget*> reached;
+    for (int k = 0; k < round; ++k) {
+        press(&window, Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    for (const BoardControl& design : boardControls) {
+        QWidget* button = design.isButton ? board.button(design.control) : nullptr;
+        if (button && button->isVisible() && button->isEnabled()) {
+            EXPECT_TRUE(reached.contains(button)) << design.caption;
+        }
+    }
+    const int blank = board.emptyView();
+    press(&window, blank % layout().size->side > 0 ? Qt::Key_Right : Qt::Key_Left);
+    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
+
+    // Space presses the button Tab reached.
+    for (int k = 0; k < round && QApplication::focusWidget() != board.button(Control::Exit); ++k)
+        press(&window, Qt::Key_Tab);
+    press(&window, Qt::Key_Space);
+    EXPECT_EQ(board.menu.shown, 1);
+}
+
 TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
 {
     const BoardLayout& layout = boardOf(Difficulty::Normal, LayoutSet::A);
@@ -107,6 +149,27 @@ struct GameHarness : TestServices {
 
     Game game{services};
 };
+
+TEST(KeyTable, HoldsEveryKeyTheWindowsBind)
+{
+    BoardWindowHarness small(boardOf(Difficulty::Normal, LayoutSet::A));
+    small.services.hints.search = [](const Arrangement&, std::stop_token) { return std::optional<Hint>(); };
+    BoardWindowHarness genius(boardOf(Difficulty::Genius, LayoutSet::A));
+    GameHarness run;
+    run.start();
+    named<QPushButton>(run.game.resolutionWindow(), ResolutionControlNames::start)->click();
+
+    std::set<QKeySequence> bound;
+    for (const QWidget* window : std::initializer_list<const QWidget*>{
+             &small.open(), &genius.open(), &run.game.resolutionWindow(), run.game.menu(LayoutSet::A)}) {
+        for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
+            bound.insert(shortcut->key());
+    }
+    std::set<QKeySequence> listed;
+    for (const KeyBinding& binding : keyBindings)
+        listed.insert(QKeySequence(binding.keys));
+    EXPECT_EQ(bound, listed);
+}
 
 TEST(ResolutionWindowKeys, FocusStartsOnStartAndEnterStarts)
 {

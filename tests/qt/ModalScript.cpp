@@ -1,9 +1,12 @@
 #include "ModalScript.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +65,35 @@ void ModalScript::poll()
     auto handle = std::move(handlers.front());
     handlers.pop_front();
     handle(box);
+}
+
+QStringList rightClickMenu(QWidget* widget, QPoint where, const QString& choose)
+{
+    QStringList entries;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll.stop();
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == choose && action->isEnabled())
+                chosen = action;
+        }
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(chosen);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    poll.start();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, where, widget->mapToGlobal(where));
+    QApplication::sendEvent(widget, &event);
+    return entries;
 }
 
 QString messageText(QWidget* box)

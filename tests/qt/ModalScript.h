@@ -36,6 +36,10 @@ private:
     int seen = 0;
 };
 
+// Right-clicks `widget` at `where` and gives the entries of the menu that
+// opens, choosing the one named `choose` (when it is there and enabled).
+QStringList rightClickMenu(QWidget* widget, QPoint where, const QString& choose = {});
+
 // The text and title of a message box, and the captions of its buttons.
 QString messageText(QWidget* box);
 QStringList buttonCaptions(QWidget* box);

@@ -8,6 +8,7 @@
 #include "WindowControls.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -134,6 +135,64 @@ TEST(DroppedPicture, AnExifTurnedPhotoShowsUprightInTheTiles)
         EXPECT_TRUE(looksLike(shot.pixelColor(view->geometry().center()), cellCentreColour(game.tileAt(c), 3), 20))
             << "cell " << c << " tile " << game.tileAt(c);
     }
+}
+
+// A file chosen in the file dialog (none: cancelled), and what the menu then holds.
+struct DialogChoice {
+    const char* name;
+    bool byRightClick; // else Ctrl+O
+    const char* chosen;
+    const char* selected;
+    const char* message;
+};
+
+class FileDialog : public ::testing::TestWithParam<DialogChoice> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FileDialog,
+    ::testing::Values(DialogChoice{"CtrlOAndAPhoto", false, "photos/photo.png", "photo.png", nullptr},
+                      DialogChoice{"RightClickAndAPhoto", true, "photos/photo.png", "photo.png", nullptr},
+                      DialogChoice{"Cancelled", false, nullptr, "", nullptr},
+                      DialogChoice{"NotAPicture", true, "photos/notes.txt", "", "文件打开失败！"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(FileDialog, MakesTheChosenPictureTheMenusChoiceAsADropDoes)
+{
+    const DialogChoice& row = GetParam();
+    DropHarness run;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(run.menu.get()));
+    const std::string shownFolder = run.menu->pictureFolder();
+    QStringList seen;
+    ModalScript boxes;
+    boxes.then([&](QWidget* box) {
+        auto* dialog = qobject_cast<QFileDialog*>(box);
+        ASSERT_NE(dialog, nullptr);
+        seen << dialog->windowTitle() << dialog->directory().absolutePath() << dialog->nameFilters();
+        if (row.chosen) {
+            dialog->selectFile(run.folder.filePath(row.chosen));
+            static_cast<QDialog*>(dialog)->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    if (row.message)
+        boxes.thenOk();
+    if (row.byRightClick)
+        EXPECT_EQ(rightClickMenu(run.fileList()->viewport(), QPoint(5, 5), "打开图片…"),
+                  (QStringList{"打开图片…", "帮助"}));
+    else
+        QTest::keyClick(run.menu.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.boxesSeen() == (row.message ? 2 : 1); }, 2000));
+
+    ASSERT_EQ(seen.size(), 4);
+    EXPECT_EQ(seen[0], "打开图片");
+    EXPECT_EQ(seen[1].toStdString(), shownFolder);
+    for (const char* pattern : {"*.bmp", "*.png", "*.jpg", "*.JPG", "*.webp"})
+        EXPECT_TRUE(seen[2].contains(pattern)) << pattern;
+    EXPECT_EQ(seen[3], "所有文件 (*)");
+    EXPECT_EQ(run.menu->pictureFileName(), row.selected);
+    EXPECT_EQ(run.menu->pictureFolder(), *row.selected ? run.photos.toStdString() : shownFolder);
+    EXPECT_EQ(boxes.messages(), row.message ? QStringList{row.message} : QStringList());
 }
 
 TEST(PictureOnTheCommandLine, IsChosenOnceTheMenuShows)

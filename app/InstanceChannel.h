@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QString>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace pintu {
+
+// How the game that runs hears of a second start: the second one hands over
+// the picture it was given (or none) and ends, and the game comes to the
+// front. A picture travels as the bytes of its absolute path, so that no
+// name is lost on the way.
+class InstanceChannel final : public QObject {
+    Q_OBJECT
+public:
+    using HandedOver = std::function<void(std::optional<QString> picture)>;
+
+    // Listens on `name` (a local socket of this user) while the object lives;
+    // nothing, quietly, where no socket can be made.
+    InstanceChannel(const QString& name, HandedOver handedOver);
+
+    bool isListening() const { return server.isListening(); }
+
+private:
+    void take(QLocalSocket* socket);
+
+    QLocalServer server;
+    HandedOver handedOver;
+};
+
+// How long a second start waits for the running game to answer.
+inline constexpr std::chrono::milliseconds handOverPatience{2000};
+
+// Hands `picture` (or none) to the game listening on `name`; true once that
+// game has answered within `patience`. A game still starting gets until then
+// to open its channel.
+bool handOverToRunningGame(const QString& name, const std::optional<QString>& picture,
+                           std::chrono::milliseconds patience = handOverPatience);
+
+// Shows the window the player would deal with next, in front of all others:
+// a box over the game, else the game's window shown.
+void bringGameToFront();
+
+} // namespace pintu

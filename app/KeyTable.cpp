@@ -1,0 +1,20 @@
+#include "KeyTable.h"
+
+#include <QShortcut>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace pintu {
+
+const KeyBinding& keyBinding(KeyCommand command)
+{
+    return *std::ranges::find(keyBindings, command, &KeyBinding::command);
+}
+
+QShortcut* addShortcut(QWidget* window, KeyCommand command)
+{
+    return new QShortcut(QKeySequence(keyBinding(command).keys), window);
+}
+
+} // namespace pintu
