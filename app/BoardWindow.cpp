@@ -194,8 +194,10 @@ bool BoardWindow::resume(const Board::Snapshot& kept)
     if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept))
         return false;
     show();
-    // Nothing else is on screen: the keys come here at once.
+    // Nothing else is on screen: the keys come here at once, to the board
+    // itself, as in any game under way, and not to a button.
     activateWindow();
+    setFocus(Qt::OtherFocusReason);
     // A win cut short is celebrated again, once the window shows.
     if (game->phase() == Board::Phase::Won)
         QTimer::singleShot(0, this, [this] { celebrate(); });

@@ -87,6 +87,7 @@ TEST(KeptGameOffer, YesPlaysOnOnTheBoardOfItsSetAndLeadsToItsMenu)
     EXPECT_EQ(control<QLabel>(*board, Control::Steps)->text(), "5");
     EXPECT_EQ(control<QLabel>(*board, Control::Clock)->text(), "30.5");
     EXPECT_FALSE(control(*board, Control::Start)->isEnabled());
+    EXPECT_EQ(board->focusWidget(), board) << "a stray Space on a focused button would end the game";
     EXPECT_FALSE(run.game->menu(LayoutSet::B)->isVisible());
 
     // The close box is an end like "退出": the menu of the set comes, as if the board had opened from it.
