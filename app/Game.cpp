@@ -16,7 +16,7 @@ Game::Game(const GameServices& services)
 
 Game::~Game() = default;
 
-void Game::start(std::optional<QString> picture)
+void Game::start(std::optional<std::string> picture)
 {
     pictureToChoose = std::move(picture);
     if (!offerKeptGame())

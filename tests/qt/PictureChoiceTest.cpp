@@ -141,7 +141,7 @@ TEST(PictureOnTheCommandLine, IsChosenOnceTheMenuShows)
     DropHarness run;
     run.menu.reset();
     Game game(run.services);
-    game.start(run.photos + "/photo.png");
+    game.start((run.photos + "/photo.png").toStdString());
     EXPECT_EQ(game.menu(LayoutSet::A), nullptr);
     named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
     MenuWindow* menu = game.menu(LayoutSet::A);
@@ -155,7 +155,7 @@ TEST(PictureOnTheCommandLine, ThatCannotBeReadIsRefusedOverTheMenu)
     DropHarness run;
     run.menu.reset();
     Game game(run.services);
-    game.start(run.folder.filePath("missing.jpg"));
+    game.start(run.folder.filePath("missing.jpg").toStdString());
     ModalScript boxes;
     boxes.thenOk();
     named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
