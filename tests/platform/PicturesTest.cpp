@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace pintu::test {
 namespace {
 
@@ -30,6 +32,9 @@ TEST(PictureLoading, RefusesWhatIsNoReadablePicture)
     EXPECT_FALSE(loadPicture(folder.filePath("missing.bmp").toStdString()).has_value());
     EXPECT_FALSE(loadPicture(folder.path().toStdString()).has_value());
     EXPECT_FALSE(loadPicture("").has_value());
+    const QString pipe = folder.filePath("pipe.bmp"); // no writer ever comes: a read would wait for ever
+    ASSERT_EQ(::mkfifo(pipe.toUtf8().constData(), 0600), 0);
+    EXPECT_FALSE(loadPicture(pipe.toStdString()).has_value());
     EXPECT_FALSE(loadPicture(folder.writeBytes("text.bmp", "hello, not a bitmap").toStdString()).has_value());
     EXPECT_FALSE(loadPicture(folder.writeBytes("empty.bmp", "").toStdString()).has_value());
     EXPECT_FALSE(loadPicture(folder.writeBytes("huge.bmp", bitmap(200000, 200000, 64)).toStdString()).has_value());

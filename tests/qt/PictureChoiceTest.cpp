@@ -112,6 +112,16 @@ TEST(DroppedPicture, LeavesTheListWhenAnotherFolderIsShown)
     EXPECT_EQ(run.fileList()->selectedItems().size(), 1);
 }
 
+TEST(DroppedPicture, NamedInGb18030IsChosenByTheBytesItsUrlEscapes)
+{
+    DropHarness run;
+    const std::string name = "\xB2\xE2\xCA\xD4.bmp"; // "测试.bmp", as GB18030 stores it
+    const std::string path = run.folder.writeNamedBytes("photos/" + name, pictureFile(positionPicture(60, 40), "bmp"));
+    ASSERT_TRUE(run.drop({QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"))}));
+    EXPECT_EQ(run.menu->pictureFolder(), run.photos.toStdString());
+    EXPECT_EQ(run.menu->pictureFileName(), name);
+}
+
 TEST(DroppedPicture, AnExifTurnedPhotoShowsUprightInTheTiles)
 {
     DropHarness run;
