@@ -98,6 +98,9 @@ TEST(DroppedPicture, AFileThatIsNoPictureIsRefusedAndTheMenuStaysAsItWas)
     // Nor is anything taken from a drag that holds no single local file.
     EXPECT_FALSE(run.drop({QUrl("https://example.org/cat.png")}));
     EXPECT_FALSE(run.drop({QUrl::fromLocalFile(run.photos + "/photo.png"), QUrl::fromLocalFile(run.photos + "/old.bmp")}));
+    EXPECT_FALSE(run.drop({QUrl("file://elsewhere/photos/photo.png")}));
+    // A NUL ends the name where the system reads it: this would open photo.png.
+    EXPECT_FALSE(run.drop({QUrl::fromEncoded(QUrl::fromLocalFile(run.photos + "/photo.png").toEncoded() + "%00.txt")}));
     EXPECT_EQ(boxes.boxesSeen(), 1);
     EXPECT_EQ(run.menu->pictureFolder(), folderBefore);
 }
