@@ -14,13 +14,13 @@
 #include "MenuScreen.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
+#include "NativeFiles.h"
 #include "NoHintNote.h"
 #include "PictureLoader.h"
 #include "TileView.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -370,11 +370,11 @@ bool BoardWindow::setBackground(const std::string& path)
     }
     // The preview read first shows again after a win, unless the file has
     // changed since; a file gone meanwhile leaves the picture the player saw.
-    const QFileInfo file(qText(path));
-    const PreviewKey key{path, file.lastModified(), file.size()};
-    if (!(key == previewKey) && file.exists()) {
+    const auto stamp = fileStamp(path);
+    const PreviewKey key{path, stamp.value_or(FileStamp{})};
+    if (!(key == previewKey) && stamp) {
         // Only the part inside the window can ever show, so only that part is decoded.
-        const auto preview = readPicturePart(qText(path), size());
+        const auto preview = readPicturePart(path, size());
         const QPixmap shown = preview ? QPixmap::fromImage(*preview) : QPixmap();
         if (shown.isNull()) // memory that ran out gives a null pixmap
             return false;

@@ -3,12 +3,12 @@
 #include "BoardLayouts.h"
 #include "GameKeeper.h"
 #include "GameServices.h"
+#include "NativeFiles.h"
 #include "Outcomes.h"
 #include "QtCellSource.h"
 #include "Screen.h"
 #include "TileGlide.h"
 
-#include <QDateTime>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -106,8 +106,7 @@ private:
     // The top-left of the picture as last read, and which file it came from.
     struct PreviewKey {
         std::string path;
-        QDateTime modified;
-        qint64 size = -1;
+        FileStamp stamp;
         bool operator==(const PreviewKey&) const = default;
     };
     PreviewKey previewKey;

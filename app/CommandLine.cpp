@@ -5,7 +5,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStringDecoder>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -46,9 +48,38 @@ void acceptQtOptions(QCommandLineParser& parser)
     }
 }
 
+// An argument that is not UTF-8 (a picture named in GB18030) reaches the
+// parser with each byte above ASCII as a lone surrogate, U+DC80 to U+DCFF,
+// which no UTF-8 decodes to, so that the picture's bytes come back exactly.
+constexpr char16_t escapedBytes = 0xDC00;
+
+QString argumentText(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        text += code < 0x80 ? QChar(code) : QChar(escapedBytes + code);
+    }
+    return text;
+}
+
+std::string argumentBytes(const QString& text)
+{
+    if (text.isValidUtf16())
+        return text.toStdString();
+    std::string bytes;
+    for (const QChar c : text)
+        bytes += static_cast<char>(c.unicode() < 0x80 ? c.unicode() : c.unicode() - escapedBytes);
+    return bytes;
+}
+
 } // namespace
 
-CommandLineOutcome parseCommandLine(const QStringList& arguments)
+CommandLineOutcome parseCommandLine(const std::vector<std::string>& arguments)
 {
     using Stream = CommandLineAnswer::Stream;
 
@@ -67,7 +98,9 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments)
     const auto mistake = [&parser](const QString& what) {
         return CommandLineAnswer{what + "\n\n" + parser.helpText(), Stream::Error, usageMistakeStatus};
     };
-    if (!parser.parse(arguments))
+    QStringList texts;
+    std::transform(arguments.begin(), arguments.end(), std::back_inserter(texts), argumentText);
+    if (!parser.parse(texts))
         return mistake(parser.errorText());
     if (parser.isSet(help))
         return CommandLineAnswer{parser.helpText(), Stream::Output, EXIT_SUCCESS};
@@ -77,7 +110,7 @@ CommandLineOutcome parseCommandLine(const QStringList& arguments)
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() > 1)
         return mistake(QString::fromUtf8(morePicturesThanOne));
-    return CommandLine{pictures.isEmpty() ? std::nullopt : std::optional(pictures.first())};
+    return CommandLine{pictures.isEmpty() ? std::nullopt : std::optional(argumentBytes(pictures.first()))};
 }
 
 CommandLineOutcome readCommandLine(int argc, char* argv[])
@@ -86,7 +119,7 @@ CommandLineOutcome readCommandLine(int argc, char* argv[])
     // the parser Qt's Chinese words and the program's name.
     QCoreApplication application(argc, argv);
     installQtChineseTexts(application);
-    return parseCommandLine(QCoreApplication::arguments());
+    return parseCommandLine(std::vector<std::string>(argv, argv + argc));
 }
 
 int printAnswer(const CommandLineAnswer& answer)

@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
+#include <string>
 #include <variant>
+#include <vector>
 
 namespace pintu {
 
 // What the player asked of a game about to start.
 struct CommandLine {
-    std::optional<QString> picture; // to open in the menu
+    std::optional<std::string> picture; // to open in the menu, as the system's bytes
 };
 
 // Text that answers the command line in place of a game: the help, the
@@ -25,9 +26,10 @@ struct CommandLineAnswer {
 
 using CommandLineOutcome = std::variant<CommandLine, CommandLineAnswer>;
 
-// Reads the arguments, the program's name first. Qt's own words in the help
-// and in mistakes are Chinese once Qt's translation is installed.
-CommandLineOutcome parseCommandLine(const QStringList& arguments);
+// Reads the arguments as main gets them, the program's name first. Qt's own
+// words in the help and in mistakes are Chinese once Qt's translation is
+// installed.
+CommandLineOutcome parseCommandLine(const std::vector<std::string>& arguments);
 
 // Reads main's arguments before any window system is touched, so that the
 // help and the version need no display.

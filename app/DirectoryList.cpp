@@ -1,8 +1,11 @@
 #include "DirectoryList.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "NativeFiles.h"
+#include "PathText.h"
+
 #include <QStyle>
+
+#include <filesystem>
 
 namespace pintu {
 
@@ -15,44 +18,41 @@ constexpr int indentPerLevel = 2;
 DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent)
 {
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        const QString before = current;
-        if (setPath(item->data(Qt::UserRole).toString()) && current != before)
+        const std::string before = current;
+        if (setPath(item->data(Qt::UserRole).toByteArray().toStdString()) && current != before)
             emit pathChanged();
     });
 }
 
-bool DirectoryList::setPath(const QString& path)
+bool DirectoryList::setPath(const std::string& path)
 {
-    const QFileInfo folder(path);
-    if (!folder.isDir() || !folder.isReadable() || !folder.isExecutable())
+    const std::string folder = absolutePath(path);
+    if (!isOpenableFolder(folder))
         return false;
-    current = QDir::cleanPath(folder.absoluteFilePath());
+    current = folder;
     clear();
 
-    QStringList ancestors;
-    for (QDir dir(current); ; ) {
-        ancestors.prepend(dir.absolutePath());
-        if (!dir.cdUp())
-            break;
-    }
+    std::vector<std::filesystem::path> ancestors{current};
+    while (ancestors.back().has_relative_path())
+        ancestors.push_back(ancestors.back().parent_path());
     int depth = 0;
-    for (const QString& ancestor : ancestors) {
-        const QString name = ancestor == "/" ? ancestor : QFileInfo(ancestor).fileName();
-        addFolder(name, ancestor, depth++, true);
+    for (auto ancestor = ancestors.rbegin(); ancestor != ancestors.rend(); ++ancestor) {
+        // The root shows as "/", every other folder by its own name.
+        const std::string name = ancestor->has_filename() ? ancestor->filename().native() : ancestor->native();
+        addFolder(shownName(name), ancestor->native(), depth++, true);
     }
     setCurrentRow(count() - 1);
 
-    const QDir dir(current);
-    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        addFolder(name, dir.filePath(name), depth, false);
+    for (const FolderEntry& sub : folderEntries(current, EntryKind::Folder))
+        addFolder(sub.shown, (std::filesystem::path(current) / sub.name).native(), depth, false);
     return true;
 }
 
-void DirectoryList::addFolder(const QString& name, const QString& path, int depth, bool open)
+void DirectoryList::addFolder(const QString& name, const std::string& path, int depth, bool open)
 {
     auto* item = new QListWidgetItem(QString(depth * indentPerLevel, ' ') + name, this);
     item->setIcon(style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
-    item->setData(Qt::UserRole, path);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(path));
 }
 
 } // namespace pintu

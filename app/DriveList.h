@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+#include <string>
+
 namespace pintu {
 
 // The mounted volumes, by the folder each is mounted on.
@@ -11,8 +13,10 @@ public:
     explicit DriveList(QWidget* parent);
 
     QString drive() const;
+    // Whether the volume selected holds `path`, in the system's bytes.
+    bool showsDriveOf(const std::string& path) const;
     // Selects the volume that holds `path`, without a change event.
-    void setDriveOf(const QString& path);
+    void setDriveOf(const std::string& path);
 
 signals:
     // The player picked a volume.

@@ -1,36 +1,68 @@
 #include "FileList.h"
 
-#include <QDir>
+#include "NativeFiles.h"
+#include "PathText.h"
 
 namespace pintu {
+
+namespace {
+
+constexpr QByteArrayView bitmapEnding(".bmp");
+
+bool isBitmapName(const std::string& name)
+{
+    const QByteArrayView bytes(name.data(), static_cast<qsizetype>(name.size()));
+    return bytes.size() >= bitmapEnding.size() &&
+           bytes.last(bitmapEnding.size()).compare(bitmapEnding, Qt::CaseInsensitive) == 0;
+}
+
+std::string nameIn(const QListWidgetItem* item)
+{
+    return item->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+} // namespace
 
 FileList::FileList(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
-void FileList::setPath(const QString& path)
+void FileList::setPath(const std::string& path)
 {
     folder = path;
     clear();
-    QDir dir(path);
-    dir.setNameFilters({"*.bmp"}); // name filters ignore case unless told otherwise
-    addItems(dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    for (const FolderEntry& file : folderEntries(path, EntryKind::File)) {
+        if (isBitmapName(file.name))
+            addFile(file.name, file.shown);
+    }
     setCurrentRow(-1);
 }
 
-void FileList::choose(const QString& name)
+QListWidgetItem* FileList::addFile(const std::string& name, const QString& shown)
 {
-    const QList<QListWidgetItem*> listed = findItems(name, Qt::MatchExactly);
-    QListWidgetItem* item = listed.isEmpty() ? new QListWidgetItem(name, this) : listed.first();
+    auto* item = new QListWidgetItem(shown, this);
+    item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    return item;
+}
+
+void FileList::choose(const std::string& name)
+{
+    QListWidgetItem* item = nullptr;
+    for (int row = 0; row < count() && !item; ++row) {
+        if (nameIn(this->item(row)) == name)
+            item = this->item(row);
+    }
+    if (!item)
+        item = addFile(name, shownName(name));
     setCurrentItem(item);
     scrollToItem(item);
 }
 
-QString FileList::fileName() const
+std::string FileList::fileName() const
 {
     const QList<QListWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    return selected.isEmpty() ? std::string() : nameIn(selected.first());
 }
 
 } // namespace pintu

@@ -18,7 +18,7 @@ Game::Game(const GameServices& services)
 
 Game::~Game() = default;
 
-void Game::start(std::optional<QString> picture)
+void Game::start(std::optional<std::string> picture)
 {
     pictureToChoose = std::move(picture);
     if (!offerKeptGame())
@@ -53,7 +53,7 @@ void Game::keepGameUnderWay()
     }
 }
 
-void Game::choosePicture(std::optional<QString> picture)
+void Game::choosePicture(std::optional<std::string> picture)
 {
     if (!picture)
         return;

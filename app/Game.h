@@ -5,10 +5,9 @@
 #include "MenuWindow.h"
 #include "ResolutionWindow.h"
 
-#include <QString>
-
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace pintu {
 
@@ -22,13 +21,13 @@ public:
     // Offers the game an earlier run left under way, else opens the first
     // window; `picture`, when given, becomes the chosen picture of the menu
     // as soon as one shows.
-    void start(std::optional<QString> picture = std::nullopt);
+    void start(std::optional<std::string> picture = std::nullopt);
     // Keeps the game under way as it stands this moment, for a program
     // about to end unasked.
     void keepGameUnderWay();
     // A second start handed its picture over: it becomes the chosen picture
     // of the menu now, or when the menu next shows; a board's game goes on.
-    void choosePicture(std::optional<QString> picture);
+    void choosePicture(std::optional<std::string> picture);
 
     ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;
@@ -44,7 +43,7 @@ private:
     ResolutionWindow resolution;
     std::unique_ptr<MenuWindow> menuA;
     std::unique_ptr<MenuWindow> menuB;
-    std::optional<QString> pictureToChoose;
+    std::optional<std::string> pictureToChoose;
 };
 
 } // namespace pintu

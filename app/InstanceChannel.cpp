@@ -1,9 +1,9 @@
 #include "InstanceChannel.h"
 
+#include "NativeFiles.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
 #include <QTimer>
@@ -23,10 +23,11 @@ constexpr quint32 longestPath = 64 * 1024;
 constexpr char answer = '\x06';
 constexpr int retryMilliseconds = 50;
 
-QByteArray message(const std::optional<QString>& picture)
+QByteArray message(const std::optional<std::string>& picture)
 {
-    // Taken from the folder the second start was started in.
-    const QByteArray path = picture ? QFile::encodeName(QFileInfo(*picture).absoluteFilePath()) : QByteArray();
+    // Taken from the folder the second start was started in, as its bytes.
+    const std::string absolute = picture ? absolutePath(*picture) : std::string();
+    const QByteArray path(absolute.data(), static_cast<qsizetype>(absolute.size()));
     QByteArray bytes(lengthBytes, '\0');
     qToBigEndian(static_cast<quint32>(path.size()), bytes.data());
     return bytes + path;
@@ -81,12 +82,12 @@ void InstanceChannel::take(QLocalSocket* socket)
         // cannot be read says so in a box, which waits for the player.
         QMetaObject::invokeMethod(this, [this, path] {
             bringGameToFront();
-            handedOver(path.isEmpty() ? std::nullopt : std::optional(QFile::decodeName(path)));
+            handedOver(path.isEmpty() ? std::nullopt : std::optional(path.toStdString()));
         }, Qt::QueuedConnection);
     });
 }
 
-bool handOverToRunningGame(const QString& name, const std::optional<QString>& picture,
+bool handOverToRunningGame(const QString& name, const std::optional<std::string>& picture,
                            std::chrono::milliseconds patience)
 {
     if (name.isEmpty())

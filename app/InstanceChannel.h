@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace pintu {
 
@@ -16,7 +17,7 @@ namespace pintu {
 class InstanceChannel final : public QObject {
     Q_OBJECT
 public:
-    using HandedOver = std::function<void(std::optional<QString> picture)>;
+    using HandedOver = std::function<void(std::optional<std::string> picture)>;
 
     // Listens on `name` (a local socket of this user) while the object lives;
     // nothing, quietly, where no socket can be made.
@@ -37,7 +38,7 @@ inline constexpr std::chrono::milliseconds handOverPatience{2000};
 // Hands `picture` (or none) to the game listening on `name`; true once that
 // game has answered within `patience`. A game still starting gets until then
 // to open its channel.
-bool handOverToRunningGame(const QString& name, const std::optional<QString>& picture,
+bool handOverToRunningGame(const QString& name, const std::optional<std::string>& picture,
                            std::chrono::milliseconds patience = handOverPatience);
 
 // Shows the window the player would deal with next, in front of all others:

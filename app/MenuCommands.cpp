@@ -35,7 +35,7 @@ bool MenuCommands::eventFilter(QObject*, QEvent* event)
 
 void MenuCommands::openPicture()
 {
-    if (const auto path = askForPicture(menu, QString::fromStdString(menu->pictureFolder())))
+    if (const auto path = askForPicture(menu, menu->pictureFolder()))
         menu->choosePicture(*path);
 }
 

@@ -12,17 +12,19 @@
 #include "MenuCommands.h"
 #include "MessageBoxes.h"
 #include "Messages.h"
+#include "NativeFiles.h"
 #include "OptionColours.h"
+#include "PathText.h"
 #include "PictureDrop.h"
 #include "PictureLoader.h"
 #include "PicturePath.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStorageInfo>
+
+#include <filesystem>
 
 #include <utility>
 
@@ -63,7 +65,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     setFixedSize(pixels(menu.client));
 
     // The folder pintu was started in, or the nearest one that can be read.
-    for (const QString& start : {QDir::currentPath(), QDir::homePath(), QDir::rootPath()}) {
+    for (const std::string& start : {absolutePath("."), nativePath(QDir::homePath()), nativePath(QDir::rootPath())}) {
         if (folders->setPath(start))
             break;
     }
@@ -76,7 +78,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     connect(okButton, &QPushButton::clicked, this, &MenuWindow::startBoard);
     connect(exitButton, &QPushButton::clicked, this, &MenuWindow::exit);
     connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
-    new PictureDrop(this, [this](const QString& path) { choosePicture(path); });
+    new PictureDrop(this, [this](const std::string& path) { choosePicture(path); });
     new MenuCommands(this, services.dataFiles);
 }
 
@@ -126,12 +128,12 @@ void MenuWindow::buildControls()
 
 std::string MenuWindow::pictureFolder() const
 {
-    return pictures->path().toStdString();
+    return pictures->path();
 }
 
 std::string MenuWindow::pictureFileName() const
 {
-    return pictures->fileName().toStdString();
+    return pictures->fileName();
 }
 
 MenuWindow::~MenuWindow()
@@ -188,9 +190,9 @@ void MenuWindow::reveal()
 
 void MenuWindow::driveChanged()
 {
-    if (drives->drive() == QStorageInfo(folders->path()).rootPath())
+    if (drives->showsDriveOf(folders->path()))
         return; // the volume the folders are on already: no change
-    if (folders->setPath(drives->drive()))
+    if (folders->setPath(nativePath(drives->drive())))
         folderChanged();
     else
         drives->setDriveOf(folders->path()); // a volume that cannot be read: back where we were, quietly
@@ -202,20 +204,20 @@ void MenuWindow::folderChanged()
     drives->setDriveOf(folders->path()); // a folder list can wander onto another volume
 }
 
-void MenuWindow::choosePicture(const QString& path)
+void MenuWindow::choosePicture(const std::string& path)
 {
     // A relative name is taken from the folder pintu was started in.
-    const QFileInfo file(path);
-    if (!probePicture(file.absoluteFilePath()) || !folders->setPath(file.absolutePath())) {
+    const std::filesystem::path file(absolutePath(path));
+    if (!probePicture(file.native()) || !folders->setPath(file.parent_path().native())) {
         showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
         return;
     }
     reveal();
     folderChanged();
-    pictures->choose(file.fileName());
+    pictures->choose(file.filename().native());
 }
 
-void MenuWindow::choosePictureWhenShown(const QString& path)
+void MenuWindow::choosePictureWhenShown(const std::string& path)
 {
     if (isVisible())
         choosePicture(path);
@@ -251,7 +253,7 @@ bool MenuWindow::resumeBoard(const KeptGame& kept)
             delete board.data();
             return false;
         }
-        choosePicture(QString::fromStdString(kept.picturePath));
+        choosePicture(kept.picturePath);
         difficulties[difficulty]->setChecked(true);
         return true;
     }

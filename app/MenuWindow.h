@@ -35,21 +35,24 @@ public:
     void show() override;
     void setHallOfFameButtonVisible(bool visible) override;
 
-    // The folder shown by the file list and the file selected in it ("" when none).
+    // The folder shown by the file list and the file selected in it ("" when
+    // none), as the system's bytes.
     std::string pictureFolder() const;
     std::string pictureFileName() const;
 
     // Makes the picture at `path` the chosen one, its folder shown in the
     // lists, as if the player had picked it there; a file that is no readable
-    // picture is refused with a message and changes nothing.
-    void choosePicture(const QString& path);
+    // picture is refused with a message and changes nothing. The path is the
+    // system's bytes, whatever they are (main's argv, localFile() of a URL);
+    // a relative one is taken from the current folder.
+    void choosePicture(const std::string& path);
     // Opens the board of this set that plays on from `kept`, the menu left
     // as if the player had opened it here; false, with no board, when the
     // picture cannot be read.
     bool resumeBoard(const KeptGame& kept);
     // The same at once when the menu shows, else as soon as it shows again:
     // a board open meanwhile keeps the picture it plays.
-    void choosePictureWhenShown(const QString& path);
+    void choosePictureWhenShown(const std::string& path);
 
     LayoutSet layoutSet() const { return menu.set; }
     // The board this menu opened last, while it is open.
@@ -83,7 +86,7 @@ private:
     QPushButton* exitButton;
     QPushButton* hallOfFameButton;
     QPointer<BoardWindow> board;
-    std::optional<QString> pictureOnShow;
+    std::optional<std::string> pictureOnShow;
 };
 
 } // namespace pintu

@@ -1,7 +1,9 @@
 #include "PictureDialog.h"
 
 #include "Messages.h"
+#include "PathText.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QImageReader>
 
@@ -23,17 +25,19 @@ QString picturePatterns()
 
 } // namespace
 
-std::optional<QString> askForPicture(QWidget* parent, const QString& folder)
+std::optional<std::string> askForPicture(QWidget* parent, const std::string& folder)
 {
-    QFileDialog dialog(parent, QString::fromUtf8(messages::openPictureTitle), folder);
+    // A folder whose name Qt cannot hold opens the dialog in the home folder.
+    QFileDialog dialog(parent, QString::fromUtf8(messages::openPictureTitle), qtPath(folder).value_or(QDir::homePath()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters({QString::fromUtf8(messages::pictureFilesFilter).arg(picturePatterns()),
                            QString::fromUtf8(messages::allFilesFilter)});
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    // The URL carries the file's bytes, whatever they are.
+    return localFile(dialog.selectedUrls().first());
 }
 
 } // namespace pintu

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -11,6 +10,6 @@ namespace pintu {
 // The desktop's own file dialog, "打开图片", opened in `folder` and showing
 // every picture format the game reads (or, at the player's choice, every
 // file). Gives the chosen file; none when the player cancels.
-std::optional<QString> askForPicture(QWidget* parent, const QString& folder);
+std::optional<std::string> askForPicture(QWidget* parent, const std::string& folder);
 
 } // namespace pintu

@@ -1,5 +1,7 @@
 #include "PictureDrop.h"
 
+#include "PathText.h"
+
 #include <QDropEvent>
 #include <QMetaObject>
 #include <QMimeData>
@@ -13,19 +15,19 @@ namespace pintu {
 namespace {
 
 // The one local file a drag carries; none for text, links or several files.
-std::optional<QString> droppedFile(const QMimeData* data)
+std::optional<std::string> droppedFile(const QMimeData* data)
 {
     if (!data || !data->hasUrls())
         return std::nullopt;
     const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile())
+    if (urls.size() != 1)
         return std::nullopt;
-    return urls.first().toLocalFile();
+    return localFile(urls.first());
 }
 
 } // namespace
 
-PictureDrop::PictureDrop(QWidget* window, std::function<void(const QString&)> dropped)
+PictureDrop::PictureDrop(QWidget* window, std::function<void(const std::string&)> dropped)
     : QObject(window), dropped(std::move(dropped))
 {
     window->setAcceptDrops(true);

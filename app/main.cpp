@@ -32,7 +32,7 @@ int main(int argc, char* argv[])
 
     const QDir dataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     pintu::SingleInstance instance(dataFolder.path());
-    const std::optional<QString>& picture = std::get<pintu::CommandLine>(commandLine).picture;
+    const std::optional<std::string>& picture = std::get<pintu::CommandLine>(commandLine).picture;
     if (instance.claim() == pintu::InstanceClaim::AnotherGameRuns)
         return pintu::handOverToRunningGame(instance.channelName(), picture) ? EXIT_SUCCESS
                                                                               : pintu::refuseSecondGame();
@@ -80,7 +80,7 @@ int main(int argc, char* argv[])
         std::_Exit(EXIT_SUCCESS);
     });
     const pintu::InstanceChannel channel(instance.channelName(),
-                                         [&game](std::optional<QString> handed) { game.choosePicture(handed); });
+                                         [&game](std::optional<std::string> handed) { game.choosePicture(std::move(handed)); });
     game.start(picture);
     return application.exec();
 }

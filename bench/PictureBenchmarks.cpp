@@ -100,7 +100,7 @@ void reportMemory(benchmark::State& state, const Memory& before)
 
 void fullDecode(benchmark::State& state, const Format& format)
 {
-    const QString path = photos().*format.file;
+    const std::string path = (photos().*format.file).toStdString();
     const Memory before = startMeasuringMemory();
     std::optional<QImage> picture;
     for (auto _ : state) {
@@ -113,7 +113,7 @@ void fullDecode(benchmark::State& state, const Format& format)
 
 void preview(benchmark::State& state, const Format& format, const LayoutSet& set)
 {
-    const QString path = photos().*format.file;
+    const std::string path = (photos().*format.file).toStdString();
     const Memory before = startMeasuringMemory();
     std::optional<QImage> picture;
     for (auto _ : state) {
@@ -139,7 +139,7 @@ void cells(benchmark::State& state, const Format& format, const LayoutSet& set, 
 // win, and every cell.
 void geniusStart(benchmark::State& state, const Format& format, const LayoutSet& set, int ratio)
 {
-    const QString path = photos().*format.file;
+    const std::string path = (photos().*format.file).toStdString();
     const Memory before = startMeasuringMemory();
     std::optional<QImage> kept;
     QtCellSource source(geniusN, set.tile);
@@ -147,7 +147,7 @@ void geniusStart(benchmark::State& state, const Format& format, const LayoutSet&
     for (auto _ : state) {
         kept.reset();
         kept = readPicturePart(path, set.window);
-        benchmark::DoNotOptimize(source.setPicture(path.toStdString()));
+        benchmark::DoNotOptimize(source.setPicture(path));
     }
     reportMemory(state, before);
 }

@@ -98,7 +98,7 @@ int measure(int argc, char* argv[], const QString& picture)
                                 {}};
     Game game(services);
     MessageWatch messages;
-    game.start(QFileInfo(picture).absoluteFilePath());
+    game.start(QFileInfo(picture).absoluteFilePath().toStdString());
     ResolutionWindow& resolution = game.resolutionWindow();
     click(test::resolutionOption(resolution, LayoutSet::B));
     click(test::named<QAbstractButton>(resolution, ResolutionControlNames::start));

@@ -61,8 +61,9 @@ Finding checkPictureReads(std::span<const std::uint8_t> bytes)
     const std::span<const BoardLayout> layouts = boardLayouts();
     const BoardLayout& layout = layouts[input.takeByte() % layouts.size()];
     const std::string file = input.takeRest();
-    const QString path = writeScratchFile(QString("picture.") + extension,
-                                          {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()});
+    const std::string path = writeScratchFile(QString("picture.") + extension,
+                                              {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()})
+                                 .toStdString();
 
     const auto header = probePicture(path);
     if (header && (header->size.isEmpty() || header->format.isEmpty()))
@@ -94,7 +95,7 @@ Finding checkPictureReads(std::span<const std::uint8_t> bytes)
     for (const qreal ratio : pixelRatios) {
         QtCellSource cells(N, tileSize);
         cells.setDevicePixelRatio(ratio);
-        const bool cut = cells.setPicture(path.toStdString());
+        const bool cut = cells.setPicture(path);
         if (ratio == 1 && cut != forCells.has_value())
             return std::string("the cells ") + (cut ? "took" : "refused") + " the picture readPictureForSize " +
                    (cut ? "refused" : "gave");

@@ -32,7 +32,8 @@ public:
     virtual bool flush() = 0;
 };
 
-// Text files are UTF-8 here; on disk they are GB18030.
+// Text files are UTF-8 here; on disk they are GB18030. Paths are the bytes
+// the system names files by.
 class Files {
 public:
     virtual ~Files() = default;

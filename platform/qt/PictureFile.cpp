@@ -1,9 +1,9 @@
 #include "PictureFile.h"
 
 #include "FormatLayouts.h"
+#include "NativeFiles.h"
 #include "UprightGeometry.h"
 
-#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -80,12 +80,12 @@ void layOnWhite(QImage& image)
 
 } // namespace
 
-PictureFile::PictureFile(const QString& path) : file(path)
+PictureFile::PictureFile(const std::string& path)
 {
     // Qt checks every picture it allocates as if of 32-bit pixels: it lets
     // the largest picture through, and the estimates here do the rest.
     QImageReader::setAllocationLimit(static_cast<int>(largestPicturePixels * qtCountedBytesPerPixel >> 20));
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!openForReading(file, path))
         return;
     const QByteArray format = QImageReader::imageFormat(&file);
     const auto found = format.isEmpty() ? std::nullopt : readPictureLayout(file, format);

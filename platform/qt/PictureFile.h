@@ -14,7 +14,7 @@ namespace pintu {
 // the memory budget.
 class PictureFile {
 public:
-    explicit PictureFile(const QString& path);
+    explicit PictureFile(const std::string& path);
 
     const std::optional<PictureHeader>& header() const { return fileHeader; }
     QRect uprightRect() const;

@@ -10,26 +10,26 @@ constexpr QSize onePixel(1, 1);
 
 } // namespace
 
-std::optional<PictureHeader> probePicture(const QString& path)
+std::optional<PictureHeader> probePicture(const std::string& path)
 {
     return PictureFile(path).header();
 }
 
-std::optional<QImage> loadPicture(const QString& path)
+std::optional<QImage> loadPicture(const std::string& path)
 {
     PictureFile file(path);
     const QRect whole = file.uprightRect();
     return file.read(whole, whole.size());
 }
 
-std::optional<QImage> readPicturePart(const QString& path, QSize area)
+std::optional<QImage> readPicturePart(const std::string& path, QSize area)
 {
     PictureFile file(path);
     const QRect part = file.uprightRect().intersected(QRect(QPoint(0, 0), area.expandedTo(onePixel)));
     return file.read(part, part.size());
 }
 
-std::optional<QImage> readPictureForSize(const QString& path, QSize size)
+std::optional<QImage> readPictureForSize(const std::string& path, QSize size)
 {
     PictureFile file(path);
     const QRect whole = file.uprightRect();

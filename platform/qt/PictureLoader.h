@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
-#include <QString>
 
 #include <optional>
+#include <string>
 
 namespace pintu {
 
@@ -33,26 +33,27 @@ inline constexpr qint64 largestPicturePixels = qint64{1} << 27;
 // to allocate. A file is read only as far as its picture reaches, so bytes
 // after it (a motion photo's video, a file that runs on for gigabytes) cost
 // nothing. Photos come upright, turned as their EXIF orientation says,
-// transparent parts come out white, and each read opens the file once.
+// transparent parts come out white, and each read opens the file once. A
+// path is the system's bytes, which need not be UTF-8.
 
 // The header alone, cheap enough to check a file before accepting it. A JPEG
 // or GIF cut short is refused here already; other formats cut short after
 // their header pass, and the reads below refuse them.
-std::optional<PictureHeader> probePicture(const QString& path);
+std::optional<PictureHeader> probePicture(const std::string& path);
 
 // The whole upright picture at its own size.
-std::optional<QImage> loadPicture(const QString& path);
+std::optional<QImage> loadPicture(const std::string& path);
 
 // The top-left `area` of the upright picture, or all of it when it is smaller,
 // one picture pixel per pixel of the result. JPEG decodes no further down its
 // stored rows than the area reaches: all of them for a photo stored upside
 // down or turned, a few hundred for one stored upright.
-std::optional<QImage> readPicturePart(const QString& path, QSize area);
+std::optional<QImage> readPicturePart(const std::string& path, QSize area);
 
 // The whole upright picture, for cutting into cells of `size` pixels in all.
 // Formats that can shrink while decoding (JPEG, in its DCT) deliver exactly
 // `size`, never more than the picture's own size; every other format delivers
 // its own size, which a full decode gives anyway.
-std::optional<QImage> readPictureForSize(const QString& path, QSize size);
+std::optional<QImage> readPictureForSize(const std::string& path, QSize size);
 
 } // namespace pintu

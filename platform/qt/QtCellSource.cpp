@@ -47,7 +47,7 @@ bool QtCellSource::setPicture(const std::string& path)
     const QSize cellPixels = (QSizeF(tileSize) * devicePixelRatio).toSize();
     // A photo shrunk while decoding to the board's own size is cut into cells
     // that need no further scaling.
-    const auto read = readPictureForSize(QString::fromStdString(path), cellPixels * N);
+    const auto read = readPictureForSize(path, cellPixels * N);
     if (!read)
         return false;
     const QImage& picture = *read;

@@ -1,6 +1,7 @@
 #include "QtFiles.h"
 
 #include "LastLineSpans.h"
+#include "PathText.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,9 +22,11 @@ constexpr const char* textEncoding = "GB18030";
 // Read a piece at a time, so that a file of any size takes the same memory.
 constexpr qint64 pieceBytes = 1 << 20;
 
+// The game's own files live in the folder Qt gives for its data, so every
+// path here is one Qt can name; any other fails rather than naming another file.
 QString qPath(const std::string& path)
 {
-    return QString::fromStdString(path);
+    return qtPath(path).value_or(QString());
 }
 
 bool makeFolderFor(const QString& path)

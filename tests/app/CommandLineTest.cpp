@@ -9,8 +9,8 @@ using Stream = CommandLineAnswer::Stream;
 
 struct PictureRow {
     const char* name;
-    QStringList arguments;
-    std::optional<QString> picture;
+    std::vector<std::string> arguments;
+    std::optional<std::string> picture;
 };
 
 class GameArguments : public ::testing::TestWithParam<PictureRow> {};
@@ -19,6 +19,9 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, GameArguments,
     ::testing::Values(PictureRow{"None", {"pintu"}, std::nullopt},
                       PictureRow{"ChinesePath", {"pintu", "/图片/猫.bmp"}, "/图片/猫.bmp"},
+                      // "测试.bmp" as an archive made on Chinese Windows names it: GB18030, no UTF-8.
+                      PictureRow{"Gb18030Bytes", {"pintu", "\xB2\xE2\xCA\xD4.bmp"}, "\xB2\xE2\xCA\xD4.bmp"},
+                      PictureRow{"NeitherBytes", {"pintu", "-style", "\x80", "--", "\x80\xFF"}, "\x80\xFF"},
                       PictureRow{"SpacesKept", {"pintu", "my pictures/a b.jpg"}, "my pictures/a b.jpg"},
                       PictureRow{"DashAfterDoubleDash", {"pintu", "--", "-dash.png"}, "-dash.png"},
                       // Qt's own options are the application's, not a picture.
@@ -36,7 +39,7 @@ TEST_P(GameArguments, StartAGameWithTheirPicture)
 
 struct AnswerRow {
     const char* name;
-    QStringList arguments;
+    std::vector<std::string> arguments;
     Stream stream;
     int exitStatus;
     QString saying; // a part of the answer that only this row gives

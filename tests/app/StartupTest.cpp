@@ -162,7 +162,7 @@ TEST(Startup, ASecondStartHandsItsPictureToTheRunningMenu)
     game.start();
     named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
     const InstanceChannel channel(running.channelName(),
-                                  [&game](std::optional<QString> picture) { game.choosePicture(picture); });
+                                  [&game](std::optional<std::string> picture) { game.choosePicture(std::move(picture)); });
     ASSERT_TRUE(channel.isListening());
     data.folder.writeBytes("photo.png", pictureFile(positionPicture(40, 30), "png"));
 

@@ -45,14 +45,14 @@ TEST_P(EachBitmapVariant, ReadsUprightInEveryRead)
     TestFolder folder;
     const QString path = folder.writeBytes("picture.bmp", bitmapFile(quarteredPicture(size, quarters), storage));
 
-    const auto header = probePicture(path);
+    const auto header = probePicture(path.toStdString());
     ASSERT_TRUE(header.has_value());
     EXPECT_EQ(header->size, size);
-    const auto whole = loadPicture(path);
+    const auto whole = loadPicture(path.toStdString());
     ASSERT_TRUE(whole.has_value());
     EXPECT_TRUE(looksLike(whole->pixelColor(2, 2), quarters[0]));
     EXPECT_TRUE(looksLike(whole->pixelColor(37, 27), quarters[3]));
-    const auto part = readPicturePart(path, QSize(25, 20));
+    const auto part = readPicturePart(path.toStdString(), QSize(25, 20));
     ASSERT_TRUE(part.has_value());
     EXPECT_EQ(*part, whole->copy(0, 0, 25, 20));
     QtCellSource cells(2, QSize(10, 10));

@@ -32,13 +32,13 @@ TEST_P(EachHostilePicture, IsRefusedFromItsHeaderOrPlays)
     const HostilePicture& picture = GetParam();
     TestFolder folder;
     const QString path = folder.writeBytes(QString("claim.") + picture.extension, picture.bytes());
-    const auto header = probePicture(path);
+    const auto header = probePicture(path.toStdString());
     ASSERT_EQ(header.has_value(), picture.fits);
 
     const QSize window(640, 480);
     const QSize board(300, 300);
-    const auto part = readPicturePart(path, window);
-    const auto cut = readPictureForSize(path, board);
+    const auto part = readPicturePart(path.toStdString(), window);
+    const auto cut = readPictureForSize(path.toStdString(), board);
     QtCellSource cells(3, board / 3);
     EXPECT_EQ(cells.setPicture(path.toStdString()), picture.fits);
     if (!picture.fits) {
@@ -60,11 +60,11 @@ TEST(PictureBudget, PlaysAFiftyMegapixelProgressivePhoto)
     const BoardLayout& largest = boardLayout(LayoutSet::B, 3);
     TestFolder folder;
     const QString path = folder.writeBytes("photo.jpg", flatJpeg(fiftyMegapixels, 3, true));
-    const auto header = probePicture(path);
+    const auto header = probePicture(path.toStdString());
     ASSERT_TRUE(header.has_value());
     EXPECT_EQ(header->size, fiftyMegapixels);
     const QSize window = pixels(largest.client);
-    const auto preview = readPicturePart(path, window);
+    const auto preview = readPicturePart(path.toStdString(), window);
     ASSERT_TRUE(preview.has_value());
     EXPECT_EQ(preview->size(), window);
     QtCellSource cells(largest.size->side, QSize(pixels(largest.columns.length(0)), pixels(largest.rows.length(0))));

@@ -34,17 +34,17 @@ TEST_P(EachPictureFormat, LoadsWholeInPartAndInCells)
 {
     const QString path = write(quarteredPicture(QSize(90, 60), quarters));
 
-    const auto header = probePicture(path);
+    const auto header = probePicture(path.toStdString());
     ASSERT_TRUE(header.has_value());
     EXPECT_EQ(header->format, GetParam());
     EXPECT_EQ(header->size, QSize(90, 60));
 
-    const auto whole = loadPicture(path);
+    const auto whole = loadPicture(path.toStdString());
     ASSERT_TRUE(whole.has_value());
     EXPECT_EQ(whole->size(), QSize(90, 60));
     expectQuarters(*whole, quarters);
 
-    const auto part = readPicturePart(path, QSize(50, 40));
+    const auto part = readPicturePart(path.toStdString(), QSize(50, 40));
     ASSERT_TRUE(part.has_value());
     EXPECT_EQ(part->size(), QSize(50, 40));
     expectQuarters(*part, quarters);
@@ -67,8 +67,8 @@ TEST_P(EachCompressedFormat, RefusesAFileCutShort)
     const QByteArray whole = pictureFile(quarteredPicture(QSize(200, 150), quarters), GetParam());
     for (const double kept : {0.3, 0.7, 0.95}) {
         const QString path = folder.writeBytes("cut", whole.left(static_cast<qsizetype>(whole.size() * kept)));
-        EXPECT_FALSE(loadPicture(path).has_value()) << kept;
-        EXPECT_FALSE(readPictureForSize(path, QSize(60, 40)).has_value()) << kept;
+        EXPECT_FALSE(loadPicture(path.toStdString()).has_value()) << kept;
+        EXPECT_FALSE(readPictureForSize(path.toStdString(), QSize(60, 40)).has_value()) << kept;
     }
 }
 
@@ -103,21 +103,21 @@ TEST(PictureFiles, RefuseWhatIsNoReadablePictureInEveryRead)
         folder.writeBytes("claims-60000x60000.jpg", jpegClaiming(60000, 60000)),
     };
     for (const QString& path : unreadable) {
-        EXPECT_FALSE(loadPicture(path).has_value()) << path.toStdString();
-        EXPECT_FALSE(readPicturePart(path, QSize(40, 30)).has_value()) << path.toStdString();
-        EXPECT_FALSE(readPictureForSize(path, QSize(40, 30)).has_value()) << path.toStdString();
+        EXPECT_FALSE(loadPicture(path.toStdString()).has_value()) << path.toStdString();
+        EXPECT_FALSE(readPicturePart(path.toStdString(), QSize(40, 30)).has_value()) << path.toStdString();
+        EXPECT_FALSE(readPictureForSize(path.toStdString(), QSize(40, 30)).has_value()) << path.toStdString();
     }
-    EXPECT_FALSE(probePicture(folder.filePath("missing.jpg")).has_value());
-    EXPECT_FALSE(probePicture(folder.path()).has_value());
-    EXPECT_FALSE(probePicture(folder.filePath("text.jpg")).has_value());
-    EXPECT_FALSE(probePicture(folder.filePath("claims-60000x60000.jpg")).has_value());
+    EXPECT_FALSE(probePicture(folder.filePath("missing.jpg").toStdString()).has_value());
+    EXPECT_FALSE(probePicture(folder.path().toStdString()).has_value());
+    EXPECT_FALSE(probePicture(folder.filePath("text.jpg").toStdString()).has_value());
+    EXPECT_FALSE(probePicture(folder.filePath("claims-60000x60000.jpg").toStdString()).has_value());
 }
 
 TEST(PictureFiles, ShowOnePicturePixelPerPixelWhateverTheirName)
 {
     TestFolder folder;
     const QString path = folder.writeBytes("photo@2x.png", pictureFile(positionPicture(80, 60), "png"));
-    const auto part = readPicturePart(path, QSize(200, 100));
+    const auto part = readPicturePart(path.toStdString(), QSize(200, 100));
     ASSERT_TRUE(part.has_value());
     EXPECT_EQ(part->size(), QSize(80, 60));
     EXPECT_EQ(part->devicePixelRatio(), 1.0);
@@ -128,8 +128,8 @@ TEST(PictureFiles, PartIsExactlyTheTopLeftOfTheWhole)
     TestFolder folder;
     for (const char* format : {"bmp", "jpeg", "png"}) {
         const QString path = folder.writeBytes(QString("p.") + format, pictureFile(positionPicture(120, 90), format));
-        const auto whole = loadPicture(path);
-        const auto part = readPicturePart(path, QSize(70, 35));
+        const auto whole = loadPicture(path.toStdString());
+        const auto part = readPicturePart(path.toStdString(), QSize(70, 35));
         ASSERT_TRUE(whole && part) << format;
         EXPECT_EQ(*part, whole->copy(0, 0, 70, 35)) << format;
     }

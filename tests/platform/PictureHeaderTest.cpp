@@ -44,10 +44,10 @@ TEST_P(GifCanvas, ReadsAtTheSizeItsHeaderGivesOrNotAtAll)
     TestFolder folder;
     const QString path = folder.writeBytes("canvas.gif", gifOnCanvas(GetParam().width));
     const auto sizeOf = [](const std::optional<QImage>& image) { return image ? std::optional(image->size()) : std::nullopt; };
-    EXPECT_EQ(sizeOf(loadPicture(path)), GetParam().read);
+    EXPECT_EQ(sizeOf(loadPicture(path.toStdString())), GetParam().read);
     const QSize window(640, 480);
-    EXPECT_EQ(sizeOf(readPicturePart(path, window)), GetParam().read.boundedTo(window));
-    EXPECT_EQ(sizeOf(readPictureForSize(path, QSize(300, 300))), GetParam().read);
+    EXPECT_EQ(sizeOf(readPicturePart(path.toStdString(), window)), GetParam().read.boundedTo(window));
+    EXPECT_EQ(sizeOf(readPictureForSize(path.toStdString(), QSize(300, 300))), GetParam().read);
     QtCellSource cells(3, QSize(100, 100));
     EXPECT_TRUE(cells.setPicture(path.toStdString()));
 }
@@ -56,7 +56,7 @@ TEST(PictureHeader, NamesTheFormatOfAnIcon)
 {
     TestFolder folder;
     const QString path = folder.writeBytes("icon.ico", pictureFile(positionPicture(16, 12), "ico"));
-    const auto header = probePicture(path);
+    const auto header = probePicture(path.toStdString());
     ASSERT_TRUE(header.has_value());
     EXPECT_EQ(header->format, "ico");
     EXPECT_EQ(header->size, QSize(16, 12));

@@ -61,23 +61,23 @@ protected:
 
 TEST_P(EachExifOrientation, ComesUprightWholeInPartAndInCells)
 {
-    const auto header = probePicture(path);
+    const auto header = probePicture(path.toStdString());
     ASSERT_TRUE(header.has_value());
     EXPECT_EQ(header->size, uprightSize);
 
-    const auto whole = loadPicture(path);
+    const auto whole = loadPicture(path.toStdString());
     ASSERT_TRUE(whole.has_value());
     ASSERT_EQ(whole->size(), uprightSize);
     expectUpright(*whole);
 
     // 50 x 40 reaches into every quarter of the upright picture.
-    const auto part = readPicturePart(path, QSize(50, 40));
+    const auto part = readPicturePart(path.toStdString(), QSize(50, 40));
     ASSERT_TRUE(part.has_value());
     ASSERT_EQ(part->size(), QSize(50, 40));
     expectUpright(*part);
     EXPECT_EQ(*part, whole->copy(0, 0, 50, 40));
 
-    const auto shrunk = readPictureForSize(path, QSize(40, 30));
+    const auto shrunk = readPictureForSize(path.toStdString(), QSize(40, 30));
     ASSERT_TRUE(shrunk.has_value());
     ASSERT_EQ(shrunk->size(), QSize(40, 30));
     expectUpright(*shrunk);
@@ -111,10 +111,10 @@ TEST_P(EachTiffTransformation, PartIsExactlyTheTopLeftOfTheWhole)
     writer.setTransformation(GetParam());
     ASSERT_TRUE(writer.write(positionPicture(90, 50)));
 
-    const auto whole = loadPicture(path);
+    const auto whole = loadPicture(path.toStdString());
     ASSERT_TRUE(whole.has_value());
     for (const QSize area : {QSize(30, 20), QSize(45, 70), QSize(200, 10)}) {
-        const auto part = readPicturePart(path, area);
+        const auto part = readPicturePart(path.toStdString(), area);
         ASSERT_TRUE(part.has_value());
         EXPECT_EQ(*part, whole->copy(QRect(QPoint(0, 0), area).intersected(whole->rect())))
             << area.width() << " x " << area.height();

@@ -50,7 +50,7 @@ TEST_P(EachTransparentFile, ComesOutLaidOnWhite)
                                            pictureFile(halfClearHalfRed(GetParam().pixels), GetParam().format));
     const QColor white(Qt::white);
     const QColor pink(255, 127, 127);
-    const auto preview = readPicturePart(path, QSize(640, 480));
+    const auto preview = readPicturePart(path.toStdString(), QSize(640, 480));
     ASSERT_TRUE(preview.has_value());
     EXPECT_TRUE(looksLike(preview->pixelColor(5, 5), white, 3));
     EXPECT_TRUE(looksLike(preview->pixelColor(35, 5), pink, 3));

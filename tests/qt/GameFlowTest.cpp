@@ -124,14 +124,14 @@ TEST(GameFlow, APictureHandedOverWaitsWhileABoardIsOpenAndLeavesItsGameAlone)
     GameRun run;
     run.folder.writeBitmap("later.bmp", positionPicture(60, 40));
     MenuWindow& menu = run.startWith(LayoutSet::A);
-    run.game.choosePicture(run.folder.filePath("tiles.bmp"));
+    run.game.choosePicture(run.folder.filePath("tiles.bmp").toStdString());
     EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
     BoardWindow* board = run.confirm();
     ASSERT_NE(board, nullptr);
     click(control(*board, Control::Start));
     const Arrangement playing = board->logic().arrangement();
 
-    run.game.choosePicture(run.folder.filePath("later.bmp"));
+    run.game.choosePicture(run.folder.filePath("later.bmp").toStdString());
     QCoreApplication::processEvents();
     EXPECT_EQ(board->logic().phase(), Board::Phase::Playing);
     EXPECT_EQ(board->logic().arrangement(), playing);

@@ -101,8 +101,8 @@ public:
         QTest::mouseClick(menu.get(), mouseButton, {}, QPoint(4, 4));
     }
 
-    std::string folderListPath() const { return folders()->path().toStdString(); }
-    std::string fileListPath() const { return pictures()->path().toStdString(); }
+    std::string folderListPath() const { return folders()->path(); }
+    std::string fileListPath() const { return pictures()->path(); }
 
     QStringList listedFiles() const
     {
@@ -469,11 +469,11 @@ TEST(DirectoryList, RefusesAFolderThatIsNotThere)
 {
     TestFolder folder;
     DirectoryList list(nullptr);
-    ASSERT_TRUE(list.setPath(folder.path()));
+    ASSERT_TRUE(list.setPath(folder.path().toStdString()));
     const int rows = list.count();
-    EXPECT_FALSE(list.setPath(folder.filePath("missing")));
-    EXPECT_FALSE(list.setPath(folder.writeBytes("plain.bmp", "BM")));
-    EXPECT_EQ(list.path().toStdString(), shownPath(folder.path()).toStdString());
+    EXPECT_FALSE(list.setPath(folder.filePath("missing").toStdString()));
+    EXPECT_FALSE(list.setPath(folder.writeBytes("plain.bmp", "BM").toStdString()));
+    EXPECT_EQ(list.path(), shownPath(folder.path()).toStdString());
     EXPECT_EQ(list.count(), rows);
 }
 

@@ -99,6 +99,9 @@ TEST(DroppedPicture, AFileThatIsNoPictureIsRefusedAndTheMenuStaysAsItWas)
     // Nor is anything taken from a drag that holds no single local file.
     EXPECT_FALSE(run.drop({QUrl("https://example.org/cat.png")}));
     EXPECT_FALSE(run.drop({QUrl::fromLocalFile(run.photos + "/photo.png"), QUrl::fromLocalFile(run.photos + "/old.bmp")}));
+    EXPECT_FALSE(run.drop({QUrl("file://elsewhere/photos/photo.png")}));
+    // A NUL ends the name where the system reads it: this would open photo.png.
+    EXPECT_FALSE(run.drop({QUrl::fromEncoded(QUrl::fromLocalFile(run.photos + "/photo.png").toEncoded() + "%00.txt")}));
     EXPECT_EQ(boxes.boxesSeen(), 1);
     EXPECT_EQ(run.menu->pictureFolder(), folderBefore);
 }
@@ -111,6 +114,16 @@ TEST(DroppedPicture, LeavesTheListWhenAnotherFolderIsShown)
     EXPECT_EQ(run.menu->pictureFileName(), "here.bmp");
     EXPECT_TRUE(run.fileList()->findItems("photo.png", Qt::MatchExactly).isEmpty());
     EXPECT_EQ(run.fileList()->selectedItems().size(), 1);
+}
+
+TEST(DroppedPicture, NamedInGb18030IsChosenByTheBytesItsUrlEscapes)
+{
+    DropHarness run;
+    const std::string name = "\xB2\xE2\xCA\xD4.bmp"; // "测试.bmp", as GB18030 stores it
+    const std::string path = run.folder.writeNamedBytes("photos/" + name, pictureFile(positionPicture(60, 40), "bmp"));
+    ASSERT_TRUE(run.drop({QUrl::fromEncoded("file://" + QByteArray::fromStdString(path).toPercentEncoding("/"))}));
+    EXPECT_EQ(run.menu->pictureFolder(), run.photos.toStdString());
+    EXPECT_EQ(run.menu->pictureFileName(), name);
 }
 
 TEST(DroppedPicture, AnExifTurnedPhotoShowsUprightInTheTiles)
@@ -200,7 +213,7 @@ TEST(PictureOnTheCommandLine, IsChosenOnceTheMenuShows)
     DropHarness run;
     run.menu.reset();
     Game game(run.services);
-    game.start(run.photos + "/photo.png");
+    game.start((run.photos + "/photo.png").toStdString());
     EXPECT_EQ(game.menu(LayoutSet::A), nullptr);
     named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
     MenuWindow* menu = game.menu(LayoutSet::A);
@@ -214,7 +227,7 @@ TEST(PictureOnTheCommandLine, ThatCannotBeReadIsRefusedOverTheMenu)
     DropHarness run;
     run.menu.reset();
     Game game(run.services);
-    game.start(run.folder.filePath("missing.jpg"));
+    game.start(run.folder.filePath("missing.jpg").toStdString());
     ModalScript boxes;
     boxes.thenOk();
     named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();

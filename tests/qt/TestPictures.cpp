@@ -4,6 +4,8 @@
 #include <QFile>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace pintu::test {
 
@@ -330,6 +332,13 @@ TestFolder::TestFolder()
     dir.setAutoRemove(true);
 }
 
+TestFolder::~TestFolder()
+{
+    // Qt cannot name, so cannot remove, a file whose name is not UTF-8.
+    std::error_code ignored;
+    std::filesystem::remove_all(path().toStdString(), ignored);
+}
+
 QString TestFolder::writeBitmap(const QString& name, const QImage& image) const
 {
     const QString path = filePath(name);
@@ -344,6 +353,14 @@ QString TestFolder::writeBytes(const QString& name, const QByteArray& bytes) con
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
     return path;
+}
+
+std::string TestFolder::writeNamedBytes(const std::string& name, const QByteArray& bytes) const
+{
+    const std::filesystem::path file = std::filesystem::path(path().toStdString()) / name;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary).write(bytes.constData(), bytes.size());
+    return file.native();
 }
 
 } // namespace pintu::test

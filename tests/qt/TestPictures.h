@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <string>
 
 namespace pintu::test {
 
@@ -64,11 +65,15 @@ QByteArray bitmapFile(const QImage& image, const BitmapStorage& storage);
 class TestFolder {
 public:
     TestFolder();
+    ~TestFolder();
 
     QString path() const { return dir.path(); }
     QString filePath(const QString& name) const { return dir.filePath(name); }
     QString writeBitmap(const QString& name, const QImage& image) const;
     QString writeBytes(const QString& name, const QByteArray& bytes) const;
+    // `name` in the system's bytes, which need not be UTF-8, with the folders
+    // it names made on the way; gives the path, in bytes too.
+    std::string writeNamedBytes(const std::string& name, const QByteArray& bytes) const;
 
 private:
     QTemporaryDir dir;

@@ -1,0 +1,54 @@
+#include "PathText.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QUrl>
+
+namespace pintu {
+
+namespace {
+
+constexpr const char* archiveEncoding = "GB18030";
+
+std::optional<QString> decoded(QStringDecoder decoder, std::string_view bytes)
+{
+    QString text = decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+QString shownName(std::string_view bytes)
+{
+    constexpr auto whole = QStringDecoder::Flag::Stateless;
+    if (auto text = decoded(QStringDecoder(QStringDecoder::Utf8, whole), bytes))
+        return *text;
+    if (auto text = decoded(QStringDecoder(archiveEncoding, whole), bytes))
+        return *text;
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string nativePath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+std::optional<QString> qtPath(std::string_view path)
+{
+    return decoded(QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless), path);
+}
+
+std::optional<std::string> localFile(const QUrl& url)
+{
+    if (!url.isLocalFile() || !url.host().isEmpty())
+        return std::nullopt;
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    // No name holds a NUL, and the system would read the path only up to it.
+    if (path.contains('\0'))
+        return std::nullopt;
+    return path.toStdString();
+}
+
+} // namespace pintu
