@@ -14,7 +14,7 @@ namespace pintu {
 
 namespace {
 
-constexpr const char* alreadyRunning = "拼图已经在运行！";
+constexpr const char* alreadyRunning = QT_TRANSLATE_NOOP("pintu::SingleInstance", "拼图已经在运行！");
 
 // Platforms that draw where nobody looks; a message box there would wait for
 // a click that never comes.
@@ -47,9 +47,10 @@ SingleInstance::SingleInstance(const QString& dataFolder)
 
 int refuseSecondGame()
 {
-    std::fprintf(stderr, "%s\n", alreadyRunning);
+    const QString text = QCoreApplication::translate("pintu::SingleInstance", alreadyRunning);
+    std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     if (windowsAreSeen())
-        showMessage(nullptr, QString::fromUtf8(alreadyRunning));
+        showMessage(nullptr, text);
     return EXIT_FAILURE;
 }
 

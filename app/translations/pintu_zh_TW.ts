@@ -1,0 +1,297 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>pintu::AccessibleNames</name>
+    <message>
+        <source>第 %1 行第 %2 列：空白</source>
+        <translation>第 %1 行第 %2 列：空白</translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列：%3 号块</source>
+        <translation>第 %1 行第 %2 列：%3 號塊</translation>
+    </message>
+    <message>
+        <source>编号图第 %1 行第 %2 列：%3</source>
+        <translation>編號圖第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::BoardHints</name>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message numerus="yes">
+        <source>最少还需 %1 步</source>
+        <translation>
+            <numerusform>最少還需 %1 步</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>约需 %1 步</source>
+        <translation>
+            <numerusform>約需 %1 步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>正在计算…</source>
+        <translation>正在計算…</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::BoardWindow</name>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>自动拼图</source>
+        <translation>自動拼圖</translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation>重新開始</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>上一步</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>步数</source>
+        <translation>步數</translation>
+    </message>
+    <message>
+        <source>计时(秒)</source>
+        <translation>計時(秒)</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::CommandLine</name>
+    <message>
+        <source>拼图：把图片切成小块打乱，再一块一块滑回原位。</source>
+        <translation>拼圖：把圖片切成小塊打亂，再一塊一塊滑回原位。</translation>
+    </message>
+    <message>
+        <source>显示这份说明。</source>
+        <translation>顯示這份說明。</translation>
+    </message>
+    <message>
+        <source>显示版本。</source>
+        <translation>顯示版本。</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>[图片]</source>
+        <translation>[圖片]</translation>
+    </message>
+    <message>
+        <source>在菜单里打开的图片文件。</source>
+        <translation>在選單裡開啟的圖片檔案。</translation>
+    </message>
+    <message>
+        <source>一次只能打开一张图片。</source>
+        <translation>一次只能開啟一張圖片。</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::HallOfFameWindow</name>
+    <message>
+        <source>……（以下从略）</source>
+        <translation>……（以下從略）</translation>
+    </message>
+    <message numerus="yes">
+        <source>……另有 %1 行更早的记录没有显示</source>
+        <translation>
+            <numerusform>……另有 %1 行更早的記錄沒有顯示</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>光荣榜</source>
+        <translation>光榮榜</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::MenuWindow</name>
+    <message>
+        <source>简单</source>
+        <translation>簡單</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>较难</source>
+        <translation>較難</translation>
+    </message>
+    <message>
+        <source>天才</source>
+        <translation>天才</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>拼</source>
+        <translation>拼</translation>
+    </message>
+    <message>
+        <source>图</source>
+        <translation>圖</translation>
+    </message>
+    <message>
+        <source>选择图片：</source>
+        <translation>選擇圖片：</translation>
+    </message>
+    <message>
+        <source>驱动器</source>
+        <translation>磁碟機</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>难度选择：</source>
+        <translation>難度選擇：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>光荣榜</source>
+        <translation>光榮榜</translation>
+    </message>
+    <message>
+        <source>1.0 版  2026年12月</source>
+        <translation>1.0 版  2026年12月</translation>
+    </message>
+    <message>
+        <source>程序设计：Tavro</source>
+        <translation>程式設計：Tavro</translation>
+    </message>
+    <message>
+        <source>谢谢你来玩拼图！</source>
+        <translation>謝謝你來玩拼圖！</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::Messages</name>
+    <message>
+        <source>拼图</source>
+        <translation>拼圖</translation>
+    </message>
+    <message>
+        <source>没有选择文件！</source>
+        <translation>沒有選擇檔案！</translation>
+    </message>
+    <message>
+        <source>文件打开失败！</source>
+        <translation>檔案開啟失敗！</translation>
+    </message>
+    <message>
+        <source>Tavro祝你:
+ 拼图成功 !</source>
+        <translation>Tavro祝你:
+ 拼圖成功 !</translation>
+    </message>
+    <message>
+        <source>记录文件无法写入，不能开始！</source>
+        <translation>記錄檔無法寫入，不能開始！</translation>
+    </message>
+    <message>
+        <source>记录文件已损坏，无法回放！</source>
+        <translation>記錄檔已損壞，無法重播！</translation>
+    </message>
+    <message>
+        <source>拼图天才</source>
+        <translation>拼圖天才</translation>
+    </message>
+    <message>
+        <source>Tavro祝你:
+ 拼图成功 !
+请天才输入大名：</source>
+        <translation>Tavro祝你:
+ 拼圖成功 !
+請天才輸入大名：</translation>
+    </message>
+    <message>
+        <source>光荣榜无法写入，这次的记录没有保存：
+</source>
+        <translation>光榮榜無法寫入，這次的記錄沒有儲存：
+</translation>
+    </message>
+    <message>
+        <source>光荣榜无法读取！</source>
+        <translation>光榮榜無法讀取！</translation>
+    </message>
+    <message>
+        <source>上次的游戏还没有结束，要继续吗？</source>
+        <translation>上次的遊戲還沒有結束，要繼續嗎？</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::ResolutionWindow</name>
+    <message>
+        <source>分辨率选择</source>
+        <translation>解析度選擇</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::SingleInstance</name>
+    <message>
+        <source>拼图已经在运行！</source>
+        <translation>拼圖已經在執行！</translation>
+    </message>
+</context>
+</TS>
