@@ -52,7 +52,8 @@ void nameValues(const std::map<Control, QWidget*>& controls)
     };
     for (const auto& [value, caption] : captionedValues) {
         auto* label = static_cast<QLabel*>(controls.at(value));
-        const QString name = valueAccessibleName(static_cast<const QLabel*>(controls.at(caption))->text(), label->text());
+        const auto* captionLabel = static_cast<const QLabel*>(controls.at(caption));
+        const QString name = valueAccessibleName(captionLabel->text(), label->text());
         if (label->accessibleName() != name)
             label->setAccessibleName(name);
     }
@@ -376,7 +377,8 @@ void BoardWindow::setMapCaption(int cell, const std::string& caption)
 void BoardWindow::nameMapLabel(int cell)
 {
     const int side = windowLayout.size->side;
-    numberMap[cell]->setAccessibleName(numberMapAccessibleName(cell / side + 1, cell % side + 1, numberMap[cell]->text()));
+    QLabel* label = numberMap[cell];
+    label->setAccessibleName(numberMapAccessibleName(cell / side + 1, cell % side + 1, label->text()));
 }
 
 bool BoardWindow::setBackground(const std::string& path)
