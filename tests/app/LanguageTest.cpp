@@ -19,7 +19,6 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageRow{"CAndPosix", {"C"}, Language::SimplifiedChinese},
         LanguageRow{"None", {}, Language::SimplifiedChinese},
         LanguageRow{"Mainland", {"zh-CN", "zh-Hans-CN", "zh"}, Language::SimplifiedChinese},
-        LanguageRow{"Singapore", {"zh-SG", "zh-Hans-SG"}, Language::SimplifiedChinese},
         LanguageRow{"Taiwan", {"zh-TW", "zh-Hant-TW"}, Language::TraditionalChinese},
         LanguageRow{"HongKong", {"zh-HK", "zh-Hant-HK"}, Language::TraditionalChinese},
         LanguageRow{"Macau", {"zh-MO", "zh-Hant-MO"}, Language::TraditionalChinese},
