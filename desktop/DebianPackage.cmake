@@ -28,9 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the linker never sees them: Qt's window-system
 # plugins (X11 and Wayland) and picture plugins, Qt's own Chinese texts
-# (standard buttons, command-line help; the game's own translations are in
-# the program) and the Song and Kai typefaces every
-# window is drawn in.
+# (standard buttons, command-line help; the game's own translations are built
+# into it) and the Song and Kai typefaces every window is drawn in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-wayland, qt6-image-formats-plugins, qt6-translations-l10n, fonts-arphic-uming, fonts-arphic-ukai")
 
