@@ -3,20 +3,20 @@
 #include "ApplicationIcon.h"
 #include "ApplicationIdentity.h"
 #include "Fonts.h"
-#include "QtTranslation.h"
+#include "Translations.h"
 
 #include <QApplication>
 
 namespace pintu {
 
-void setUpApplication(QApplication& application)
+void setUpApplication(QApplication& application, Language language)
 {
     QApplication::setApplicationName("pintu");
     QApplication::setApplicationVersion(applicationVersion);
     QGuiApplication::setDesktopFileName(desktopId);
     QApplication::setWindowIcon(applicationIcon());
     installChineseFonts();
-    installQtChineseTexts(application);
+    installTranslations(application, language);
 }
 
 } // namespace pintu

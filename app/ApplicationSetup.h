@@ -1,13 +1,18 @@
 #pragma once
 
+#include "Language.h"
+
+#include <QtGlobal>
+
 class QApplication;
 
 namespace pintu {
 
-inline constexpr const char* applicationTitle = "拼图";
+// The title of the board windows and of every message box.
+inline constexpr const char* applicationTitle = QT_TRANSLATE_NOOP("pintu::Messages", "拼图");
 
-// Names, icon, fonts and Qt's own Chinese texts: everything a window of the game
-// expects of the application before it is built.
-void setUpApplication(QApplication& application);
+// Names, icon, fonts and the texts in `language`: everything a window of the
+// game expects of the application before it is built.
+void setUpApplication(QApplication& application, Language language);
 
 } // namespace pintu

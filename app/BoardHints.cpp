@@ -23,10 +23,11 @@ constexpr int markWidth = 3;
 constexpr int textGap = 4;
 const QColor markColour(255, 196, 0);
 
-constexpr const char* menuText = "提示";
-constexpr const char* provenText = "最少还需 %1 步";
-constexpr const char* estimateText = "约需 %1 步";
-constexpr const char* searchingText = "正在计算…";
+constexpr const char* menuText = QT_TRANSLATE_NOOP("pintu::BoardHints", "提示");
+// The moves left choose the plural form.
+constexpr const char* provenText = QT_TRANSLATE_N_NOOP("pintu::BoardHints", "最少还需 %1 步");
+constexpr const char* estimateText = QT_TRANSLATE_N_NOOP("pintu::BoardHints", "约需 %1 步");
+constexpr const char* searchingText = QT_TRANSLATE_NOOP("pintu::BoardHints", "正在计算…");
 constexpr const char* progressText = " %1%"; // after searchingText
 
 // A frame drawn over a tile; clicks go through it to the tile.
@@ -98,7 +99,7 @@ void BoardHints::showSearching()
 {
     if (!finder.isFinding())
         return;
-    QString words = QString::fromUtf8(searchingText);
+    QString words = tr(searchingText);
     if (const std::optional<int> done = progress ? progress() : std::nullopt)
         words += QString::fromUtf8(progressText).arg(*done);
     showText(words, views.at(board.arrangement().blankCell())->geometry());
@@ -107,7 +108,7 @@ void BoardHints::showSearching()
 
 void BoardHints::addEntry(QMenu& menu)
 {
-    QAction* hint = menu.addAction(QString::fromUtf8(menuText));
+    QAction* hint = menu.addAction(tr(menuText));
     hint->setEnabled(isOffered() && !finder.isFinding());
     connect(hint, &QAction::triggered, this, &BoardHints::request);
 }
@@ -134,7 +135,7 @@ void BoardHints::show(const std::optional<Hint>& hint)
     mark->raise();
     mark->show();
     markTime.start();
-    showText(QString::fromUtf8(hint->proven ? provenText : estimateText).arg(hint->movesLeft), tile);
+    showText(tr(hint->proven ? provenText : estimateText, nullptr, hint->movesLeft).arg(hint->movesLeft), tile);
 }
 
 void BoardHints::showText(const QString& words, const QRect& tile)

@@ -5,6 +5,8 @@
 #include "Screen.h"
 #include "Twips.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <optional>
 #include <span>
@@ -63,19 +65,23 @@ struct BoardControl {
     const char* objectName;
     const char* caption;
     bool isButton;
+    const char* spokenName = nullptr; // what a screen reader says where the caption alone says too little
 };
 
 // In the order the window creates them, which is also their stacking order.
+// The captions in words are translated as the board window's.
 inline constexpr std::array<BoardControl, 11> boardControls{{
-    {Control::Start, "Command1", "开始", true},
-    {Control::Exit, "Command2", "退出", true},
-    {Control::AutoSolve, "Command3", "自动拼图", true},
-    {Control::Restart, "Command4", "重新开始", true},
-    {Control::StepBack, "Command5", "上", true},
-    {Control::StepForward, "Command6", "下", true},
-    {Control::StepsCaption, "Label1", "步数", false},
+    {Control::Start, "Command1", QT_TRANSLATE_NOOP("pintu::BoardWindow", "开始"), true},
+    {Control::Exit, "Command2", QT_TRANSLATE_NOOP("pintu::BoardWindow", "退出"), true},
+    {Control::AutoSolve, "Command3", QT_TRANSLATE_NOOP("pintu::BoardWindow", "自动拼图"), true},
+    {Control::Restart, "Command4", QT_TRANSLATE_NOOP("pintu::BoardWindow", "重新开始"), true},
+    {Control::StepBack, "Command5", QT_TRANSLATE_NOOP("pintu::BoardWindow", "上"), true,
+     QT_TRANSLATE_NOOP("pintu::BoardWindow", "上一步")},
+    {Control::StepForward, "Command6", QT_TRANSLATE_NOOP("pintu::BoardWindow", "下"), true,
+     QT_TRANSLATE_NOOP("pintu::BoardWindow", "下一步")},
+    {Control::StepsCaption, "Label1", QT_TRANSLATE_NOOP("pintu::BoardWindow", "步数"), false},
     {Control::Steps, "Label2", "0", false},
-    {Control::ClockCaption, "Label4", "计时(秒)", false},
+    {Control::ClockCaption, "Label4", QT_TRANSLATE_NOOP("pintu::BoardWindow", "计时(秒)"), false},
     {Control::Clock, "Label5", "", false},
     {Control::Credit, "Label3", "Tavro", false},
 }};

@@ -1,5 +1,6 @@
 #include "BoardWindow.h"
 
+#include "AccessibleNames.h"
 #include "ApplicationSetup.h"
 #include "Board.h"
 #include "BoardHints.h"
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <utility>
+
 namespace pintu {
 
 namespace {
@@ -44,6 +47,22 @@ bool sizesToText(Control control)
     return control == Control::Credit || control == Control::ClockCaption || control == Control::Clock;
 }
 
+// A screen reader hears the step count and the clock together with their captions.
+void nameValues(const std::map<Control, QWidget*>& controls)
+{
+    const std::pair<Control, Control> captionedValues[] = {
+        {Control::Steps, Control::StepsCaption},
+        {Control::Clock, Control::ClockCaption},
+    };
+    for (const auto& [value, caption] : captionedValues) {
+        auto* label = static_cast<QLabel*>(controls.at(value));
+        const auto* captionLabel = static_cast<const QLabel*>(controls.at(caption));
+        const QString name = valueAccessibleName(captionLabel->text(), label->text());
+        if (label->accessibleName() != name)
+            label->setAccessibleName(name);
+    }
+}
+
 } // namespace
 
 BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services,
@@ -56,7 +75,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       glide(this, services.glide),
       help(new HelpOffer(this, services.dataFiles))
 {
-    setWindowTitle(QString::fromUtf8(applicationTitle));
+    setWindowTitle(messages::text(applicationTitle));
     setFixedSize(pixels(layout.client));
     if (layout.windowColour != systemColour) {
         QPalette colours = palette();
@@ -92,7 +111,7 @@ void BoardWindow::buildControls()
 {
     const BoardLayout& layout = windowLayout;
     for (int k = 0; k < layout.size->cells; ++k) {
-        auto* view = new TileView(this);
+        auto* view = new TileView(this, k / layout.size->side, k % layout.size->side);
         view->setObjectName(QString(tileViewName).arg(k));
         view->setGeometry(pixels(layout.tile(k)));
         views.push_back(view);
@@ -104,12 +123,14 @@ void BoardWindow::buildControls()
             continue;
         QWidget* widget = nullptr;
         if (design.isButton) {
-            widget = new QPushButton(QString::fromUtf8(design.caption), this);
+            widget = new QPushButton(tr(design.caption), this);
         } else {
-            auto* label = new ClickableLabel(QString::fromUtf8(design.caption), this);
+            auto* label = new ClickableLabel(tr(design.caption), this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = label;
         }
+        if (design.spokenName)
+            widget->setAccessibleName(tr(design.spokenName));
         widget->setObjectName(design.objectName);
         widget->setGeometry(pixels(*place));
         controls[design.control] = widget;
@@ -124,6 +145,7 @@ void BoardWindow::buildControls()
         if (sizesToText(control))
             widget->adjustSize();
     }
+    nameValues(controls);
 
     if (const auto& map = layout.numberMap) {
         for (int k = 0; k < layout.size->cells; ++k) {
@@ -136,6 +158,7 @@ void BoardWindow::buildControls()
             label->adjustSize();
             label->hide();
             numberMap.push_back(label);
+            nameMapLabel(k);
         }
     }
 }
@@ -181,7 +204,7 @@ void BoardWindow::connectArrowKeys()
 void BoardWindow::open()
 {
     if (game->load() == LoadOutcome::PictureUnreadable) {
-        showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
+        showMessage(this, messages::text(messages::pictureUnreadable));
         leave();
         return;
     }
@@ -228,11 +251,11 @@ void BoardWindow::start()
     case StartOutcome::Started:
         break;
     case StartOutcome::PictureUnreadable:
-        showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
+        showMessage(this, messages::text(messages::pictureUnreadable));
         leave();
         break;
     case StartOutcome::MoveLogUnwritable:
-        showMessage(this, QString::fromUtf8(messages::moveLogUnwritable));
+        showMessage(this, messages::text(messages::moveLogUnwritable));
         break;
     }
 }
@@ -266,9 +289,9 @@ void BoardWindow::afterReplay(ReplayOutcome outcome)
 {
     forgetHint();
     if (outcome == ReplayOutcome::Solved)
-        showMessage(this, QString::fromUtf8(messages::solved));
+        showMessage(this, messages::text(messages::solved));
     else if (outcome == ReplayOutcome::MoveLogDamaged)
-        showMessage(this, QString::fromUtf8(messages::moveLogDamaged));
+        showMessage(this, messages::text(messages::moveLogDamaged));
 }
 
 void BoardWindow::celebrate()
@@ -277,7 +300,7 @@ void BoardWindow::celebrate()
     if (genius)
         recordWinner(*genius);
     else
-        showMessage(this, QString::fromUtf8(messages::solved));
+        showMessage(this, messages::text(messages::solved));
     game->closeCompletedPicture();
 }
 
@@ -286,35 +309,35 @@ void BoardWindow::recordWinner(GeniusBoard& genius)
     QString name;
     // Cancelling, or a name left empty, only brings the box back.
     while (name.isEmpty())
-        name = askText(this, QString::fromUtf8(messages::namePrompt), QString::fromUtf8(messages::nameTitle));
+        name = askText(this, messages::text(messages::namePrompt), messages::text(messages::nameTitle));
     const auto entry = genius.recordWinner(name.toStdString());
     if (entry && !entry->saved)
-        showMessage(this, QString::fromUtf8(messages::hallOfFameUnwritable) + qText(entry->record));
+        showMessage(this, messages::text(messages::hallOfFameUnwritable) + qText(entry->record));
 }
 
 void BoardWindow::showTile(int cell, int tile)
 {
-    showView(cell, cells.tile(tile));
+    showView(cell, cells.tile(tile), tile);
 }
 
 void BoardWindow::showEmpty(int cell)
 {
-    showView(cell, QPixmap());
+    showView(cell, QPixmap(), std::nullopt);
 }
 
-void BoardWindow::showView(int cell, const QPixmap& picture)
+void BoardWindow::showView(int cell, const QPixmap& picture, std::optional<int> tile)
 {
     TileView* view = views.at(cell);
     if (glide.destination() == view)
         glide.land();
-    view->setPicture(picture);
+    view->setTile(picture, tile);
 }
 
 void BoardWindow::slideTile(int from, int to)
 {
     const QPixmap tile = views.at(from)->picture();
-    views.at(to)->setPicture(tile);
-    views.at(from)->setPicture(QPixmap());
+    views.at(to)->setTile(tile, views.at(from)->tile());
+    views.at(from)->setTile(QPixmap(), std::nullopt);
     glide.start(tile, views.at(from)->geometry(), views.at(to));
 }
 
@@ -342,6 +365,7 @@ void BoardWindow::setCaption(Control control, const std::string& caption)
         label->setText(qText(caption));
         if (sizesToText(control))
             label->adjustSize();
+        nameValues(controls);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(qText(caption));
     }
@@ -358,7 +382,15 @@ void BoardWindow::setMapCaption(int cell, const std::string& caption)
     if (cell < static_cast<int>(numberMap.size())) {
         numberMap[cell]->setText(qText(caption));
         numberMap[cell]->adjustSize();
+        nameMapLabel(cell);
     }
+}
+
+void BoardWindow::nameMapLabel(int cell)
+{
+    const int side = windowLayout.size->side;
+    QLabel* label = numberMap[cell];
+    label->setAccessibleName(numberMapAccessibleName(cell / side + 1, cell % side + 1, label->text()));
 }
 
 bool BoardWindow::setBackground(const std::string& path)

@@ -15,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,8 @@ private:
     void celebrate();
     void forgetHint();
     void recordWinner(GeniusBoard& genius);
-    void showView(int cell, const QPixmap& picture);
+    void showView(int cell, const QPixmap& picture, std::optional<int> tile);
+    void nameMapLabel(int cell);
 
     const BoardLayout& windowLayout;
     MenuScreen& menu;

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "ApplicationIdentity.h"
-#include "QtTranslation.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -18,13 +18,19 @@ namespace {
 // What shells and scripts take for "called the wrong way", apart from a failure.
 constexpr int usageMistakeStatus = 2;
 
-constexpr const char* description = "拼图：把图片切成小块打乱，再一块一块滑回原位。";
-constexpr const char* helpDescription = "显示这份说明。";
-constexpr const char* versionDescription = "显示版本。";
-constexpr const char* pictureName = "图片";
-constexpr const char* pictureSyntax = "[图片]";
-constexpr const char* pictureDescription = "在菜单里打开的图片文件。";
-constexpr const char* morePicturesThanOne = "一次只能打开一张图片。";
+constexpr const char* description =
+    QT_TRANSLATE_NOOP("pintu::CommandLine", "拼图：把图片切成小块打乱，再一块一块滑回原位。");
+constexpr const char* helpDescription = QT_TRANSLATE_NOOP("pintu::CommandLine", "显示这份说明。");
+constexpr const char* versionDescription = QT_TRANSLATE_NOOP("pintu::CommandLine", "显示版本。");
+constexpr const char* pictureName = QT_TRANSLATE_NOOP("pintu::CommandLine", "图片");
+constexpr const char* pictureSyntax = QT_TRANSLATE_NOOP("pintu::CommandLine", "[图片]");
+constexpr const char* pictureDescription = QT_TRANSLATE_NOOP("pintu::CommandLine", "在菜单里打开的图片文件。");
+constexpr const char* morePicturesThanOne = QT_TRANSLATE_NOOP("pintu::CommandLine", "一次只能打开一张图片。");
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("pintu::CommandLine", text);
+}
 
 // Qt's own options reach the parser too, since it reads the arguments before
 // the application takes them out: a session manager restores a game with
@@ -86,14 +92,14 @@ CommandLineOutcome parseCommandLine(const std::vector<std::string>& arguments)
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromUtf8(description));
-    const QCommandLineOption help({"h", "help"}, QString::fromUtf8(helpDescription));
-    const QCommandLineOption version({"v", "version"}, QString::fromUtf8(versionDescription));
+    parser.setApplicationDescription(translated(description));
+    const QCommandLineOption help({"h", "help"}, translated(helpDescription));
+    const QCommandLineOption version({"v", "version"}, translated(versionDescription));
     parser.addOption(help);
     parser.addOption(version);
     acceptQtOptions(parser);
-    parser.addPositionalArgument(QString::fromUtf8(pictureName), QString::fromUtf8(pictureDescription),
-                                 QString::fromUtf8(pictureSyntax));
+    parser.addPositionalArgument(translated(pictureName), translated(pictureDescription),
+                                 translated(pictureSyntax));
 
     const auto mistake = [&parser](const QString& what) {
         return CommandLineAnswer{what + "\n\n" + parser.helpText(), Stream::Error, usageMistakeStatus};
@@ -109,16 +115,16 @@ CommandLineOutcome parseCommandLine(const std::vector<std::string>& arguments)
 
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() > 1)
-        return mistake(QString::fromUtf8(morePicturesThanOne));
+        return mistake(translated(morePicturesThanOne));
     return CommandLine{pictures.isEmpty() ? std::nullopt : std::optional(argumentBytes(pictures.first()))};
 }
 
 CommandLineOutcome readCommandLine(int argc, char* argv[])
 {
     // A core application opens no display: it lives just long enough to lend
-    // the parser Qt's Chinese words and the program's name.
+    // the parser the player's language and the program's name.
     QCoreApplication application(argc, argv);
-    installQtChineseTexts(application);
+    installTranslations(application, systemLanguage());
     return parseCommandLine(std::vector<std::string>(argv, argv + argc));
 }
 

@@ -26,9 +26,8 @@ struct CommandLineAnswer {
 
 using CommandLineOutcome = std::variant<CommandLine, CommandLineAnswer>;
 
-// Reads the arguments as main gets them, the program's name first. Qt's own
-// words in the help and in mistakes are Chinese once Qt's translation is
-// installed.
+// Reads the arguments as main gets them, the program's name first, answering
+// in the language whose translations are installed.
 CommandLineOutcome parseCommandLine(const std::vector<std::string>& arguments);
 
 // Reads main's arguments before any window system is touched, so that the

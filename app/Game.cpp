@@ -31,7 +31,7 @@ bool Game::offerKeptGame()
     const auto kept = keptGames ? keptGames->read() : std::nullopt;
     if (!kept)
         return false;
-    if (askYesNo(nullptr, QString::fromUtf8(messages::continueKeptGame))) {
+    if (askYesNo(nullptr, messages::text(messages::continueKeptGame))) {
         // Its menu is built as the resolution window would build it, and
         // shows once the board is left.
         MenuWindow& menu = menuOf(static_cast<LayoutSet>(kept->layoutSet));
@@ -39,7 +39,7 @@ bool Game::offerKeptGame()
             choosePendingPicture(menu);
             return true;
         }
-        showMessage(nullptr, QString::fromUtf8(messages::pictureUnreadable));
+        showMessage(nullptr, messages::text(messages::pictureUnreadable));
     }
     keptGames->forget();
     return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HallOfFame.h"
+
 #include <QDialog>
 
 #include <string>
@@ -18,6 +20,9 @@ public:
     HallOfFameWindow(const Files& files, const std::string& path, QWidget* parent);
 
     QString text() const;
+
+    // What the viewer adds to the records, in the player's language.
+    static ViewerMarks marks();
 
 private:
     void load(const Files& files, const std::string& path);

@@ -18,11 +18,6 @@ namespace {
 // Fits on the smallest display the game is laid out for.
 constexpr QSize helpSize(520, 420);
 
-QString fromUtf8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 QString heading(const QString& title)
 {
     return "<h3>" + title.toHtmlEscaped() + "</h3>";
@@ -38,15 +33,15 @@ QString section(const QString& title, const QString& lines)
 
 QString section(const messages::HelpSection& part)
 {
-    return section(fromUtf8(part.title), fromUtf8(part.lines));
+    return section(messages::text(part.title), messages::text(part.lines));
 }
 
 QString keyTable()
 {
-    QString html = heading(fromUtf8(messages::helpKeysTitle)) + "<table cellspacing='4'>";
+    QString html = heading(messages::text(messages::helpKeysTitle)) + "<table cellspacing='4'>";
     for (const KeyBinding& key : keyBindings) {
-        html += "<tr><td><b>" + fromUtf8(key.name).toHtmlEscaped() + "</b></td><td>" +
-                fromUtf8(key.meaning).toHtmlEscaped() + "</td></tr>";
+        html += "<tr><td><b>" + QString::fromUtf8(key.name).toHtmlEscaped() + "</b></td><td>" +
+                QCoreApplication::translate("pintu::KeyTable", key.meaning).toHtmlEscaped() + "</td></tr>";
     }
     return html + "</table>";
 }
@@ -56,15 +51,15 @@ QString helpPage(const QString& dataFolder)
     QString html = section(messages::helpPlaying) + keyTable();
     for (const messages::HelpSection& part : messages::helpMore)
         html += section(part);
-    return html + section(fromUtf8(messages::helpFiles.title),
-                          fromUtf8(messages::helpFiles.lines).arg(QDir::toNativeSeparators(dataFolder)));
+    return html + section(messages::text(messages::helpFiles.title),
+                          messages::text(messages::helpFiles.lines).arg(QDir::toNativeSeparators(dataFolder)));
 }
 
 } // namespace
 
 HelpWindow::HelpWindow(const QString& dataFolder, QWidget* parent) : QDialog(parent), page(new QTextBrowser(this))
 {
-    setWindowTitle(fromUtf8(messages::helpTitle));
+    setWindowTitle(messages::text(messages::helpTitle));
     page->setHtml(helpPage(dataFolder));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page);
@@ -87,7 +82,7 @@ HelpOffer::HelpOffer(QWidget* window, const DataFiles& dataFiles)
 void HelpOffer::addEntry(QMenu& menu) const
 {
     // Opened once the right-click menu has closed.
-    connect(menu.addAction(fromUtf8(messages::helpEntry)), &QAction::triggered, this, &HelpOffer::open,
+    connect(menu.addAction(messages::text(messages::helpEntry)), &QAction::triggered, this, &HelpOffer::open,
             Qt::QueuedConnection);
 }
 

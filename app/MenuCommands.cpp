@@ -26,7 +26,7 @@ bool MenuCommands::eventFilter(QObject*, QEvent* event)
         return false;
     QMenu choices(menu);
     // Opened once the right-click menu has closed.
-    connect(choices.addAction(QString::fromUtf8(messages::openPictureEntry)), &QAction::triggered, this,
+    connect(choices.addAction(messages::text(messages::openPictureEntry)), &QAction::triggered, this,
             &MenuCommands::openPicture, Qt::QueuedConnection);
     help->addEntry(choices);
     choices.exec(static_cast<QContextMenuEvent*>(event)->globalPos());

@@ -32,7 +32,9 @@ namespace pintu {
 
 namespace {
 
-constexpr std::array<const char*, 4> difficultyCaptions{"简单", "普通", "较难", "天才"};
+constexpr std::array<const char*, 4> difficultyCaptions{
+    QT_TRANSLATE_NOOP("pintu::MenuWindow", "简单"), QT_TRANSLATE_NOOP("pintu::MenuWindow", "普通"),
+    QT_TRANSLATE_NOOP("pintu::MenuWindow", "较难"), QT_TRANSLATE_NOOP("pintu::MenuWindow", "天才")};
 
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, const TwipRect& rect, const QFont& font)
@@ -44,10 +46,10 @@ Widget* place(Widget* widget, const char* name, const TwipRect& rect, const QFon
 }
 
 // A label that sizes itself to its caption from the corner the layout gives it.
-ClickableLabel* addLabel(QWidget* parent, const char* name, const char* caption, const TwipRect& rect,
+ClickableLabel* addLabel(QWidget* parent, const char* name, const QString& caption, const TwipRect& rect,
                          const QFont& font, unsigned colour = systemColour)
 {
-    auto* label = place(new ClickableLabel(QString::fromUtf8(caption), parent), name, rect, font);
+    auto* label = place(new ClickableLabel(caption, parent), name, rect, font);
     if (colour != systemColour)
         setTextColour(label, fromBgr(colour));
     label->adjustSize();
@@ -58,7 +60,7 @@ ClickableLabel* addLabel(QWidget* parent, const char* name, const char* caption,
 
 MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuLayout(set)), services(services)
 {
-    setWindowTitle("开始");
+    setWindowTitle(tr("开始"));
     buildControls();
     if (menu.placement)
         setGeometry(pixels(*menu.placement));
@@ -90,25 +92,29 @@ void MenuWindow::buildControls()
     const QFont song1425 = songFont(14.25);
     const QFont song1575 = songFont(15.75);
 
-    pinTitle = addLabel(this, Names::pinTitle, "拼", menu.pinTitle, title, red);
-    tuTitle = addLabel(this, Names::tuTitle, "图", menu.tuTitle, title, 0x00FF00FF);
-    pictureCaption = addLabel(this, Names::pictureCaption, "选择图片：", menu.pictureCaption, song1425);
+    pinTitle = addLabel(this, Names::pinTitle, tr("拼"), menu.pinTitle, title, red);
+    tuTitle = addLabel(this, Names::tuTitle, tr("图"), menu.tuTitle, title, 0x00FF00FF);
+    pictureCaption = addLabel(this, Names::pictureCaption, tr("选择图片："), menu.pictureCaption, song1425);
     drives = place(new DriveList(this), Names::drives, menu.drives, song9);
     folders = place(new DirectoryList(this), Names::folders, menu.folders, song9);
     pictures = place(new FileList(this), Names::pictures, menu.pictures, song9);
-    difficultyCaption = addLabel(this, Names::difficultyCaption, "难度选择：", menu.difficultyCaption, song1575);
+    // The lists have no captions of their own; a screen reader says what each holds.
+    drives->setAccessibleName(tr("驱动器"));
+    folders->setAccessibleName(tr("文件夹"));
+    pictures->setAccessibleName(tr("图片"));
+    difficultyCaption = addLabel(this, Names::difficultyCaption, tr("难度选择："), menu.difficultyCaption, song1575);
     for (int i = 0; i < 4; ++i) {
-        difficulties[i] = place(new QRadioButton(QString::fromUtf8(difficultyCaptions[i]), this),
+        difficulties[i] = place(new QRadioButton(tr(difficultyCaptions[i]), this),
                                 qPrintable(QString(Names::difficulty).arg(i)), menu.difficulties[i], song1425);
     }
     difficulties[0]->setChecked(true);
     markSelection(difficulties);
-    okButton = place(new QPushButton("确定", this), Names::ok, menu.ok, song9);
-    exitButton = place(new QPushButton("退出", this), Names::exit, menu.exit, song9);
-    hallOfFameButton = place(new QPushButton("光荣榜", this), Names::hallOfFame, menu.hallOfFame, songFont(12));
-    addLabel(this, Names::edition, "1.0 版  2026年12月", menu.edition, kaiFont(12));
-    addLabel(this, Names::credit, "程序设计：Tavro", menu.credit, song1575, red);
-    addLabel(this, Names::thanks, "谢谢你来玩拼图！", menu.thanks, song1425, 0x00000080);
+    okButton = place(new QPushButton(tr("确定"), this), Names::ok, menu.ok, song9);
+    exitButton = place(new QPushButton(tr("退出"), this), Names::exit, menu.exit, song9);
+    hallOfFameButton = place(new QPushButton(tr("光荣榜"), this), Names::hallOfFame, menu.hallOfFame, songFont(12));
+    addLabel(this, Names::edition, tr("1.0 版  2026年12月"), menu.edition, kaiFont(12));
+    addLabel(this, Names::credit, tr("程序设计：Tavro"), menu.credit, song1575, red);
+    addLabel(this, Names::thanks, tr("谢谢你来玩拼图！"), menu.thanks, song1425, 0x00000080);
 
     // The title screen shows none of the menu's controls; the reveal brings them.
     for (QWidget* hidden : std::initializer_list<QWidget*>{pictureCaption, drives, folders, pictures, okButton,
@@ -209,7 +215,7 @@ void MenuWindow::choosePicture(const std::string& path)
     // A relative name is taken from the folder pintu was started in.
     const std::filesystem::path file(absolutePath(path));
     if (!probePicture(file.native()) || !folders->setPath(file.parent_path().native())) {
-        showMessage(this, QString::fromUtf8(messages::pictureUnreadable));
+        showMessage(this, messages::text(messages::pictureUnreadable));
         return;
     }
     reveal();
@@ -228,7 +234,7 @@ void MenuWindow::choosePictureWhenShown(const std::string& path)
 void MenuWindow::startBoard()
 {
     if (pictureFileName().empty()) {
-        showMessage(this, QString::fromUtf8(messages::noFileChosen));
+        showMessage(this, messages::text(messages::noFileChosen));
         return;
     }
     hide();

@@ -1,6 +1,7 @@
 #include "MessageBoxes.h"
 
 #include "ApplicationSetup.h"
+#include "Messages.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -10,17 +11,17 @@ namespace pintu {
 
 void showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(applicationTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, messages::text(applicationTitle), text, QMessageBox::Ok, parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a record that could not be saved can be copied
     box.exec();
 }
 
 bool askYesNo(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(applicationTitle), question, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::NoIcon, messages::text(applicationTitle), question, QMessageBox::NoButton, parent);
     // Texts of our own: Qt's translated Yes and No carry keyboard marks, "是(&Y)".
-    QPushButton* yes = box.addButton(QString::fromUtf8("是"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QString::fromUtf8("否"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(messages::text(messages::yes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(messages::text(messages::no), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

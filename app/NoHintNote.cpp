@@ -18,7 +18,7 @@ constexpr int gap = 8;
 } // namespace
 
 NoHintNote::NoHintNote(QWidget* window, const std::vector<TileView*>& views)
-    : QObject(window), window(window), views(views), note(new QLabel(QString::fromUtf8(messages::noHintOnGenius), window))
+    : QObject(window), window(window), views(views), note(new QLabel(messages::text(messages::noHintOnGenius), window))
 {
     note->setObjectName("noHintNote");
     note->setAttribute(Qt::WA_TransparentForMouseEvents);

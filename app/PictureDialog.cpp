@@ -28,12 +28,12 @@ QString picturePatterns()
 std::optional<std::string> askForPicture(QWidget* parent, const std::string& folder)
 {
     // A folder whose name Qt cannot hold opens the dialog in the home folder.
-    QFileDialog dialog(parent, QString::fromUtf8(messages::openPictureTitle), qtPath(folder).value_or(QDir::homePath()));
+    QFileDialog dialog(parent, messages::text(messages::openPictureTitle), qtPath(folder).value_or(QDir::homePath()));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters({QString::fromUtf8(messages::pictureFilesFilter).arg(picturePatterns()),
-                           QString::fromUtf8(messages::allFilesFilter)});
+    dialog.setNameFilters({messages::text(messages::pictureFilesFilter).arg(picturePatterns()),
+                           messages::text(messages::allFilesFilter)});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty())
         return std::nullopt;
     // The URL carries the file's bytes, whatever they are.

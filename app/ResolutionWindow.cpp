@@ -16,7 +16,7 @@ ResolutionWindow::ResolutionWindow(std::function<void(LayoutSet)> showMenu, std:
     : showMenu(std::move(showMenu)), endProgram(std::move(endProgram))
 {
     using Names = ResolutionControlNames;
-    setWindowTitle("分辨率选择");
+    setWindowTitle(tr("分辨率选择"));
     setGeometry(pixels(resolutionLayout.placement));
     setFixedSize(pixels(resolutionLayout.client));
 
@@ -28,7 +28,7 @@ ResolutionWindow::ResolutionWindow(std::function<void(LayoutSet)> showMenu, std:
     }
     choices[0]->setChecked(true);
     markSelection(choices);
-    startButton = new QPushButton("开始", this);
+    startButton = new QPushButton(tr("开始"), this);
     startButton->setObjectName(Names::start);
     startButton->setGeometry(pixels(resolutionLayout.start));
     setTabOrder(startButton, choices[0]);

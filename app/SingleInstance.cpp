@@ -19,7 +19,7 @@ namespace pintu {
 
 namespace {
 
-constexpr const char* alreadyRunning = "拼图已经在运行！";
+constexpr const char* alreadyRunning = QT_TRANSLATE_NOOP("pintu::SingleInstance", "拼图已经在运行！");
 
 // Platforms that draw where nobody looks; a message box there would wait for
 // a click that never comes.
@@ -115,13 +115,13 @@ QString SingleInstance::folderInTheWay() const
 
 int refuseSecondGame()
 {
-    tellPlayer(QString::fromUtf8(alreadyRunning));
+    tellPlayer(QCoreApplication::translate("pintu::SingleInstance", alreadyRunning));
     return EXIT_FAILURE;
 }
 
 void reportFolderInTheWay(const QString& folder)
 {
-    tellPlayer(QString::fromUtf8(messages::lockIsFolder) + QDir::toNativeSeparators(folder));
+    tellPlayer(messages::text(messages::lockIsFolder) + QDir::toNativeSeparators(folder));
 }
 
 } // namespace pintu

@@ -1,14 +1,23 @@
 #include "TileView.h"
 
+#include "AccessibleNames.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace pintu {
 
-TileView::TileView(QWidget* parent) : QWidget(parent) {}
-
-void TileView::setPicture(const QPixmap& picture)
+TileView::TileView(QWidget* parent, int row, int column) : QWidget(parent), row(row), column(column)
 {
+    setAccessibleName(tileAccessibleName(row + 1, column + 1, std::nullopt));
+}
+
+void TileView::setTile(const QPixmap& picture, std::optional<int> tile)
+{
+    if (tile != shownTile) {
+        shownTile = tile;
+        setAccessibleName(tileAccessibleName(row + 1, column + 1, tile));
+    }
     if (picture.cacheKey() == shown.cacheKey())
         return;
     shown = picture;

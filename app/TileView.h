@@ -3,17 +3,23 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <optional>
+
 namespace pintu {
 
 // One cell of the board: stretches its picture over its whole rectangle and
-// shows the window behind it when it holds none.
+// shows the window behind it when it holds none. Its accessible name says
+// where it is and which tile it holds.
 class TileView final : public QWidget {
     Q_OBJECT
 public:
-    explicit TileView(QWidget* parent);
+    // The cell at `row`, `column`, counted from 0.
+    TileView(QWidget* parent, int row, int column);
 
-    void setPicture(const QPixmap& picture);
+    // `tile`'s picture, or none for the blank.
+    void setTile(const QPixmap& picture, std::optional<int> tile);
     const QPixmap& picture() const { return shown; }
+    std::optional<int> tile() const { return shownTile; }
     // While a tile glides in, the view holds it already but leaves it undrawn.
     void setConcealed(bool concealed);
 
@@ -26,7 +32,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    int row;
+    int column;
     QPixmap shown;
+    std::optional<int> shownTile;
     bool concealed = false;
 };
 

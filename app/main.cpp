@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
         return pintu::printAnswer(*answer);
 
     QApplication application(argc, argv);
-    pintu::setUpApplication(application);
+    pintu::setUpApplication(application, pintu::systemLanguage());
     // Every way out is the game's own: a window's close box does what its exit does.
     QApplication::setQuitOnLastWindowClosed(false);
 

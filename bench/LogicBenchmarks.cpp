@@ -41,8 +41,9 @@ void reverseHallOfFame(benchmark::State& state)
         const std::string record = hallOfFameRecord("玩家" + std::to_string(i), 57, 124, "05-09-2001");
         records.lines.push_back({record.substr(0, record.size() - 2)});
     }
+    const ViewerMarks marks{"…", [](std::int64_t earlier) { return std::to_string(earlier); }};
     for (auto _ : state)
-        benchmark::DoNotOptimize(newestFirst(records));
+        benchmark::DoNotOptimize(newestFirst(records, marks));
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(reverseHallOfFame)->Range(1000, 100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);

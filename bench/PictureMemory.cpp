@@ -84,7 +84,7 @@ struct MessageWatch {
 int measure(int argc, char* argv[], const QString& picture)
 {
     QApplication application(argc, argv);
-    setUpApplication(application);
+    setUpApplication(application, Language::SimplifiedChinese);
     QApplication::setQuitOnLastWindowClosed(false);
     QTemporaryDir data;
     QtFiles files;

@@ -16,7 +16,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Pick any picture from your disk and a difficulty, from 3x3 to 10x10: pintu cuts
 the picture into tiles, turns one corner into the gap and shuffles. Slide the
 tiles back until the picture is whole, against a step count and a clock. The
-game speaks Simplified Chinese.")
+game speaks Simplified Chinese, Traditional Chinese and English, following the
+language of the desktop.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -27,8 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the linker never sees them: Qt's window-system
 # plugins (X11 and Wayland) and picture plugins, Qt's own Chinese texts
-# (standard buttons, command-line help) and the Song and Kai typefaces every
-# window is drawn in.
+# (standard buttons, command-line help; the game's own translations are built
+# into it) and the Song and Kai typefaces every window is drawn in.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-wayland, qt6-image-formats-plugins, qt6-translations-l10n, fonts-arphic-uming, fonts-arphic-ukai")
 

@@ -133,7 +133,7 @@ Finding checkHallOfFame(std::span<const std::uint8_t> input)
     if (Finding finding = checkShownLines(*tail, decoded))
         return finding;
 
-    const std::string newest = newestFirst(*tail);
+    const std::string newest = newestFirst(*tail, HallOfFameWindow::marks());
     const Lines newestLines = linesOf(newest);
     bool reversed = newestLines.size() == shownLines + (tail->earlier > 0 ? 1 : 0);
     for (std::size_t i = 0; reversed && i < shownLines; ++i)

@@ -16,17 +16,17 @@ std::string hallOfFameRecord(std::string_view name, long long steps, long long t
     return line;
 }
 
-std::string newestFirst(const LastLines& tail)
+std::string newestFirst(const LastLines& tail, const ViewerMarks& marks)
 {
     std::string text;
     for (auto line = tail.lines.rbegin(); line != tail.lines.rend(); ++line) {
         text += line->text;
         if (line->cut)
-            text += hallOfFameCutMark;
+            text += marks.cut;
         text += "\r\n";
     }
     if (tail.earlier > 0)
-        text += "……另有 " + std::to_string(tail.earlier) + " 行更早的记录没有显示\r\n";
+        text += marks.earlier(tail.earlier) + "\r\n";
     return text;
 }
 

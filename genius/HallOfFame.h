@@ -3,6 +3,8 @@
 #include "Files.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,11 +25,14 @@ std::string hallOfFameRecord(std::string_view name, long long steps, long long t
 // to open at once.
 inline constexpr std::size_t hallOfFameShownLines = 10000;
 inline constexpr std::size_t hallOfFameLineLength = 1000;
-// Ends a line that was cut.
-inline constexpr std::string_view hallOfFameCutMark = "……（以下从略）";
+// What the viewer adds to the records, in the player's language.
+struct ViewerMarks {
+    std::string cut;                                    // ends a line that was cut
+    std::function<std::string(std::int64_t)> earlier; // a last line that counts the earlier lines not shown
+};
 
 // The lines newest first, each followed by CR LF; a line that was cut ends
 // in the cut mark, and a last line tells how many earlier lines are not shown.
-std::string newestFirst(const LastLines& tail);
+std::string newestFirst(const LastLines& tail, const ViewerMarks& marks);
 
 } // namespace pintu

@@ -1,6 +1,8 @@
 // Renders every screen of both layout sets, in the states a player meets, to
 // PNG files in the folder given on the command line (docs/screenshots when
-// none is given), at the device pixel ratio of the screen (QT_SCALE_FACTOR).
+// none is given), at the device pixel ratio of the screen (QT_SCALE_FACTOR),
+// in the game's own words or in the language named after the folder ("en",
+// "zh-TW").
 // The picture is drawn here, the clock stands still and the shuffles are
 // seeded from it, so the same build renders the same files.
 
@@ -258,7 +260,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    setUpApplication(application);
+    setUpApplication(application, argc > 2 ? languageFor({QString::fromLocal8Bit(argv[2])})
+                                           : Language::SimplifiedChinese);
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Nothing here should open a box; if one does, say what it says rather than wait for a click.

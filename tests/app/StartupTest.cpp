@@ -34,11 +34,15 @@ public:
 
     QString dataFile(const QString& name) const { return folder.filePath("pintu/" + name); }
 
-    QProcessEnvironment environment() const
+    // The game's own words, whatever the language of the desktop the tests run on.
+    QProcessEnvironment environment(const QString& locale = "C") const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_DATA_HOME", folder.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
+        for (const char* overriding : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(overriding);
+        environment.insert("LANG", locale);
         return environment;
     }
 
@@ -333,6 +337,7 @@ struct DisplaylessRow {
     int exitCode;
     QString output;
     QString error;
+    QString locale = "C";
 };
 
 class WithoutADisplay : public ::testing::TestWithParam<DisplaylessRow> {};
@@ -342,14 +347,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DisplaylessRow{"Help", {"--help"}, 0, "用法", ""},
                       DisplaylessRow{"Version", {"--version"}, 0, "pintu " PINTU_PROJECT_VERSION "\n", ""},
                       DisplaylessRow{"UnknownOption", {"--colour"}, 2, "", "未知选项"},
-                      DisplaylessRow{"TwoPictures", {"a.bmp", "b.bmp"}, 2, "", "一次只能打开一张图片。"}),
+                      DisplaylessRow{"TwoPictures", {"a.bmp", "b.bmp"}, 2, "", "一次只能打开一张图片。"},
+                      DisplaylessRow{"HelpInEnglish", {"--help"}, 0, "Shows this help.", "", "en_US.UTF-8"},
+                      DisplaylessRow{"TwoPicturesInTraditionalChinese", {"a.bmp", "b.bmp"}, 2, "", "一次只能開啟一張圖片。",
+                                     "zh_HK.UTF-8"},
+                      // Qt's own words follow the game's.
+                      DisplaylessRow{"UnknownOptionInEnglish", {"--colour"}, 2, "", "Unknown option", "en_GB.UTF-8"},
+                      DisplaylessRow{"UnknownOptionInTraditionalChinese", {"--colour"}, 2, "", "未知選項",
+                                     "zh_TW.UTF-8"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(WithoutADisplay, TheCommandLineIsAnsweredAndNoGameStarts)
 {
     const DisplaylessRow& row = GetParam();
     GameFolder data;
-    QProcessEnvironment environment = data.environment();
+    QProcessEnvironment environment = data.environment(row.locale);
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(display);
 

@@ -143,12 +143,11 @@ TEST(HallOfFameWindow, OpensAHundredThousandRecords)
     const auto shown = static_cast<qsizetype>(hallOfFameShownLines);
     const int left = recordCount + 1 - static_cast<int>(shown);
     ASSERT_EQ(lines.size(), shown + 2);
-    EXPECT_EQ(lines[0], QString(static_cast<qsizetype>(hallOfFameLineLength), u'玩') +
-                            QString::fromUtf8(hallOfFameCutMark.data(), hallOfFameCutMark.size()));
+    EXPECT_EQ(lines[0], QString(static_cast<qsizetype>(hallOfFameLineLength), u'玩') + "……（以下从略）");
     EXPECT_TRUE(lines[1].startsWith("\"玩家" + QString::number(recordCount - 1) + "    "));
     EXPECT_EQ(lines[shown - 1],
               "\"玩家" + QString::number(left) + "    步数: 57    时间: 12.4 秒    05-09-2001\"");
-    EXPECT_TRUE(lines[shown].contains(" " + QString::number(left) + " ")) << lines[shown].toStdString();
+    EXPECT_EQ(lines[shown], "……另有 " + QString::number(left) + " 行更早的记录没有显示");
     EXPECT_EQ(lines.back(), "");
 }
 

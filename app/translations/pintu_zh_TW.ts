@@ -1,0 +1,446 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>pintu::AccessibleNames</name>
+    <message>
+        <source>第 %1 行第 %2 列：空白</source>
+        <translation>第 %1 行第 %2 列：空白</translation>
+    </message>
+    <message>
+        <source>第 %1 行第 %2 列：%3 号块</source>
+        <translation>第 %1 行第 %2 列：%3 號塊</translation>
+    </message>
+    <message>
+        <source>编号图第 %1 行第 %2 列：%3</source>
+        <translation>編號圖第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::BoardHints</name>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message numerus="yes">
+        <source>最少还需 %1 步</source>
+        <translation>
+            <numerusform>最少還需 %1 步</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>约需 %1 步</source>
+        <translation>
+            <numerusform>約需 %1 步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>正在计算…</source>
+        <translation>正在計算…</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::BoardWindow</name>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>自动拼图</source>
+        <translation>自動拼圖</translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation>重新開始</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>上一步</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>下一步</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>步数</source>
+        <translation>步數</translation>
+    </message>
+    <message>
+        <source>计时(秒)</source>
+        <translation>計時(秒)</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::CommandLine</name>
+    <message>
+        <source>拼图：把图片切成小块打乱，再一块一块滑回原位。</source>
+        <translation>拼圖：把圖片切成小塊打亂，再一塊一塊滑回原位。</translation>
+    </message>
+    <message>
+        <source>显示这份说明。</source>
+        <translation>顯示這份說明。</translation>
+    </message>
+    <message>
+        <source>显示版本。</source>
+        <translation>顯示版本。</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>[图片]</source>
+        <translation>[圖片]</translation>
+    </message>
+    <message>
+        <source>在菜单里打开的图片文件。</source>
+        <translation>在選單裡開啟的圖片檔案。</translation>
+    </message>
+    <message>
+        <source>一次只能打开一张图片。</source>
+        <translation>一次只能開啟一張圖片。</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::HallOfFameWindow</name>
+    <message>
+        <source>……（以下从略）</source>
+        <translation>……（以下從略）</translation>
+    </message>
+    <message numerus="yes">
+        <source>……另有 %1 行更早的记录没有显示</source>
+        <translation>
+            <numerusform>……另有 %1 行更早的記錄沒有顯示</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>光荣榜</source>
+        <translation>光榮榜</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::KeyTable</name>
+    <message>
+        <source>把空格右边的图块向左滑进空格</source>
+        <translation>把空格右邊的圖塊向左滑進空格</translation>
+    </message>
+    <message>
+        <source>把空格左边的图块向右滑进空格</source>
+        <translation>把空格左邊的圖塊向右滑進空格</translation>
+    </message>
+    <message>
+        <source>把空格下面的图块向上滑进空格</source>
+        <translation>把空格下面的圖塊向上滑進空格</translation>
+    </message>
+    <message>
+        <source>把空格上面的图块向下滑进空格</source>
+        <translation>把空格上面的圖塊向下滑進空格</translation>
+    </message>
+    <message>
+        <source>提示下一步该动哪一块、最少还需几步（天才级没有提示）</source>
+        <translation>提示下一步該動哪一塊、最少還需幾步（天才級沒有提示）</translation>
+    </message>
+    <message>
+        <source>打开这份帮助（每个窗口都可以）</source>
+        <translation>打開這份說明（每個視窗都可以）</translation>
+    </message>
+    <message>
+        <source>在菜单里用文件对话框打开任意图片</source>
+        <translation>在選單裡用檔案對話框打開任意圖片</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::MenuWindow</name>
+    <message>
+        <source>简单</source>
+        <translation>簡單</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>较难</source>
+        <translation>較難</translation>
+    </message>
+    <message>
+        <source>天才</source>
+        <translation>天才</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>拼</source>
+        <translation>拼</translation>
+    </message>
+    <message>
+        <source>图</source>
+        <translation>圖</translation>
+    </message>
+    <message>
+        <source>选择图片：</source>
+        <translation>選擇圖片：</translation>
+    </message>
+    <message>
+        <source>驱动器</source>
+        <translation>磁碟機</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>資料夾</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>难度选择：</source>
+        <translation>難度選擇：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>光荣榜</source>
+        <translation>光榮榜</translation>
+    </message>
+    <message>
+        <source>1.0 版  2026年12月</source>
+        <translation>1.0 版  2026年12月</translation>
+    </message>
+    <message>
+        <source>程序设计：Tavro</source>
+        <translation>程式設計：Tavro</translation>
+    </message>
+    <message>
+        <source>谢谢你来玩拼图！</source>
+        <translation>謝謝你來玩拼圖！</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::Messages</name>
+    <message>
+        <source>拼图</source>
+        <translation>拼圖</translation>
+    </message>
+    <message>
+        <source>没有选择文件！</source>
+        <translation>沒有選擇檔案！</translation>
+    </message>
+    <message>
+        <source>文件打开失败！</source>
+        <translation>檔案開啟失敗！</translation>
+    </message>
+    <message>
+        <source>Tavro祝你:
+ 拼图成功 !</source>
+        <translation>Tavro祝你:
+ 拼圖成功 !</translation>
+    </message>
+    <message>
+        <source>记录文件无法写入，不能开始！</source>
+        <translation>記錄檔無法寫入，不能開始！</translation>
+    </message>
+    <message>
+        <source>记录文件已损坏，无法回放！</source>
+        <translation>記錄檔已損壞，無法重播！</translation>
+    </message>
+    <message>
+        <source>拼图天才</source>
+        <translation>拼圖天才</translation>
+    </message>
+    <message>
+        <source>Tavro祝你:
+ 拼图成功 !
+请天才输入大名：</source>
+        <translation>Tavro祝你:
+ 拼圖成功 !
+請天才輸入大名：</translation>
+    </message>
+    <message>
+        <source>光荣榜无法写入，这次的记录没有保存：
+</source>
+        <translation>光榮榜無法寫入，這次的記錄沒有儲存：
+</translation>
+    </message>
+    <message>
+        <source>光荣榜无法读取！</source>
+        <translation>光榮榜無法讀取！</translation>
+    </message>
+    <message>
+        <source>上次的游戏还没有结束，要继续吗？</source>
+        <translation>上次的遊戲還沒有結束，要繼續嗎？</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>天才级没有提示</source>
+        <translation>天才級沒有提示</translation>
+    </message>
+    <message>
+        <source>拼图的锁文件的位置被一个文件夹占着，请删除这个文件夹：
+</source>
+        <translation>拼圖的鎖定檔位置被一個資料夾佔著，請刪除這個資料夾：
+</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>打开图片…</source>
+        <translation>打開圖片…</translation>
+    </message>
+    <message>
+        <source>打开图片</source>
+        <translation>打開圖片</translation>
+    </message>
+    <message>
+        <source>图片 (%1)</source>
+        <translation>圖片 (%1)</translation>
+    </message>
+    <message>
+        <source>所有文件 (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>拼图帮助</source>
+        <translation>拼圖說明</translation>
+    </message>
+    <message>
+        <source>怎么玩</source>
+        <translation>怎麼玩</translation>
+    </message>
+    <message>
+        <source>先选择显示器的分辨率（“640*480”或“800*600”），按“开始”。
+在菜单的标题画面上点一下，选择驱动器、文件夹和图片，再选难度，按“确定”。
+棋盘先显示整张图片。按“开始”，图片被切成小块，右下角的一块变成空格，其余的被打乱。
+把空格旁边的图块滑进空格，直到图片重新完整。“步数”记下走了几步，“计时(秒)”记下用了几秒。</source>
+        <translation>先選擇顯示器的解析度（「640*480」或「800*600」），按「開始」。
+在選單的標題畫面上點一下，選擇磁碟機、資料夾和圖片，再選難度，按「確定」。
+棋盤先顯示整張圖片。按「開始」，圖片被切成小塊，右下角的一塊變成空格，其餘的被打亂。
+把空格旁邊的圖塊滑進空格，直到圖片重新完整。「步數」記下走了幾步，「計時(秒)」記下用了幾秒。</translation>
+    </message>
+    <message>
+        <source>按键</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>鼠标</source>
+        <translation>滑鼠</translation>
+    </message>
+    <message>
+        <source>点击空格旁边的图块：把它滑进空格。
+在棋盘上点右键：“提示”和“帮助”；在菜单上点右键：“打开图片…”和“帮助”。
+把一张图片从文件管理器拖到菜单上：它成为选中的图片，它的文件夹在列表里打开。
+点击红色的“Tavro”：显示图块的编号（天才级没有）。
+开始后、走第一步之前：“自动拼图”和“上”“下”一步一步倒着演示打乱的过程，“重新开始”重新摆出打乱后的局面。</source>
+        <translation>點擊空格旁邊的圖塊：把它滑進空格。
+在棋盤上按右鍵：「提示」和「說明」；在選單上按右鍵：「打開圖片…」和「說明」。
+把一張圖片從檔案管理員拖到選單上：它成為選中的圖片，它的資料夾在清單裡打開。
+點擊紅色的「Tavro」：顯示圖塊的編號（天才級沒有）。
+開始後、走第一步之前：「自動拼圖」和「上」「下」一步一步倒著示範打亂的過程，「重新開始」重新擺出打亂後的局面。</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
+        <source>菜单的文件列表只列出 BMP 图片。
+JPEG、PNG、GIF、WebP、TIFF 等图片可以用 Ctrl+O 打开、拖到菜单上，或者写在命令行上（pintu 图片）。
+拼图已经在运行时再打开一张图片（例如文件管理器的“打开方式”），它会出现在正在运行的拼图的菜单里。</source>
+        <translation>選單的檔案清單只列出 BMP 圖片。
+JPEG、PNG、GIF、WebP、TIFF 等圖片可以用 Ctrl+O 打開、拖到選單上，或者寫在命令列上（pintu 圖片）。
+拼圖已經在執行時再打開一張圖片（例如檔案管理員的「開啟方式」），它會出現在正在執行的拼圖的選單裡。</translation>
+    </message>
+    <message>
+        <source>难度</source>
+        <translation>難度</translation>
+    </message>
+    <message>
+        <source>简单 3×3，普通 4×4，较难 5×5，天才 10×10。
+前三种可以提示、自动拼图和重新开始；天才级没有提示。</source>
+        <translation>簡單 3×3，普通 4×4，較難 5×5，天才 10×10。
+前三種可以提示、自動拼圖和重新開始；天才級沒有提示。</translation>
+    </message>
+    <message>
+        <source>光荣榜</source>
+        <translation>光榮榜</translation>
+    </message>
+    <message>
+        <source>拼成天才级的图片后输入大名，步数、秒数和日期就记进光荣榜。
+菜单上的“光荣榜”按钮显示它，最新的记录在最上面；还没有记录时这个按钮不出现。</source>
+        <translation>拼成天才級的圖片後輸入大名，步數、秒數和日期就記進光榮榜。
+選單上的「光榮榜」按鈕顯示它，最新的記錄在最上面；還沒有記錄時這個按鈕不出現。</translation>
+    </message>
+    <message>
+        <source>文件</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>拼图的文件都在 %1
+kel.txt：小棋盘打乱的记录，离开棋盘时删除。
+grb.kel：光荣榜。
+kept-game.txt：还没有结束的游戏，下次启动时可以接着玩。
+pintu.lock：表示拼图正在运行，同一时间只运行一个拼图。
+pattern-*.pdb：提示用的表，第一次提示时建立。</source>
+        <translation>拼圖的檔案都在 %1
+kel.txt：小棋盤打亂的記錄，離開棋盤時刪除。
+grb.kel：光榮榜。
+kept-game.txt：還沒有結束的遊戲，下次啟動時可以接著玩。
+pintu.lock：表示拼圖正在執行，同一時間只執行一個拼圖。
+pattern-*.pdb：提示用的表，第一次提示時建立。</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::ResolutionWindow</name>
+    <message>
+        <source>分辨率选择</source>
+        <translation>解析度選擇</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::SingleInstance</name>
+    <message>
+        <source>拼图已经在运行！</source>
+        <translation>拼圖已經在執行！</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,144 @@
+// Every screen in every language: each caption fits the room its control
+// gives it at the control's font, and every control has a name a screen
+// reader can say. The files a game writes are the same in every language.
+
+#include "BoardWindowHarness.h"
+#include "HallOfFameWindow.h"
+#include "KeptGameStore.h"
+#include "MenuWindow.h"
+#include "ModalScript.h"
+#include "ResolutionWindow.h"
+#include "TestServices.h"
+#include "Translations.h"
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace pintu::test {
+namespace {
+
+constexpr std::array allLanguages{Language::SimplifiedChinese, Language::TraditionalChinese, Language::English};
+
+// The game speaks `language` while this lives, and its own words again after.
+struct Speaking {
+    explicit Speaking(Language language) { installTranslations(*QCoreApplication::instance(), language); }
+    ~Speaking() { installTranslations(*QCoreApplication::instance(), Language::SimplifiedChinese); }
+};
+
+// The eight boards, both menus, the resolution choice and the hall of fame,
+// as their constructors leave them: every control there, shown or not.
+constexpr int screenCount = 12;
+std::unique_ptr<QWidget> buildScreen(int screen, TestServices& game, FakeMenu& menu)
+{
+    if (screen < 8)
+        return std::make_unique<BoardWindow>(boardLayouts()[screen], menu, game.services, "picture.bmp");
+    if (screen < 10)
+        return std::make_unique<MenuWindow>(screen == 8 ? LayoutSet::A : LayoutSet::B, game.services);
+    if (screen == 10)
+        return std::make_unique<ResolutionWindow>([](LayoutSet) {}, [] {});
+    return std::make_unique<HallOfFameWindow>(game.files, game.services.dataFiles.hallOfFame, nullptr);
+}
+
+// The marks and tiles that float over a board for a moment take no clicks and need no names.
+QWidgetList controlsOf(const QWidget& window)
+{
+    QWidgetList controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeIf([](QWidget* child) { return child->testAttribute(Qt::WA_TransparentForMouseEvents); });
+    return controls;
+}
+
+// The width a caption may take: inside a button's frame, beside a radio
+// button's indicator; a label up to the window's edge or the nearest control
+// to its right beside it, which a label sized to its caption would run into.
+int captionRoom(const QWidget& control)
+{
+    QStyleOptionButton option;
+    option.initFrom(&control);
+    if (qobject_cast<const QRadioButton*>(&control))
+        return control.style()->subElementRect(QStyle::SE_RadioButtonContents, &option, &control).width();
+    if (qobject_cast<const QPushButton*>(&control))
+        return control.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &control).width();
+    const QRect place = control.geometry();
+    int limit = control.parentWidget()->width();
+    for (const QWidget* other : controlsOf(*control.parentWidget())) {
+        const QRect beside = other->geometry();
+        if (beside.left() > place.left() && beside.top() <= place.bottom() && beside.bottom() >= place.top())
+            limit = std::min(limit, beside.left());
+    }
+    return std::min(control.contentsRect().width(), limit - place.left());
+}
+
+TEST(EveryScreenInEveryLanguage, FitsEachCaptionAndNamesEachControl)
+{
+    TestServices game;
+    FakeMenu menu;
+    for (const Language language : allLanguages) {
+        const Speaking speaking(language);
+        for (int screen = 0; screen < screenCount; ++screen) {
+            const std::unique_ptr<QWidget> window = buildScreen(screen, game, menu);
+            for (QWidget* control : controlsOf(*window)) {
+                SCOPED_TRACE(std::to_string(static_cast<int>(language)) + " " + window->metaObject()->className() +
+                             " " + std::to_string(screen) + " " + control->objectName().toStdString());
+                EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty());
+                // Buttons and labels have a caption; only its width counts, as a
+                // line is as high as its font in every language.
+                const QString caption = control->property("text").toString();
+                EXPECT_LE(QFontMetrics(control->font()).horizontalAdvance(caption), captionRoom(*control))
+                    << caption.toStdString();
+            }
+        }
+    }
+}
+
+QByteArray bytesOf(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(FilesInEveryLanguage, AreTheSameBytes)
+{
+    // The same boards, shuffles, clock and folder in every language: the kept
+    // game names its picture by its path.
+    const BoardLayout& small = boardOf(Difficulty::Easy, LayoutSet::A);
+    BoardWindowHarness board(small, BoardWindowHarness::endingAt(small, 4));
+    const std::string kept = board.folder.filePath("data/kept-game.txt").toStdString();
+    KeptGameStore store(board.files, kept);
+    board.services.keptGames = &store;
+    BoardWindowHarness genius(boardOf(Difficulty::Genius, LayoutSet::A),
+                              ScriptedRandom::geniusTwoMovesFromSolved().values);
+
+    std::map<Language, QByteArrayList> written;
+    for (const Language language : allLanguages) {
+        const Speaking speaking(language);
+        board.open();
+        board.click(board.button(Control::Start));
+        written[language] << bytesOf(board.services.dataFiles.moveLog);
+        board.clickTile(5);
+        store.settle();
+        written[language] << bytesOf(kept);
+        board.click(board.button(Control::Exit));
+
+        genius.open();
+        genius.click(genius.button(Control::Start));
+        ModalScript boxes;
+        boxes.thenType("阿明");
+        genius.clickTile(89);
+        genius.clickTile(99);
+        written[language] << bytesOf(genius.services.dataFiles.hallOfFame);
+        QFile::remove(QString::fromStdString(genius.services.dataFiles.hallOfFame));
+        genius.click(genius.button(Control::Exit));
+    }
+    EXPECT_FALSE(written[Language::SimplifiedChinese].contains(QByteArray()));
+    for (const Language language : allLanguages)
+        EXPECT_TRUE(written[language] == written[Language::SimplifiedChinese]) << static_cast<int>(language);
+}
+
+} // namespace
+} // namespace pintu::test
