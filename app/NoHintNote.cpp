@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace pintu {
 
 namespace {
@@ -25,6 +27,7 @@ NoHintNote::NoHintNote(QWidget* window, const std::vector<TileView*>& views)
     note->setStyleSheet(hintTextStyle);
     note->adjustSize();
     note->hide();
+    place();
     shown.setSingleShot(true);
     shown.setInterval(shownMilliseconds);
     connect(&shown, &QTimer::timeout, note, &QWidget::hide);
@@ -33,18 +36,32 @@ NoHintNote::NoHintNote(QWidget* window, const std::vector<TileView*>& views)
     connect(key, &QShortcut::activated, this, &NoHintNote::show);
 }
 
-void NoHintNote::show()
+void NoHintNote::place()
 {
     QRect tiles;
     for (const TileView* view : views)
         tiles |= view->geometry();
-    // Right of the tiles where the window has room there, else below them at the right edge.
-    const QSize size = note->size();
-    if (window->width() - tiles.right() > size.width() + 2 * gap)
-        note->move(tiles.right() + gap, tiles.center().y() - size.height() / 2);
-    else
-        note->move(window->width() - gap - size.width(),
-                   (tiles.bottom() + window->height() - size.height()) / 2);
+    // Right of the tiles where the window has room there; else in the strip
+    // below them, right of the controls there, in as many lines as that room takes.
+    if (window->width() - tiles.right() > note->width() + 2 * gap) {
+        note->move(tiles.right() + gap, tiles.center().y() - note->height() / 2);
+        return;
+    }
+    int left = gap;
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != note && !control->isHidden() && control->geometry().top() > tiles.bottom())
+            left = std::max(left, control->geometry().right() + gap);
+    }
+    const int room = window->width() - gap - left;
+    if (note->width() > room) {
+        note->setWordWrap(true);
+        note->setFixedSize(room, note->heightForWidth(room));
+    }
+    note->move(window->width() - gap - note->width(), (tiles.bottom() + window->height() - note->height()) / 2);
+}
+
+void NoHintNote::show()
+{
     note->raise();
     note->show();
     shown.start();

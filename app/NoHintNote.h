@@ -20,6 +20,7 @@ public:
     NoHintNote(QWidget* window, const std::vector<TileView*>& views);
 
 private:
+    void place();
     void show();
 
     QWidget* window;
