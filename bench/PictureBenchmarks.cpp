@@ -7,7 +7,6 @@
 #include "QtCellSource.h"
 #include "TestPictures.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
