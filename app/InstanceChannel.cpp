@@ -38,6 +38,23 @@ int remaining(const QDeadlineTimer& deadline)
     return static_cast<int>(deadline.remainingTime());
 }
 
+// Shows the window the player would deal with next, in front of all others:
+// a box over the game, else the game's window shown.
+void bringGameToFront()
+{
+    QWidget* front = QApplication::activeModalWidget();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (!front && window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            front = window;
+    }
+    if (!front)
+        return;
+    front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
+}
+
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString& name, HandedOver handedOver) : handedOver(std::move(handedOver))
@@ -110,21 +127,6 @@ bool handOverToRunningGame(const QString& name, const std::optional<std::string>
     }
     char answered = 0;
     return socket.getChar(&answered) && answered == answer;
-}
-
-void bringGameToFront()
-{
-    QWidget* front = QApplication::activeModalWidget();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        const Qt::WindowType type = window->windowType();
-        if (!front && window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
-            front = window;
-    }
-    if (!front)
-        return;
-    front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
-    front->raise();
-    front->activateWindow();
 }
 
 } // namespace pintu

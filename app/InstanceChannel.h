@@ -41,8 +41,4 @@ inline constexpr std::chrono::milliseconds handOverPatience{2000};
 bool handOverToRunningGame(const QString& name, const std::optional<std::string>& picture,
                            std::chrono::milliseconds patience = handOverPatience);
 
-// Shows the window the player would deal with next, in front of all others:
-// a box over the game, else the game's window shown.
-void bringGameToFront();
-
 } // namespace pintu

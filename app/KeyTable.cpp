@@ -7,10 +7,14 @@
 
 namespace pintu {
 
+namespace {
+
 const KeyBinding& keyBinding(KeyCommand command)
 {
     return *std::ranges::find(keyBindings, command, &KeyBinding::command);
 }
+
+} // namespace
 
 QShortcut* addShortcut(QWidget* window, KeyCommand command)
 {

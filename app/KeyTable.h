@@ -39,8 +39,6 @@ inline constexpr std::array<KeyBinding, 7> keyBindings{{
      QT_TRANSLATE_NOOP("pintu::KeyTable", "在菜单里用文件对话框打开任意图片")},
 }};
 
-const KeyBinding& keyBinding(KeyCommand command);
-
 // A shortcut for `command` anywhere in `window`, with the key the table gives it.
 QShortcut* addShortcut(QWidget* window, KeyCommand command);
 

@@ -25,7 +25,6 @@
 #include <QRadioButton>
 
 #include <filesystem>
-
 #include <utility>
 
 namespace pintu {

@@ -79,8 +79,9 @@ int main(int argc, char* argv[])
         std::fflush(nullptr);
         std::_Exit(EXIT_SUCCESS);
     });
-    const pintu::InstanceChannel channel(instance.channelName(),
-                                         [&game](std::optional<std::string> handed) { game.choosePicture(std::move(handed)); });
+    const pintu::InstanceChannel channel(instance.channelName(), [&game](std::optional<std::string> handed) {
+        game.choosePicture(std::move(handed));
+    });
     game.start(picture);
     return application.exec();
 }

@@ -2,11 +2,11 @@
 // window's top-left, the cells at "开始", and a plain full decode to compare.
 // Each benchmark also reports resident memory: before the first read, after
 // the last one with its result still held, and the peak during the reads.
+#include "PeakMemory.h"
 #include "PictureLoader.h"
 #include "QtCellSource.h"
 #include "TestPictures.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
@@ -15,7 +15,6 @@
 #include <malloc.h>
 
 #include <array>
-#include <fstream>
 #include <string>
 
 namespace pintu {
@@ -69,16 +68,7 @@ struct Memory {
 
 Memory residentMemory()
 {
-    Memory memory;
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        const auto kilobytes = [&line] { return std::stod(line.substr(line.find(':') + 1)); };
-        if (line.starts_with("VmRSS:"))
-            memory.residentMegabytes = kilobytes() / 1024;
-        else if (line.starts_with("VmHWM:"))
-            memory.peakMegabytes = kilobytes() / 1024;
-    }
-    return memory;
+    return {bench::residentMegabytes(), bench::peakMegabytes()};
 }
 
 // Hands freed memory back and restarts the kernel's peak count, so that each
@@ -86,7 +76,7 @@ Memory residentMemory()
 Memory startMeasuringMemory()
 {
     malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
+    bench::resetPeak();
     return residentMemory();
 }
 

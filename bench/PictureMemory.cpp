@@ -18,6 +18,7 @@
 #include "Game.h"
 #include "HostilePictures.h"
 #include "MenuWindow.h"
+#include "PeakMemory.h"
 #include "QtFiles.h"
 #include "SeededRandom.h"
 #include "SystemClock.h"
@@ -38,7 +39,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace pintu {
@@ -48,16 +48,6 @@ constexpr const char* measureOne = "--measure";
 constexpr const char* makeOnly = "--make";
 constexpr QSize normalPhoto(4000, 3000);
 constexpr QSize fiftyMegapixels(8660, 5773);
-
-double megabytes(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with(field))
-            return std::stod(line.substr(line.find(':') + 1)) / 1024;
-    }
-    return 0;
-}
 
 void click(QObject* button)
 {
@@ -103,7 +93,7 @@ int measure(int argc, char* argv[], const QString& picture)
     click(test::resolutionOption(resolution, LayoutSet::B));
     click(test::named<QAbstractButton>(resolution, ResolutionControlNames::start));
     MenuWindow* menu = game.menu(LayoutSet::B);
-    const double idle = megabytes("VmRSS:");
+    const double idle = bench::residentMegabytes();
 
     QElapsedTimer busy;
     const auto seconds = [&busy] { return static_cast<double>(busy.restart()) / 1000; };
@@ -120,7 +110,7 @@ int measure(int argc, char* argv[], const QString& picture)
         starting = seconds();
     }
     const QString outcome = messages.text.isEmpty() ? "played" : messages.text;
-    std::printf("%s\t%.0f\t%.0f\t%.2f\t%.2f\n", outcome.toStdString().c_str(), idle, megabytes("VmHWM:"), opening,
+    std::printf("%s\t%.0f\t%.0f\t%.2f\t%.2f\n", outcome.toStdString().c_str(), idle, bench::peakMegabytes(), opening,
                 starting);
     return 0;
 }

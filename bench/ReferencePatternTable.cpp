@@ -109,7 +109,8 @@ PatternTable buildPatternTable(int side, const std::vector<int>& tiles)
                     const auto movedRank = static_cast<std::uint32_t>(
                         static_cast<std::int32_t>(rank) + placementRankShift(cells, weights, slot, to));
                     const CellSet movedOccupied = occupied ^ cellBit(from) ^ cellBit(to);
-                    const std::uint64_t moved = stateOf(movedRank, movedOccupied, regions.regionOf(from, movedOccupied));
+                    const std::uint64_t moved =
+                        stateOf(movedRank, movedOccupied, regions.regionOf(from, movedOccupied));
                     if (marks.at(moved) == StateMarks::Unseen) {
                         marks.set(moved, next);
                         reachedAny = true;

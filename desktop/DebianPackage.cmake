@@ -30,8 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # plugins (X11 and Wayland) and picture plugins, Qt's own Chinese texts
 # (standard buttons, command-line help; the game's own translations are built
 # into it) and the Song and Kai typefaces every window is drawn in.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-wayland, qt6-image-formats-plugins, qt6-translations-l10n, fonts-arphic-uming, fonts-arphic-ukai")
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
+    qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins qt6-translations-l10n fonts-arphic-uming fonts-arphic-ukai)
 
 # What Debian asks of every package beside the program: its licence, its
 # changelog and a manual page for each command, packed by gzip -9n, the

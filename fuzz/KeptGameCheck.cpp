@@ -1,9 +1,9 @@
 #include "KeptGameCheck.h"
 
 #include "BoardHarness.h"
-#include "GeniusBoard.h"
 #include "InputBytes.h"
 #include "KeptGame.h"
+#include "MakeBoard.h"
 #include "QtFiles.h"
 #include "ScratchFolder.h"
 
@@ -12,13 +12,6 @@ namespace pintu::fuzz {
 namespace {
 
 using Phase = Board::Phase;
-
-std::unique_ptr<Board> boardOf(const BoardSize& size, const BoardPlatform& platform, const std::string& picture)
-{
-    if (size.kind == BoardKind::Genius)
-        return std::make_unique<GeniusBoard>(platform, picture);
-    return std::make_unique<SmallBoard>(size, platform, picture);
-}
 
 } // namespace
 
@@ -41,7 +34,7 @@ Finding checkKeptGame(std::span<const std::uint8_t> input)
         return "read as a game the game would write otherwise: " + keptGameText(*kept);
 
     test::FakePlatform platform(kept->size->cells, nullptr);
-    const auto board = boardOf(*kept->size, platform.platform(), kept->picturePath);
+    const auto board = makeBoard(*kept->size, platform.platform(), kept->picturePath).board;
     board->load();
     if (!board->resume(kept->game))
         return "a readable picture was not played on";

@@ -4,7 +4,6 @@
 #include "HallOfFame.h"
 
 #include <optional>
-
 #include <string>
 
 namespace pintu {

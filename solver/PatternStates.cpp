@@ -34,9 +34,10 @@ PatternStates::PatternStates(const Grid& grid, std::span<const int> tiles) : ord
                 const int low = std::min(from, to);
                 const int high = std::max(from, to);
                 const int passed = std::popcount(occupied & (cellBit(high) - 1) & ~(cellBit(low + 1) - 1));
+                const int placeAfter = to > from ? place + passed : place - passed;
                 const std::uint32_t target = free.setNumber(occupied ^ cellBit(from) ^ cellBit(to));
                 slides.push_back({setStart[target] + static_cast<std::uint32_t>(free.regionOf(target, from)),
-                                  static_cast<std::uint8_t>(orders.slide(place, to > from ? place + passed : place - passed)),
+                                  static_cast<std::uint8_t>(orders.slide(place, placeAfter)),
                                   static_cast<std::uint8_t>(free.regionOf(set, to)), regions[target]});
             }
         }

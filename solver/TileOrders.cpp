@@ -34,7 +34,8 @@ std::uint32_t TileOrders::numberOf(const Order& order) const
     std::uint32_t number = 0;
     for (int i = 0; i < tiles; ++i) {
         const auto later = order.begin() + i + 1;
-        const auto smaller = std::count_if(later, order.begin() + tiles, [&](std::uint8_t tile) { return tile < order[i]; });
+        const auto smaller =
+            std::count_if(later, order.begin() + tiles, [&](std::uint8_t tile) { return tile < order[i]; });
         number = number * static_cast<std::uint32_t>(tiles - i) + static_cast<std::uint32_t>(smaller);
     }
     return number;

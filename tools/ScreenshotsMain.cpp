@@ -317,10 +317,10 @@ int main(int argc, char* argv[])
 
         QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(4, 4)); // the window background
         auto* pictureList = found(named<QListWidget>(menu, MenuControlNames::pictures));
-        const auto found = pictureList->findItems(QString::fromUtf8(chosenPicture), Qt::MatchExactly);
-        if (found.isEmpty())
+        const auto listed = pictureList->findItems(QString::fromUtf8(chosenPicture), Qt::MatchExactly);
+        if (listed.isEmpty())
             qFatal("the file list does not show the picture");
-        pictureList->setCurrentItem(found.first());
+        pictureList->setCurrentItem(listed.first());
         renderer.save(menu, "menu-" + display);
 
         for (const Difficulty difficulty : allDifficulties)

@@ -28,7 +28,8 @@ public:
 
     // How far from the device's start the next byte lies.
     qint64 offset() const;
-    // Raised once a header tells how many bytes its picture can take; never lowered.
+    // Moved once a header tells how far its picture can reach: raised to what a
+    // picture of its size can take, or lowered to the end of a WebP's RIFF chunk.
     void setLimit(qint64 offset) { limit = offset; }
 
 private:

@@ -1,7 +1,7 @@
 #include "FormatLayouts.h"
 
+#include <QByteArray>
 #include <QIODevice>
-#include <QtEndian>
 
 #include <algorithm>
 #include <limits>
