@@ -99,7 +99,9 @@ void InstanceChannel::take(QLocalSocket* socket)
         // cannot be read says so in a box, which waits for the player.
         QMetaObject::invokeMethod(this, [this, path] {
             bringGameToFront();
-            handedOver(path.isEmpty() ? std::nullopt : std::optional(path.toStdString()));
+            // No file's path holds a NUL: the bytes before it would name another file.
+            const bool named = !path.isEmpty() && !path.contains('\0');
+            handedOver(named ? std::optional(path.toStdString()) : std::nullopt);
         }, Qt::QueuedConnection);
     });
 }
