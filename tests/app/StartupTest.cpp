@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <functional>
 
 namespace pintu::test {
 namespace {
@@ -64,11 +65,12 @@ public:
         return QLockFile(dataFile("pintu.lock")).getLockInfo(&pid, &hostName, &application) ? pid : 0;
     }
 
-    // The lock is taken just before the first window opens.
-    bool waitForLockOf(const QProcess& game) const
+    // What the game does before its first window opens (takes the lock, sets up
+    // its signal handlers): true once `holds`, false when the game ends first.
+    static bool waitUntil(const QProcess& game, const std::function<bool()>& holds)
     {
         const QDeadlineTimer deadline(patienceMs);
-        while (lockHolder() != game.processId()) {
+        while (!holds()) {
             if (deadline.hasExpired() || game.state() == QProcess::NotRunning)
                 return false;
             QThread::msleep(20);
@@ -76,16 +78,14 @@ public:
         return true;
     }
 
-    // Signal handlers are set up before the first window opens.
-    bool waitUntilCaught(const QProcess& game, int signal) const
+    bool waitForLockOf(const QProcess& game) const
     {
-        const QDeadlineTimer deadline(patienceMs);
-        while (!catches(game, signal)) {
-            if (deadline.hasExpired() || game.state() == QProcess::NotRunning)
-                return false;
-            QThread::msleep(20);
-        }
-        return true;
+        return waitUntil(game, [&] { return lockHolder() == game.processId(); });
+    }
+
+    static bool waitUntilCaught(const QProcess& game, int signal)
+    {
+        return waitUntil(game, [&] { return catches(game, signal); });
     }
 
     static bool catches(const QProcess& game, int signal)

@@ -7,15 +7,6 @@
 namespace pintu::test {
 namespace {
 
-// A GIF of a 16 x 12 frame on a canvas `canvasWidth` wide.
-QByteArray gifOnCanvas(int canvasWidth)
-{
-    QByteArray gif = pictureFile(positionPicture(16, 12).convertToFormat(QImage::Format_Indexed8), "gif");
-    gif[6] = static_cast<char>(canvasWidth & 0xFF);
-    gif[7] = static_cast<char>(canvasWidth >> 8);
-    return gif;
-}
-
 struct Canvas {
     const char* name;
     int width;
@@ -42,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(Widths, GifCanvas,
 TEST_P(GifCanvas, ReadsAtTheSizeItsHeaderGivesOrNotAtAll)
 {
     TestFolder folder;
-    const QString path = folder.writeBytes("canvas.gif", gifOnCanvas(GetParam().width));
+    const QImage frame = positionPicture(16, 12).convertToFormat(QImage::Format_Indexed8);
+    const QString path = folder.writeBytes("canvas.gif", gifOnCanvas(frame, QSize(GetParam().width, 12)));
     const auto sizeOf = [](const std::optional<QImage>& image) { return image ? std::optional(image->size()) : std::nullopt; };
     EXPECT_EQ(sizeOf(loadPicture(path.toStdString())), GetParam().read);
     const QSize window(640, 480);

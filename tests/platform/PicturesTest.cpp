@@ -2,29 +2,12 @@
 #include "QtCellSource.h"
 #include "TestPictures.h"
 
-#include <QDataStream>
-
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 namespace pintu::test {
 namespace {
-
-// A 24-bit bitmap header claiming `width` x `height`, followed by `pixelBytes` bytes.
-QByteArray bitmap(qint32 width, qint32 height, int pixelBytes)
-{
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    const quint32 rowBytes = (static_cast<quint32>(width) * 3 + 3) & ~3u;
-    out.writeRawData("BM", 2);
-    out << quint32(54 + rowBytes * static_cast<quint32>(height)) << quint32(0) << quint32(54);
-    out << quint32(40) << width << height << quint16(1) << quint16(24) << quint32(0)
-        << quint32(rowBytes * static_cast<quint32>(height)) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
-    bytes.append(QByteArray(pixelBytes, '\x40'));
-    return bytes;
-}
 
 TEST(PictureLoading, RefusesWhatIsNoReadablePicture)
 {
@@ -37,15 +20,16 @@ TEST(PictureLoading, RefusesWhatIsNoReadablePicture)
     EXPECT_FALSE(loadPicture(pipe.toStdString()).has_value());
     EXPECT_FALSE(loadPicture(folder.writeBytes("text.bmp", "hello, not a bitmap").toStdString()).has_value());
     EXPECT_FALSE(loadPicture(folder.writeBytes("empty.bmp", "").toStdString()).has_value());
-    EXPECT_FALSE(loadPicture(folder.writeBytes("huge.bmp", bitmap(200000, 200000, 64)).toStdString()).has_value());
-    EXPECT_FALSE(loadPicture(folder.writeBytes("negative.bmp", bitmap(-5, 10, 64)).toStdString()).has_value());
-    EXPECT_TRUE(loadPicture(folder.writeBytes("small.bmp", bitmap(4, 2, 16)).toStdString()).has_value());
+    EXPECT_FALSE(
+        loadPicture(folder.writeBytes("huge.bmp", bitmapClaiming(200000, 200000, 64)).toStdString()).has_value());
+    EXPECT_FALSE(loadPicture(folder.writeBytes("negative.bmp", bitmapClaiming(-5, 10, 64)).toStdString()).has_value());
+    EXPECT_TRUE(loadPicture(folder.writeBytes("small.bmp", bitmapClaiming(4, 2, 16)).toStdString()).has_value());
 }
 
 TEST(PictureLoading, TakesALargePhoto)
 {
     TestFolder folder;
-    const QString path = folder.writeBytes("photo.bmp", bitmap(8000, 6000, 8000 * 3 * 6000));
+    const QString path = folder.writeBytes("photo.bmp", bitmapClaiming(8000, 6000, 8000 * 3 * 6000));
     const auto picture = loadPicture(path.toStdString());
     ASSERT_TRUE(picture.has_value());
     EXPECT_EQ(picture->size(), QSize(8000, 6000));

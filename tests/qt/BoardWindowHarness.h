@@ -72,6 +72,21 @@ inline void activate(QWidget& window)
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
 }
 
+// Every tile of a started board on a position picture shows its own part of
+// it, where the window shows it: a tile cut off by the window's edge aside.
+inline void expectTilesShowTheirParts(BoardWindow& board, int tolerance = 14)
+{
+    const Arrangement& game = board.logic().arrangement();
+    const QImage shot = board.grab().toImage();
+    for (int cell = 0; cell < game.cells(); ++cell) {
+        const QPoint centre = tileView(board, cell)->geometry().center();
+        if (cell != game.blankCell() && shot.rect().contains(centre)) {
+            EXPECT_TRUE(looksLike(shot.pixelColor(centre), cellCentreColour(game.tileAt(cell), game.side()), tolerance))
+                << "cell " << cell << " tile " << game.tileAt(cell);
+        }
+    }
+}
+
 // A board window on a position picture, with real files in a folder of its
 // own, a clock the test moves and a shuffle the test chooses.
 struct BoardWindowHarness {

@@ -1,11 +1,9 @@
-#include "BoardWindow.h"
+#include "BoardWindowHarness.h"
 #include "DirectoryList.h"
 #include "FileList.h"
 #include "KeptGameStore.h"
 #include "MenuWindow.h"
 #include "TestServices.h"
-#include "TileView.h"
-#include "WindowControls.h"
 
 #include <QFileInfo>
 #include <QPushButton>
@@ -68,14 +66,7 @@ TEST_P(ForeignName, IsListedDecodedAndPlaysKeptAndResumedByItsBytes)
     BoardWindow* board = menu.openBoard();
     ASSERT_NE(board, nullptr);
     control<QPushButton>(*board, Control::Start)->click();
-    const Arrangement& game = board->logic().arrangement();
-    const QImage shot = board->grab().toImage();
-    for (int c = 0; c < 9; ++c) {
-        if (c != game.blankCell()) {
-            const QPoint centre = tileView(*board, c)->geometry().center();
-            EXPECT_TRUE(looksLike(shot.pixelColor(centre), cellCentreColour(game.tileAt(c), 3), 20)) << "cell " << c;
-        }
-    }
+    expectTilesShowTheirParts(*board);
 
     board->keepGame();
     store.settle();

@@ -190,10 +190,7 @@ TEST(Hint, IsNotOfferedOnTheGeniusBoardWhichSaysSoBesideTheTiles)
     const auto* note = board.window->findChild<QLabel*>("noHintNote");
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(note->isVisible());
-    EXPECT_EQ(note->text(), "天才级没有提示");
-    EXPECT_TRUE(board.window->rect().contains(note->geometry()));
-    for (int k = 0; k < board.layout.size->cells; ++k)
-        EXPECT_FALSE(board.view(k)->geometry().intersects(note->geometry())) << "over tile " << k;
+    EXPECT_EQ(note->text(), "天才级没有提示"); // where it lies, in every language: LanguagesTest
     EXPECT_TRUE(QTest::qWaitFor([&] { return !note->isVisible(); }, 4000));
 }
 

@@ -53,18 +53,6 @@ QByteArray zeroPng(QSize size, int bitDepth, int colourType, int channels, bool 
            pngChunk("IEND", {});
 }
 
-// One black pixel on a canvas of `canvas`.
-QByteArray gifCanvas(QSize canvas)
-{
-    QImage pixel(1, 1, QImage::Format_RGB32);
-    pixel.fill(Qt::black);
-    QByteArray gif = pictureFile(pixel, "gif");
-    QByteArray screen;
-    appendLittleEndian(screen, static_cast<quint64>(canvas.width()), 2);
-    appendLittleEndian(screen, static_cast<quint64>(canvas.height()), 2);
-    return gif.replace(6, screen.size(), screen);
-}
-
 QByteArray webpChunk(const char* type, const QByteArray& data)
 {
     QByteArray chunk(type);
@@ -108,18 +96,6 @@ QByteArray webpAnimation(QSize canvas)
     appendLittleEndian(extended, static_cast<quint64>(canvas.height() - 1), 3);
     const QByteArray frame = QByteArray(16, '\0') + webpChunk("VP8L", losslessBitstream(QSize(1, 1)));
     return riff(webpChunk("VP8X", extended) + webpChunk("ANIM", QByteArray(6, '\0')) + webpChunk("ANMF", frame));
-}
-
-QByteArray bitmapHeader(int width, int height, int bitsPerPixel)
-{
-    QByteArray bitmap("BM");
-    for (const quint64 field : {54, 0, 54, 40})
-        appendLittleEndian(bitmap, field, 4);
-    appendLittleEndian(bitmap, static_cast<quint32>(width), 4);
-    appendLittleEndian(bitmap, static_cast<quint32>(height), 4);
-    appendLittleEndian(bitmap, 1, 2);
-    appendLittleEndian(bitmap, static_cast<quint64>(bitsPerPixel), 2);
-    return bitmap + QByteArray(24 + 64, '\0');
 }
 
 // An uncompressed TIFF of one strip, holding a few of the bytes it claims.
@@ -191,15 +167,15 @@ std::vector<HostilePicture> hostilePictures()
         {"png-1-bit-of-the-most-pixels", "png", [=] { return zeroPng(mostPixelsInOneBit, 1, 0, 1, true); }, true},
         {"png-16-bit-over-the-budget", "png", [=] { return zeroPng(square(deepSide), 16, 6, 4, false); }, false},
         {"png-16383x16383", "png", [=] { return zeroPng(gigapixelWebp, 8, 6, 4, false); }, false},
-        {"gif-canvas-16383x16383", "gif", [=] { return gifCanvas(gigapixelWebp); }, false},
-        {"gif-canvas-within-the-budget", "gif", [=] { return gifCanvas(affordable); }, true},
+        {"gif-canvas-16383x16383", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), gigapixelWebp); }, false},
+        {"gif-canvas-within-the-budget", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), affordable); }, true},
         {"webp-lossless-16383x16383", "webp", [=] { return losslessWebp(gigapixelWebp); }, false},
         {"webp-lossless-over-the-budget", "webp", [=] { return losslessWebp(square(losslessSide)); }, false},
         {"webp-lossy-16383x16383", "webp", [=] { return riff(webpChunk("VP8 ", lossyBitstream(gigapixelWebp))); },
          false},
         {"webp-animation-canvas-16383x16383", "webp", [=] { return webpAnimation(gigapixelWebp); }, false},
-        {"bmp-16383x16383", "bmp", [=] { return bitmapHeader(widestWebp, widestWebp, 32); }, false},
-        {"bmp-top-down-16383x16383", "bmp", [=] { return bitmapHeader(widestWebp, -widestWebp, 24); }, false},
+        {"bmp-16383x16383", "bmp", [=] { return bitmapClaiming(widestWebp, widestWebp, 64, 32); }, false},
+        {"bmp-top-down-16383x16383", "bmp", [=] { return bitmapClaiming(widestWebp, -widestWebp, 64); }, false},
         {"tiff-16384x16384", "tif", [=] { return tiffHeader(gigapixelSquare, 8, 3); }, false},
         {"tiff-one-strip-over-the-budget", "tif", [=] { return tiffHeader(square(stripSide), 8, 3); }, false},
         {"tiff-16-bit-over-the-budget", "tif", [=] { return tiffHeader(square(deepSide), 16, 3); }, false},

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 namespace pintu::test {
@@ -31,18 +32,24 @@ struct Speaking {
     ~Speaking() { installTranslations(*QCoreApplication::instance(), Language::SimplifiedChinese); }
 };
 
-// The eight boards, both menus, the resolution choice and the hall of fame,
-// as their constructors leave them: every control there, shown or not.
-constexpr int screenCount = 12;
-std::unique_ptr<QWidget> buildScreen(int screen, TestServices& game, FakeMenu& menu)
+// Every board, both menus, the resolution choice and the hall of fame, as
+// their constructors leave them: every control there, shown or not.
+using Screen = std::function<std::unique_ptr<QWidget>()>;
+std::vector<Screen> everyScreen(TestServices& game, FakeMenu& menu)
 {
-    if (screen < 8)
-        return std::make_unique<BoardWindow>(boardLayouts()[screen], menu, game.services, "picture.bmp");
-    if (screen < 10)
-        return std::make_unique<MenuWindow>(screen == 8 ? LayoutSet::A : LayoutSet::B, game.services);
-    if (screen == 10)
-        return std::make_unique<ResolutionWindow>([](LayoutSet) {}, [] {});
-    return std::make_unique<HallOfFameWindow>(game.files, game.services.dataFiles.hallOfFame, nullptr);
+    std::vector<Screen> screens;
+    for (const BoardLayout& layout : boardLayouts()) {
+        screens.emplace_back([&game, &menu, board = &layout] {
+            return std::make_unique<BoardWindow>(*board, menu, game.services, "picture.bmp");
+        });
+    }
+    for (const LayoutSet set : {LayoutSet::A, LayoutSet::B})
+        screens.emplace_back([&game, set] { return std::make_unique<MenuWindow>(set, game.services); });
+    screens.emplace_back([] { return std::make_unique<ResolutionWindow>([](LayoutSet) {}, [] {}); });
+    screens.emplace_back([&game] {
+        return std::make_unique<HallOfFameWindow>(game.files, game.services.dataFiles.hallOfFame, nullptr);
+    });
+    return screens;
 }
 
 // The marks and tiles that float over a board for a moment take no clicks and need no names.
@@ -80,8 +87,9 @@ TEST(EveryScreenInEveryLanguage, FitsEachCaptionAndNamesEachControl)
     FakeMenu menu;
     for (const Language language : allLanguages) {
         const Speaking speaking(language);
-        for (int screen = 0; screen < screenCount; ++screen) {
-            const std::unique_ptr<QWidget> window = buildScreen(screen, game, menu);
+        const std::vector<Screen> screens = everyScreen(game, menu);
+        for (std::size_t screen = 0; screen < screens.size(); ++screen) {
+            const std::unique_ptr<QWidget> window = screens[screen]();
             for (QWidget* control : controlsOf(*window)) {
                 SCOPED_TRACE(std::to_string(static_cast<int>(language)) + " " + window->metaObject()->className() +
                              " " + std::to_string(screen) + " " + control->objectName().toStdString());

@@ -1,11 +1,9 @@
-#include "BoardWindow.h"
+#include "BoardWindowHarness.h"
 #include "FileList.h"
 #include "Game.h"
 #include "MenuWindow.h"
 #include "ModalScript.h"
 #include "TestServices.h"
-#include "TileView.h"
-#include "WindowControls.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -138,16 +136,7 @@ TEST(DroppedPicture, AnExifTurnedPhotoShowsUprightInTheTiles)
     BoardWindow* board = run.menu->openBoard();
     ASSERT_NE(board, nullptr);
     control<QPushButton>(*board, Control::Start)->click();
-
-    const Arrangement& game = board->logic().arrangement();
-    const QImage shot = board->grab().toImage();
-    for (int c = 0; c < 9; ++c) {
-        if (c == game.blankCell())
-            continue;
-        const TileView* view = tileView(*board, c);
-        EXPECT_TRUE(looksLike(shot.pixelColor(view->geometry().center()), cellCentreColour(game.tileAt(c), 3), 20))
-            << "cell " << c << " tile " << game.tileAt(c);
-    }
+    expectTilesShowTheirParts(*board, 20);
 }
 
 // A file chosen in the file dialog (none: cancelled), and what the menu then holds.

@@ -174,6 +174,30 @@ QByteArray pictureFile(const QImage& image, const char* format)
     return bytes;
 }
 
+QByteArray gifOnCanvas(const QImage& frame, QSize canvas)
+{
+    QByteArray screen;
+    appendLittleEndian(screen, static_cast<quint64>(canvas.width()), 2);
+    appendLittleEndian(screen, static_cast<quint64>(canvas.height()), 2);
+    return pictureFile(frame, "gif").replace(6, screen.size(), screen);
+}
+
+QByteArray bitmapClaiming(qint32 width, qint32 height, int pixelBytes, int bitsPerPixel)
+{
+    // Counted as the claim's fields are, in 32 bits that wrap.
+    const auto rowBytes = (static_cast<quint32>(width) * static_cast<quint32>(bitsPerPixel / 8) + 3) & ~3u;
+    const auto pixelsClaimed = rowBytes * static_cast<quint32>(height);
+    QByteArray bitmap("BM");
+    for (const quint32 field :
+         {54 + pixelsClaimed, 0u, 54u, 40u, static_cast<quint32>(width), static_cast<quint32>(height)})
+        appendLittleEndian(bitmap, field, 4);
+    appendLittleEndian(bitmap, 1, 2);
+    appendLittleEndian(bitmap, static_cast<quint64>(bitsPerPixel), 2);
+    for (const quint32 field : {0u, pixelsClaimed, 2835u, 2835u, 0u, 0u})
+        appendLittleEndian(bitmap, field, 4);
+    return bitmap + QByteArray(pixelBytes, '\x40');
+}
+
 QByteArray withExifOrientation(const QByteArray& jpeg, int orientation)
 {
     constexpr quint32 orientationTag = 0x0112;

@@ -33,6 +33,14 @@ QImage quarteredPicture(QSize size, const Quarters& quarters);
 // holds 256 colours at most.
 QByteArray pictureFile(const QImage& image, const char* format);
 
+// `frame` as a GIF whose logical screen, the canvas its frames lie on, is `canvas`.
+QByteArray gifOnCanvas(const QImage& frame, QSize canvas);
+
+// A bitmap's header claiming `width` x `height` (stored top-down where the
+// height is negative) at 24 or 32 bits a pixel, and `pixelBytes` bytes after
+// it, however many the claim needs.
+QByteArray bitmapClaiming(qint32 width, qint32 height, int pixelBytes, int bitsPerPixel = 24);
+
 // `value`'s lowest `byteCount` bytes, as file formats store numbers.
 void appendLittleEndian(QByteArray& bytes, quint64 value, int byteCount);
 void appendBigEndian(QByteArray& bytes, quint64 value, int byteCount);
