@@ -291,7 +291,8 @@ protected:
         environment.insert("QT_QPA_PLATFORM", "xcb");
         data.start(game, {}, environment);
         ASSERT_TRUE(data.waitUntilCaught(game, SIGTERM));
-        xdotool({"search", "--sync", "--onlyvisible", "--name", "^拼图$"});
+        // By the process: the title's old-style property is garbled in the game's C locale.
+        xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(game.processId())});
     }
 
     GameFolder data;
