@@ -8,6 +8,8 @@
 
 #include <cstring>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 namespace pintu::test {
 namespace {
@@ -29,32 +31,27 @@ QByteArray cutAt(const QByteArray& bytes, double kept)
     return bytes.left(static_cast<qsizetype>(bytes.size() * kept));
 }
 
-TEST(PictureLayout, AJpegMustReachItsEndMarker)
+// A JPEG must reach its end marker, a GIF hold all of its first frame.
+TEST(PictureLayout, IsFoundOnlyInAFileThatHoldsThePictureWhole)
 {
     const QByteArray jpeg = pictureFile(positionPicture(300, 200), "jpeg");
     QByteArray withThumbnail = jpeg;
     // A segment holding a whole little JPEG, end marker and all.
     withThumbnail.insert(2, QByteArray("\xFF\xE1\x00\x08\xFF\xD8\xFF\xD9", 8));
+    const QByteArray gif =
+        pictureFile(quarteredPicture(QSize(60, 40), {Qt::red, Qt::green, Qt::blue, Qt::yellow}), "gif");
+    for (const auto& [format, bytes, whole] : std::vector<std::tuple<const char*, QByteArray, bool>>{
+             {"jpeg", jpeg, true}, {"jpeg", withThumbnail, true}, {"jpeg", jpeg.chopped(2), false},
+             {"jpeg", cutAt(jpeg, 0.5), false}, {"jpeg", cutAt(withThumbnail, 0.5), false},
+             {"jpeg", "not a JPEG at all", false}, {"gif", gif, true},
+             {"gif", gif.chopped(1), true}, // only the trailer missing
+             {"gif", gif.chopped(2), false}, {"gif", cutAt(gif, 0.5), false}}) {
+        EXPECT_EQ(holdsWhole(bytes, format), whole) << format << " of " << bytes.size() << " bytes";
+    }
 
-    EXPECT_TRUE(holdsWhole(jpeg, "jpeg"));
     const auto motionPhoto = layoutOf(jpeg + QByteArray(100000, '\x5A'), "jpeg");
     ASSERT_TRUE(motionPhoto.has_value()) << "a motion photo's video after the end";
     EXPECT_EQ(motionPhoto->end, jpeg.size()) << "the video goes to no decoder";
-    EXPECT_TRUE(holdsWhole(withThumbnail, "jpeg"));
-    EXPECT_FALSE(holdsWhole(jpeg.chopped(2), "jpeg"));
-    EXPECT_FALSE(holdsWhole(cutAt(jpeg, 0.5), "jpeg"));
-    EXPECT_FALSE(holdsWhole(cutAt(withThumbnail, 0.5), "jpeg"));
-    EXPECT_FALSE(holdsWhole("not a JPEG at all", "jpeg"));
-}
-
-TEST(PictureLayout, AGifMustHoldAllOfItsFirstFrame)
-{
-    const QByteArray gif =
-        pictureFile(quarteredPicture(QSize(60, 40), {Qt::red, Qt::green, Qt::blue, Qt::yellow}), "gif");
-    EXPECT_TRUE(holdsWhole(gif, "gif"));
-    EXPECT_TRUE(holdsWhole(gif.chopped(1), "gif")) << "only the trailer missing";
-    EXPECT_FALSE(holdsWhole(gif.chopped(2), "gif"));
-    EXPECT_FALSE(holdsWhole(cutAt(gif, 0.5), "gif"));
 }
 
 // `start`, then one byte over and over for ever, counting what is read.

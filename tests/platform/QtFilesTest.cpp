@@ -8,7 +8,6 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -29,15 +28,30 @@ std::string fileIn(const TestFolder& folder, const char* name)
     return folder.filePath(name).toStdString();
 }
 
-// Each line followed by CR LF, a line that was cut as far as it was read.
+// Each line followed by CR LF, a line that was cut as far as it was read and marked.
 std::optional<std::string> textOf(const std::optional<LastLines>& tail)
 {
     if (!tail)
         return std::nullopt;
     std::string text;
     for (const TextLine& line : tail->lines)
-        text += line.text + "\r\n";
+        text += line.text + (line.cut ? "[cut]" : "") + "\r\n";
     return text;
+}
+
+// What `write` gives on a disk that lets a file grow to `bytes` only.
+template <typename Write>
+bool onADiskFullAt(rlim_t bytes, Write write)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tight = saved;
+    tight.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const bool written = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    return written;
 }
 
 TEST(HallOfFameFile, HoldsGb18030RecordsWithCrLf)
@@ -103,54 +117,30 @@ TEST(HallOfFameFile, CutShortByAFullDiskKeepsExactlyItsEarlierRecords)
     ASSERT_TRUE(files.appendText(path, "\"earlier\"\r\n"));
 
     // Let the file grow by five bytes only, as a disk that fills up halfway through a record.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tight = saved;
-    tight.rlim_cur = 11 + 5;
-    setrlimit(RLIMIT_FSIZE, &tight);
-    const bool appended = files.appendText(path, "\"a longer record\"\r\n");
-    setrlimit(RLIMIT_FSIZE, &saved);
+    const bool appended = onADiskFullAt(11 + 5, [&] { return files.appendText(path, "\"a longer record\"\r\n"); });
 
     EXPECT_FALSE(appended);
     EXPECT_EQ(bytesOf(QString::fromStdString(path)), "\"earlier\"\r\n");
 }
 
-TEST(ReplacedFile, HoldsTheNewTextWholeAndNothingBeside)
+// Whole, or on a full disk the text before it whole, and never a temporary file left beside it.
+TEST(ReplacedFile, HoldsTheNewTextOrTheOldWholeAndNothingBeside)
 {
     TestFolder folder;
     QtFiles files;
     const std::string path = fileIn(folder, "new/folder/kept-game.txt");
     ASSERT_TRUE(files.replaceText(path, "a longer first text\r\n"));
     ASSERT_TRUE(files.replaceText(path, "玩家\r\n"));
-    EXPECT_EQ(bytesOf(QString::fromStdString(path)), QByteArray::fromHex("cde6bcd2" "0d0a"));
+    const QByteArray written = QByteArray::fromHex("cde6bcd2" "0d0a");
+    EXPECT_EQ(bytesOf(QString::fromStdString(path)), written);
+    EXPECT_FALSE(onADiskFullAt(written.size(), [&] {
+        return files.replaceText(path, "a game that took far longer to write down\r\n");
+    }));
+    EXPECT_EQ(bytesOf(QString::fromStdString(path)), written);
     EXPECT_EQ(QDir(folder.filePath("new/folder")).entryList(QDir::Files), QStringList{"kept-game.txt"});
 
     folder.writeBytes("plain-file", "x");
     EXPECT_FALSE(files.replaceText(fileIn(folder, "plain-file/kept-game.txt"), "text"));
-}
-
-TEST(ReplacedFile, CutShortByAFullDiskKeepsWhatItHeld)
-{
-    TestFolder folder;
-    QtFiles files;
-    const std::string path = fileIn(folder, "kept-game.txt");
-    const QByteArray before = "the game before\r\n";
-    ASSERT_TRUE(files.replaceText(path, before.toStdString()));
-
-    // The new text would need more room than the disk has left.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit tight = saved;
-    tight.rlim_cur = before.size();
-    setrlimit(RLIMIT_FSIZE, &tight);
-    const bool replaced = files.replaceText(path, "a game that took far longer to write down\r\n");
-    setrlimit(RLIMIT_FSIZE, &saved);
-
-    EXPECT_FALSE(replaced);
-    EXPECT_EQ(bytesOf(QString::fromStdString(path)), before);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"kept-game.txt"});
 }
 
 TEST(HallOfFameFile, ReadsBytesThatAreNotGb18030AsReplacements)
@@ -177,16 +167,12 @@ TEST(HallOfFameFile, ReadsTheLastLinesEachCutAfterSoManyCharacters)
                                                       "\x94\x39\xfc\x36" "abcd\r\n"
                                                       "five!");
     // Every line is five characters long: cut at four, kept whole at five.
-    for (const auto& [longest, cut, lines] : std::vector<std::tuple<std::size_t, bool, std::vector<std::string>>>{
-             {5, false, {"玩😀abc", "😀abcd", "five!"}}, {4, true, {"玩😀ab", "😀abc", "five"}}}) {
+    for (const auto& [longest, text] : std::vector<std::pair<std::size_t, std::string>>{
+             {5, "玩😀abc\r\n😀abcd\r\nfive!\r\n"}, {4, "玩😀ab[cut]\r\n😀abc[cut]\r\nfive[cut]\r\n"}}) {
         const auto tail = files.readLastLines(path.toStdString(), 3, longest);
         ASSERT_TRUE(tail.has_value());
         EXPECT_EQ(tail->earlier, 2);
-        ASSERT_EQ(tail->lines.size(), lines.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_EQ(tail->lines[i].text, lines[i]);
-            EXPECT_EQ(tail->lines[i].cut, cut) << lines[i];
-        }
+        EXPECT_EQ(textOf(tail), text);
     }
 }
 

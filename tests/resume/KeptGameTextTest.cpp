@@ -77,7 +77,7 @@ const DamageRow damageRows[] = {
     {"OtherBoardSize", changed(2, "board 3")},
     {"PictureHoldingNul", changed(3, "picture /a%00b.bmp")},
     {"StepsNegative", changed(5, "steps -1")},
-    {"ReplayBlockBeyondTheShuffle", changed(7, "replay block 151")},
+    {"ReplayBlockBeyondTheShuffle", changed(7, "replay block " + std::to_string(board4x4.shuffleSteps + 1))},
     {"ReplayingWithoutBlock", changed(7, "replay none")},
     {"TileTwice", changed(8, "tiles 1 1 3 15 0 5 6 7 4 9 10 11 8 12 13 14")},
     {"TileMissing", changed(8, "tiles 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13")},
