@@ -90,11 +90,8 @@ TEST_P(ALockLeftBehind, IsTakenOverUnlessItStandsForALiveGame)
     EXPECT_EQ(instance.claim(), GetParam().claim);
     QFile lock(lockPath);
     ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
-    const QByteArray now = lock.readAll();
-    if (instance.claim() == InstanceClaim::OnlyGame)
-        EXPECT_EQ(now, lockOf(QCoreApplication::applicationPid(), thisProgram()));
-    else
-        EXPECT_EQ(now, left);
+    const bool taken = GetParam().claim == InstanceClaim::OnlyGame;
+    EXPECT_EQ(lock.readAll(), taken ? lockOf(QCoreApplication::applicationPid(), thisProgram()) : left);
 }
 
 TEST(SingleInstance, WhereNoLockCanBeWrittenStillOneGameAtATime)

@@ -1,10 +1,7 @@
-#include "Game.h"
 #include "InstanceChannel.h"
 #include "KeptGame.h"
 #include "SingleInstance.h"
 #include "TestPictures.h"
-#include "TestServices.h"
-#include "WindowControls.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -12,7 +9,6 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -21,6 +17,7 @@
 
 #include <csignal>
 #include <functional>
+#include <optional>
 
 namespace pintu::test {
 namespace {
@@ -155,18 +152,15 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     EXPECT_EQ(data.bytesOf("grb.kel"), hallOfFame);
 }
 
-TEST(Startup, ASecondStartHandsItsPictureToTheRunningMenu)
+// What the running game then does with the picture is the game flow's test.
+TEST(Startup, ASecondStartHandsItsPictureToTheRunningGame)
 {
     GameFolder data;
     // This test is the running game, with the lock and the channel of that data folder.
     const SingleInstance running(data.dataFile(""));
     ASSERT_EQ(running.claim(), InstanceClaim::OnlyGame);
-    TestServices run;
-    Game game(run.services);
-    game.start();
-    named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
-    const InstanceChannel channel(running.channelName(),
-                                  [&game](std::optional<std::string> picture) { game.choosePicture(std::move(picture)); });
+    std::optional<std::string> handed;
+    const InstanceChannel channel(running.channelName(), [&](std::optional<std::string> picture) { handed = picture; });
     ASSERT_TRUE(channel.isListening());
     data.folder.writeBytes("photo.png", pictureFile(positionPicture(40, 30), "png"));
 
@@ -174,9 +168,7 @@ TEST(Startup, ASecondStartHandsItsPictureToTheRunningMenu)
     data.start(second, {"photo.png"}); // in the folder the second start was started in
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, patienceMs));
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    MenuWindow* menu = game.menu(LayoutSet::A);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->pictureFileName() == "photo.png"; }, patienceMs));
-    EXPECT_EQ(menu->pictureFolder(), data.folder.path().toStdString());
+    EXPECT_EQ(handed, data.folder.filePath("photo.png").toStdString());
 }
 
 TEST(Startup, AnOldLockOfALiveGameStillHolds)

@@ -1,7 +1,3 @@
-// Every screen in every language: each caption fits the room its control
-// gives it at the control's font, and every control has a name a screen
-// reader can say. The files a game writes are the same in every language.
-
 #include "BoardWindowHarness.h"
 #include "HallOfFameWindow.h"
 #include "KeptGameStore.h"
