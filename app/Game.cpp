@@ -1,10 +1,10 @@
-#include "Game.h"
+#include "app/Game.h"
 
-#include "BoardWindow.h"
-#include "HelpWindow.h"
-#include "KeptGameStore.h"
-#include "MessageBoxes.h"
-#include "Messages.h"
+#include "app/board/BoardWindow.h"
+#include "app/dialogs/HelpWindow.h"
+#include "app/dialogs/MessageBoxes.h"
+#include "app/text/Messages.h"
+#include "resume/KeptGameStore.h"
 
 #include <utility>
 

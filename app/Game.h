@@ -1,9 +1,9 @@
 #pragma once
 
-#include "BoardLayouts.h"
-#include "GameServices.h"
-#include "MenuWindow.h"
-#include "ResolutionWindow.h"
+#include "app/GameServices.h"
+#include "app/look/BoardLayouts.h"
+#include "app/menu/MenuWindow.h"
+#include "app/menu/ResolutionWindow.h"
 
 #include <memory>
 #include <optional>

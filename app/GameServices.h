@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Board.h"
-#include "ClockAndChance.h"
-#include "Files.h"
-#include "HintFinder.h"
+#include "app/board/HintFinder.h"
+#include "board/Board.h"
+#include "platform/ClockAndChance.h"
+#include "platform/Files.h"
 
 #include <chrono>
 #include <functional>

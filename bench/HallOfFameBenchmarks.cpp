@@ -3,10 +3,10 @@
 // time until the window has drawn itself and the process's peak resident
 // memory while it opens; run in a Release or RelWithDebInfo build:
 // build/bench/hall_of_fame_benchmarks.
-#include "HallOfFame.h"
-#include "HallOfFameWindow.h"
-#include "PeakMemory.h"
-#include "QtFiles.h"
+#include "app/dialogs/HallOfFameWindow.h"
+#include "bench/PeakMemory.h"
+#include "genius/HallOfFame.h"
+#include "platform/qt/QtFiles.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,15 +1,15 @@
 // What keeping the game costs a move on the 10x10 board: none kept, kept by
 // the store's own thread (as the game does), and written on the spot, each
 // write pushed to the disk before the move returns.
-#include "FakeCellSource.h"
-#include "FakeClock.h"
-#include "FakeFiles.h"
-#include "FakeScreen.h"
-#include "GameKeeper.h"
-#include "GeniusBoard.h"
-#include "KeptGameStore.h"
-#include "QtFiles.h"
-#include "SeededRandom.h"
+#include "board/GameKeeper.h"
+#include "genius/GeniusBoard.h"
+#include "platform/qt/QtFiles.h"
+#include "platform/SeededRandom.h"
+#include "resume/KeptGameStore.h"
+#include "tests/fakes/FakeCellSource.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakeFiles.h"
+#include "tests/fakes/FakeScreen.h"
 
 #include <QTemporaryDir>
 

@@ -1,10 +1,10 @@
 // Speed of the work a player waits for: the shuffle inside "开始" and the
 // hall of fame's reversal when the viewer opens.
-#include "FakeFiles.h"
-#include "HallOfFame.h"
-#include "MoveLog.h"
-#include "SeededRandom.h"
-#include "Shuffle.h"
+#include "board/MoveLog.h"
+#include "board/Shuffle.h"
+#include "genius/HallOfFame.h"
+#include "platform/SeededRandom.h"
+#include "tests/fakes/FakeFiles.h"
 
 #include <benchmark/benchmark.h>
 

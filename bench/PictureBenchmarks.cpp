@@ -2,10 +2,10 @@
 // window's top-left, the cells at "开始", and a plain full decode to compare.
 // Each benchmark also reports resident memory: before the first read, after
 // the last one with its result still held, and the peak during the reads.
-#include "PeakMemory.h"
-#include "PictureLoader.h"
-#include "QtCellSource.h"
-#include "TestPictures.h"
+#include "bench/PeakMemory.h"
+#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/pictures/QtCellSource.h"
+#include "tests/support/TestPictures.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -12,19 +12,19 @@
 // the resident memory once the menu showed, the peak, and how long "确定"
 // and "开始" each kept the window busy. QT_SCALE_FACTOR=2 doubles the pixels
 // the tiles are cut at.
-#include "ApplicationSetup.h"
-#include "BoardLayouts.h"
-#include "BoardWindow.h"
-#include "Game.h"
-#include "HostilePictures.h"
-#include "MenuWindow.h"
-#include "PeakMemory.h"
-#include "QtFiles.h"
-#include "SeededRandom.h"
-#include "SystemClock.h"
-#include "TestPictures.h"
-#include "WindowControls.h"
-#include "WindowLayouts.h"
+#include "app/board/BoardWindow.h"
+#include "app/Game.h"
+#include "app/look/BoardLayouts.h"
+#include "app/look/WindowLayouts.h"
+#include "app/menu/MenuWindow.h"
+#include "app/session/ApplicationSetup.h"
+#include "bench/PeakMemory.h"
+#include "platform/qt/QtFiles.h"
+#include "platform/SeededRandom.h"
+#include "platform/SystemClock.h"
+#include "tests/support/HostilePictures.h"
+#include "tests/support/TestPictures.h"
+#include "tests/support/WindowControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>

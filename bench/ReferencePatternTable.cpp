@@ -1,9 +1,9 @@
-#include "ReferencePatternTable.h"
+#include "bench/ReferencePatternTable.h"
 
-#include "BlankRegions.h"
-#include "Grid.h"
-#include "PlacementRank.h"
-#include "StateMarks.h"
+#include "solver/Grid.h"
+#include "solver/patterns/BlankRegions.h"
+#include "solver/patterns/StateMarks.h"
+#include "solver/PlacementRank.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PatternTable.h"
+#include "solver/patterns/PatternTable.h"
 
 namespace pintu::solver::reference {
 

@@ -6,17 +6,17 @@
 // yet.
 // Each benchmark runs its whole set once; run in a Release or RelWithDebInfo
 // build: build/bench/solver_benchmarks.
-#include "ExactTable.h"
-#include "PatternStore.h"
-#include "PeakMemory.h"
-#include "Puzzle.h"
-#include "ReferencePatternTable.h"
-#include "SeededRandom.h"
-#include "Shuffle.h"
-#include "SolveLines.h"
-#include "Solver.h"
-#include "SolverTestSupport.h"
-#include "TempFolder.h"
+#include "bench/PeakMemory.h"
+#include "bench/ReferencePatternTable.h"
+#include "board/Shuffle.h"
+#include "platform/SeededRandom.h"
+#include "solver/cli/SolveLines.h"
+#include "solver/ExactTable.h"
+#include "solver/patterns/PatternStore.h"
+#include "solver/Puzzle.h"
+#include "solver/Solver.h"
+#include "tests/solver/SolverTestSupport.h"
+#include "tests/solver/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "Arrangement.h"
+#include "board/Arrangement.h"
 
 #include <cstdlib>
 #include <numeric>

@@ -1,9 +1,9 @@
-#include "Board.h"
+#include "board/Board.h"
 
-#include "GameKeeper.h"
-#include "NumberText.h"
-#include "Pictures.h"
-#include "Screen.h"
+#include "board/GameKeeper.h"
+#include "board/NumberText.h"
+#include "platform/Pictures.h"
+#include "platform/Screen.h"
 
 namespace pintu {
 

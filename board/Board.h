@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Arrangement.h"
-#include "BoardSize.h"
-#include "ClockAndChance.h"
-#include "Outcomes.h"
-#include "Shuffle.h"
+#include "board/Arrangement.h"
+#include "board/BoardSize.h"
+#include "board/Outcomes.h"
+#include "board/Shuffle.h"
+#include "platform/ClockAndChance.h"
 
 #include <chrono>
 #include <optional>

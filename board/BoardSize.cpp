@@ -1,4 +1,4 @@
-#include "BoardSize.h"
+#include "board/BoardSize.h"
 
 namespace pintu {
 

@@ -1,6 +1,6 @@
-#include "MoveLog.h"
+#include "board/MoveLog.h"
 
-#include "Files.h"
+#include "platform/Files.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "board/NumberText.h"
 
 #include <cstdlib>
 

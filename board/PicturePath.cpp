@@ -1,4 +1,4 @@
-#include "PicturePath.h"
+#include "board/PicturePath.h"
 
 namespace pintu {
 

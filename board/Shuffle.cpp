@@ -1,6 +1,6 @@
-#include "Shuffle.h"
+#include "board/Shuffle.h"
 
-#include "ClockAndChance.h"
+#include "platform/ClockAndChance.h"
 
 #include <algorithm>
 #include <cmath>

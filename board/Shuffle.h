@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Arrangement.h"
-#include "BoardSize.h"
+#include "board/Arrangement.h"
+#include "board/BoardSize.h"
 
 #include <functional>
 #include <optional>

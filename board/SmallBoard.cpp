@@ -1,7 +1,7 @@
-#include "SmallBoard.h"
+#include "board/SmallBoard.h"
 
-#include "Files.h"
-#include "Screen.h"
+#include "platform/Files.h"
+#include "platform/Screen.h"
 
 #include <utility>
 

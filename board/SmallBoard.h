@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Board.h"
-#include "MoveLog.h"
+#include "board/Board.h"
+#include "board/MoveLog.h"
 
 namespace pintu {
 

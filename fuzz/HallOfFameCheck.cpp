@@ -1,9 +1,9 @@
-#include "HallOfFameCheck.h"
+#include "fuzz/HallOfFameCheck.h"
 
-#include "HallOfFame.h"
-#include "HallOfFameWindow.h"
-#include "QtFiles.h"
-#include "ScratchFolder.h"
+#include "app/dialogs/HallOfFameWindow.h"
+#include "fuzz/ScratchFolder.h"
+#include "genius/HallOfFame.h"
+#include "platform/qt/QtFiles.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SeededRandom.h"
+#include "platform/SeededRandom.h"
 
 namespace pintu::fuzz {
 

@@ -1,11 +1,11 @@
-#include "KeptGameCheck.h"
+#include "fuzz/KeptGameCheck.h"
 
-#include "BoardHarness.h"
-#include "InputBytes.h"
-#include "KeptGame.h"
-#include "MakeBoard.h"
-#include "QtFiles.h"
-#include "ScratchFolder.h"
+#include "fuzz/InputBytes.h"
+#include "fuzz/ScratchFolder.h"
+#include "genius/MakeBoard.h"
+#include "platform/qt/QtFiles.h"
+#include "resume/KeptGame.h"
+#include "tests/fakes/BoardHarness.h"
 
 namespace pintu::fuzz {
 

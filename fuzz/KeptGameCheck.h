@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Finding.h"
+#include "fuzz/Finding.h"
 
 #include <cstdint>
 #include <span>

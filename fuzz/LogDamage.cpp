@@ -1,6 +1,6 @@
-#include "LogDamage.h"
+#include "fuzz/LogDamage.h"
 
-#include "InputBytes.h"
+#include "fuzz/InputBytes.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "LoggedBlocks.h"
+#include "fuzz/LoggedBlocks.h"
 
 namespace pintu::fuzz {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BoardSize.h"
+#include "board/BoardSize.h"
 
 #include <optional>
 #include <string_view>

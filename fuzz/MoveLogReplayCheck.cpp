@@ -1,10 +1,10 @@
-#include "MoveLogReplayCheck.h"
+#include "fuzz/MoveLogReplayCheck.h"
 
-#include "BoardHarness.h"
-#include "InputBytes.h"
-#include "InputSeededRandom.h"
-#include "LogDamage.h"
-#include "LoggedBlocks.h"
+#include "fuzz/InputBytes.h"
+#include "fuzz/InputSeededRandom.h"
+#include "fuzz/LogDamage.h"
+#include "fuzz/LoggedBlocks.h"
+#include "tests/fakes/BoardHarness.h"
 
 #include <algorithm>
 #include <array>

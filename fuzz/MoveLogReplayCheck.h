@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoardSize.h"
-#include "Finding.h"
+#include "board/BoardSize.h"
+#include "fuzz/Finding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,10 +1,10 @@
-#include "PictureReadsCheck.h"
+#include "fuzz/PictureReadsCheck.h"
 
-#include "BoardLayouts.h"
-#include "InputBytes.h"
-#include "PictureLoader.h"
-#include "QtCellSource.h"
-#include "ScratchFolder.h"
+#include "app/look/BoardLayouts.h"
+#include "fuzz/InputBytes.h"
+#include "fuzz/ScratchFolder.h"
+#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/pictures/QtCellSource.h"
 
 #include <array>
 

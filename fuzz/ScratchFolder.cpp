@@ -1,4 +1,4 @@
-#include "ScratchFolder.h"
+#include "fuzz/ScratchFolder.h"
 
 #include <QDir>
 #include <QFile>

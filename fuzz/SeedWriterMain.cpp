@@ -1,4 +1,4 @@
-#include "Seeds.h"
+#include "fuzz/Seeds.h"
 
 #include <QDir>
 #include <QFile>

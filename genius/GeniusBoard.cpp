@@ -1,8 +1,8 @@
-#include "GeniusBoard.h"
+#include "genius/GeniusBoard.h"
 
-#include "Files.h"
-#include "NumberText.h"
-#include "Screen.h"
+#include "board/NumberText.h"
+#include "platform/Files.h"
+#include "platform/Screen.h"
 
 namespace pintu {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Board.h"
-#include "HallOfFame.h"
+#include "board/Board.h"
+#include "genius/HallOfFame.h"
 
 #include <optional>
 #include <string>

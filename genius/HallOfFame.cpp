@@ -1,6 +1,6 @@
-#include "HallOfFame.h"
+#include "genius/HallOfFame.h"
 
-#include "NumberText.h"
+#include "board/NumberText.h"
 
 namespace pintu {
 

@@ -1,7 +1,7 @@
-#include "MakeBoard.h"
+#include "genius/MakeBoard.h"
 
-#include "GeniusBoard.h"
-#include "SmallBoard.h"
+#include "board/SmallBoard.h"
+#include "genius/GeniusBoard.h"
 
 namespace pintu {
 

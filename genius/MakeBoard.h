@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Board.h"
+#include "board/Board.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "Hint.h"
+#include "hint/Hint.h"
 
-#include "Solver.h"
+#include "solver/Solver.h"
 
 #include <algorithm>
 

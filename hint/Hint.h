@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Arrangement.h"
+#include "board/Arrangement.h"
 
 #include <optional>
 #include <stop_token>

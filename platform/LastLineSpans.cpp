@@ -1,4 +1,4 @@
-#include "LastLineSpans.h"
+#include "platform/LastLineSpans.h"
 
 namespace pintu {
 

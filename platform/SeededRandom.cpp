@@ -1,4 +1,4 @@
-#include "SeededRandom.h"
+#include "platform/SeededRandom.h"
 
 namespace pintu {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClockAndChance.h"
+#include "platform/ClockAndChance.h"
 
 namespace pintu {
 

@@ -1,6 +1,6 @@
-#include "KeptGameStore.h"
+#include "resume/KeptGameStore.h"
 
-#include "Files.h"
+#include "platform/Files.h"
 
 namespace pintu {
 

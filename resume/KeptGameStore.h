@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeptGame.h"
+#include "resume/KeptGame.h"
 
 #include <condition_variable>
 #include <mutex>

@@ -1,8 +1,8 @@
-#include "BudgetedSearch.h"
+#include "solver/BudgetedSearch.h"
 
-#include "IdaSearch.h"
-#include "LineReduction.h"
-#include "Slides.h"
+#include "solver/IdaSearch.h"
+#include "solver/LineReduction.h"
+#include "solver/Slides.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Answer.h"
-#include "PatternHeuristic.h"
-#include "Puzzle.h"
+#include "solver/Answer.h"
+#include "solver/patterns/PatternHeuristic.h"
+#include "solver/Puzzle.h"
 
 #include <chrono>
 #include <stop_token>

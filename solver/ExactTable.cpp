@@ -1,6 +1,6 @@
-#include "ExactTable.h"
+#include "solver/ExactTable.h"
 
-#include "PlacementRank.h"
+#include "solver/PlacementRank.h"
 
 #include <array>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "IdaSearch.h"
+#include "solver/IdaSearch.h"
 
-#include "PlacementRank.h"
+#include "solver/PlacementRank.h"
 
 #include <algorithm>
 #include <array>

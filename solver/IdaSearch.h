@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PatternHeuristic.h"
-#include "Puzzle.h"
+#include "solver/patterns/PatternHeuristic.h"
+#include "solver/Puzzle.h"
 
 #include <chrono>
 #include <cstdint>

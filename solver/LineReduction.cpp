@@ -1,8 +1,8 @@
-#include "LineReduction.h"
+#include "solver/LineReduction.h"
 
-#include "ExactTable.h"
-#include "Slides.h"
-#include "TileRouter.h"
+#include "solver/ExactTable.h"
+#include "solver/Slides.h"
+#include "solver/TileRouter.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Puzzle.h"
+#include "solver/Puzzle.h"
 
 #include <span>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "PlacementRank.h"
+#include "solver/PlacementRank.h"
 
 namespace pintu::solver {
 

@@ -1,4 +1,4 @@
-#include "Puzzle.h"
+#include "solver/Puzzle.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "Slides.h"
+#include "solver/Slides.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Grid.h"
+#include "solver/Grid.h"
 
 #include <span>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "Solver.h"
+#include "solver/Solver.h"
 
-#include "BudgetedSearch.h"
-#include "ExactTable.h"
-#include "IdaSearch.h"
-#include "LineReduction.h"
+#include "solver/BudgetedSearch.h"
+#include "solver/ExactTable.h"
+#include "solver/IdaSearch.h"
+#include "solver/LineReduction.h"
 
 #include <algorithm>
 #include <utility>

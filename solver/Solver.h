@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Answer.h"
-#include "PatternStore.h"
-#include "Puzzle.h"
+#include "solver/Answer.h"
+#include "solver/patterns/PatternStore.h"
+#include "solver/Puzzle.h"
 
 #include <chrono>
 #include <filesystem>

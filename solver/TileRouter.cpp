@@ -1,4 +1,4 @@
-#include "TileRouter.h"
+#include "solver/TileRouter.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Grid.h"
-#include "Puzzle.h"
+#include "solver/Grid.h"
+#include "solver/Puzzle.h"
 
 #include <functional>
 #include <vector>

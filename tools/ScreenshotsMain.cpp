@@ -6,16 +6,16 @@
 // The picture is drawn here, the clock stands still and the shuffles are
 // seeded from it, so the same build renders the same files.
 
-#include "ApplicationSetup.h"
-#include "BoardWindow.h"
-#include "FakeClock.h"
-#include "HallOfFame.h"
-#include "HallOfFameWindow.h"
-#include "MenuWindow.h"
-#include "QtFiles.h"
-#include "ResolutionWindow.h"
-#include "SeededRandom.h"
-#include "WindowControls.h"
+#include "app/board/BoardWindow.h"
+#include "app/dialogs/HallOfFameWindow.h"
+#include "app/menu/MenuWindow.h"
+#include "app/menu/ResolutionWindow.h"
+#include "app/session/ApplicationSetup.h"
+#include "genius/HallOfFame.h"
+#include "platform/qt/QtFiles.h"
+#include "platform/SeededRandom.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/support/WindowControls.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "NativeFiles.h"
+#include "platform/qt/NativeFiles.h"
 
-#include "PathText.h"
+#include "platform/qt/PathText.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "PathText.h"
+#include "platform/qt/PathText.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -1,7 +1,7 @@
-#include "QtFiles.h"
+#include "platform/qt/QtFiles.h"
 
-#include "LastLineSpans.h"
-#include "PathText.h"
+#include "platform/LastLineSpans.h"
+#include "platform/qt/PathText.h"
 
 #include <QDir>
 #include <QFile>

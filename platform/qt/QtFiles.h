@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Files.h"
+#include "platform/Files.h"
 
 namespace pintu {
 

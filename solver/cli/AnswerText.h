@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Answer.h"
-#include "PatternStore.h"
+#include "solver/Answer.h"
+#include "solver/patterns/PatternStore.h"
 
 #include <chrono>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "ArrangementLine.h"
+#include "solver/cli/ArrangementLine.h"
 
 #include <algorithm>
 #include <charconv>

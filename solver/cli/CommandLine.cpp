@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "solver/cli/CommandLine.h"
 
-#include "QuotedWord.h"
+#include "solver/cli/QuotedWord.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "SolveLines.h"
+#include "solver/cli/SolveLines.h"
 
-#include "AnswerText.h"
-#include "ArrangementLine.h"
-#include "QuotedWord.h"
+#include "solver/cli/AnswerText.h"
+#include "solver/cli/ArrangementLine.h"
+#include "solver/cli/QuotedWord.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandLine.h"
-#include "Solver.h"
+#include "solver/cli/CommandLine.h"
+#include "solver/Solver.h"
 
 #include <cstddef>
 #include <istream>

@@ -1,5 +1,5 @@
-#include "BoardHarness.h"
-#include "GeniusBoard.h"
+#include "genius/GeniusBoard.h"
+#include "tests/fakes/BoardHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "NumberText.h"
-#include "PicturePath.h"
+#include "board/NumberText.h"
+#include "board/PicturePath.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ScriptedRandom.h"
-#include "SeededRandom.h"
-#include "Shuffle.h"
+#include "board/Shuffle.h"
+#include "platform/SeededRandom.h"
+#include "tests/fakes/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "BoardHarness.h"
+#include "tests/fakes/BoardHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "FakeCellSource.h"
-#include "FakeClock.h"
-#include "FakeFiles.h"
-#include "FakeScreen.h"
-#include "MoveLog.h"
-#include "RecordingKeeper.h"
-#include "ScriptedRandom.h"
-#include "SeededRandom.h"
-#include "SmallBoard.h"
+#include "board/MoveLog.h"
+#include "board/SmallBoard.h"
+#include "platform/SeededRandom.h"
+#include "tests/fakes/FakeCellSource.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakeFiles.h"
+#include "tests/fakes/FakeScreen.h"
+#include "tests/fakes/RecordingKeeper.h"
+#include "tests/fakes/ScriptedRandom.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Pictures.h"
+#include "platform/Pictures.h"
 
 #include <set>
 #include <string>

@@ -1,6 +1,6 @@
-#include "FakeFiles.h"
+#include "tests/fakes/FakeFiles.h"
 
-#include "LastLineSpans.h"
+#include "platform/LastLineSpans.h"
 
 namespace pintu::test {
 

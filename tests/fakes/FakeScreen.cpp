@@ -1,4 +1,4 @@
-#include "FakeScreen.h"
+#include "tests/fakes/FakeScreen.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Arrangement.h"
-#include "Screen.h"
+#include "board/Arrangement.h"
+#include "platform/Screen.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GameKeeper.h"
+#include "board/GameKeeper.h"
 
 #include <optional>
 

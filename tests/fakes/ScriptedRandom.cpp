@@ -1,4 +1,4 @@
-#include "ScriptedRandom.h"
+#include "tests/fakes/ScriptedRandom.h"
 
 #include <stdexcept>
 

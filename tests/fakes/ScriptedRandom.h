@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoardSize.h"
-#include "ClockAndChance.h"
+#include "board/BoardSize.h"
+#include "platform/ClockAndChance.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "InputBytes.h"
+#include "fuzz/InputBytes.h"
 
 #include <gtest/gtest.h>
 

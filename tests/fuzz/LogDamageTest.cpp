@@ -1,6 +1,6 @@
-#include "InputBytes.h"
-#include "LogDamage.h"
-#include "MoveLog.h"
+#include "board/MoveLog.h"
+#include "fuzz/InputBytes.h"
+#include "fuzz/LogDamage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "BoardHarness.h"
-#include "InputSeededRandom.h"
-#include "LoggedBlocks.h"
+#include "fuzz/InputSeededRandom.h"
+#include "fuzz/LoggedBlocks.h"
+#include "tests/fakes/BoardHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "GeniusBoard.h"
-#include "BoardHarness.h"
+#include "genius/GeniusBoard.h"
+#include "tests/fakes/BoardHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "HallOfFame.h"
+#include "genius/HallOfFame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Hint.h"
-#include "Solver.h"
+#include "hint/Hint.h"
+#include "solver/Solver.h"
 
 #include <gtest/gtest.h>
 

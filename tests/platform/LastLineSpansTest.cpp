@@ -1,4 +1,4 @@
-#include "LastLineSpans.h"
+#include "platform/LastLineSpans.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FakeFiles.h"
-#include "KeptGameStore.h"
+#include "resume/KeptGameStore.h"
+#include "tests/fakes/FakeFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "KeptGame.h"
+#include "resume/KeptGame.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "BoardHarness.h"
-#include "GeniusBoard.h"
-#include "KeptGame.h"
-#include "MakeBoard.h"
-#include "NumberText.h"
+#include "board/NumberText.h"
+#include "genius/GeniusBoard.h"
+#include "genius/MakeBoard.h"
+#include "resume/KeptGame.h"
+#include "tests/fakes/BoardHarness.h"
 
 #include <gtest/gtest.h>
 

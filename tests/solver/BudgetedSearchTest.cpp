@@ -1,7 +1,7 @@
-#include "BudgetedSearch.h"
+#include "solver/BudgetedSearch.h"
 
-#include "SharedTables.h"
-#include "SolverTestSupport.h"
+#include "tests/solver/SharedTables.h"
+#include "tests/solver/SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "ExactTable.h"
-#include "SolverTestSupport.h"
+#include "solver/ExactTable.h"
+#include "tests/solver/SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 

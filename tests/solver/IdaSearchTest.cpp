@@ -1,8 +1,8 @@
-#include "IdaSearch.h"
-#include "PatternGroups.h"
+#include "solver/IdaSearch.h"
+#include "solver/patterns/PatternGroups.h"
 
-#include "SharedTables.h"
-#include "SolverTestSupport.h"
+#include "tests/solver/SharedTables.h"
+#include "tests/solver/SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 

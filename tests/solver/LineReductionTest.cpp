@@ -1,7 +1,7 @@
-#include "ExactTable.h"
-#include "LineReduction.h"
+#include "solver/ExactTable.h"
+#include "solver/LineReduction.h"
 
-#include "SolverTestSupport.h"
+#include "tests/solver/SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Puzzle.h"
-#include "Slides.h"
+#include "solver/Puzzle.h"
+#include "solver/Slides.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "SharedTables.h"
+#include "tests/solver/SharedTables.h"
 
-#include "PatternStore.h"
+#include "solver/patterns/PatternStore.h"
 
 #include <stdexcept>
 

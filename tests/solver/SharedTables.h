@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PatternHeuristic.h"
+#include "solver/patterns/PatternHeuristic.h"
 
 #include <filesystem>
 

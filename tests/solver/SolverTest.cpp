@@ -1,7 +1,7 @@
-#include "Solver.h"
+#include "solver/Solver.h"
 
-#include "SharedTables.h"
-#include "SolverTestSupport.h"
+#include "tests/solver/SharedTables.h"
+#include "tests/solver/SolverTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "SolverTestSupport.h"
+#include "tests/solver/SolverTestSupport.h"
 
-#include "Slides.h"
+#include "solver/Slides.h"
 
 #include <algorithm>
 #include <numeric>

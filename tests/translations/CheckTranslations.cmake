@@ -30,5 +30,5 @@ foreach(copy ${copies})
 endforeach()
 if(faults GREATER 0)
     message(FATAL_ERROR "${faults} texts lack their translations: build the target update_translations, "
-                        "then translate them in app/translations/")
+                        "then translate them in app/text/translations/")
 endif()

@@ -1,4 +1,4 @@
-#include "AnswerText.h"
+#include "solver/cli/AnswerText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CommandLine.h"
-#include "SolveLines.h"
+#include "solver/cli/CommandLine.h"
+#include "solver/cli/SolveLines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "QuotedWord.h"
+#include "solver/cli/QuotedWord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "SolveLines.h"
+#include "solver/cli/SolveLines.h"
 
-#include "SharedTables.h"
-#include "SolverTestSupport.h"
-#include "TempFolder.h"
+#include "tests/solver/SharedTables.h"
+#include "tests/solver/SolverTestSupport.h"
+#include "tests/solver/TempFolder.h"
 
 #include <gtest/gtest.h>
 

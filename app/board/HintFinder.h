@@ -1,0 +1,72 @@
+#pragma once
+
+#include "board/Arrangement.h"
+#include "hint/Hint.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <functional>
+#include <list>
+#include <memory>
+#include <optional>
+#include <stop_token>
+#include <thread>
+
+namespace pintu {
+
+// How a hint is found for an arrangement; it returns soon once `stop` is asked.
+using HintSearch = std::function<std::optional<Hint>(const Arrangement&, std::stop_token)>;
+// Gets the searches of one board side ready (a solver's tables), ahead of the first.
+using HintPreparation = std::function<void(int side, std::stop_token)>;
+// How far getting ready has come, in percent, while it takes a while (a first
+// build of the tables); nothing otherwise. Asked from the window's thread.
+using HintProgress = std::function<std::optional<int>()>;
+
+// What the small boards use for their hints; without a search they offer none.
+struct HintSource {
+    HintSearch search;
+    HintPreparation prepare;
+    HintProgress progress;
+};
+
+// Looks for hints off the window's thread, one at a time, so that the board
+// never waits for a search.
+class HintFinder final : public QObject {
+    Q_OBJECT
+public:
+    explicit HintFinder(HintSearch search, QObject* parent = nullptr);
+    ~HintFinder() override;
+
+    // Starts `preparation` off the window's thread, to run alongside searches.
+    void prepare(std::function<void(std::stop_token)> preparation);
+    // Starts looking for a hint for `arrangement`; false while a search runs already.
+    bool find(const Arrangement& arrangement);
+    // Forgets the search in flight: its answer, if it still comes, is dropped.
+    void cancel();
+    bool isFinding() const { return finding; }
+
+signals:
+    // Nothing when the search found no hint.
+    void answered(const std::optional<pintu::Hint>& hint);
+
+private:
+    struct Worker {
+        std::shared_ptr<std::atomic<bool>> done;
+        std::jthread thread;
+    };
+
+    std::stop_source run(std::function<void(std::stop_token)> work);
+    void finished(int search, const std::optional<Hint>& hint);
+
+    HintSearch search;
+    // Every thread still running, cancelled searches included: one may wait
+    // for tables that another builds, so none is ever waited for on the
+    // window's thread while the window lives.
+    std::list<Worker> workers;
+    std::stop_source currentSearch;
+    int searches = 0; // numbers each search, so that a cancelled one's late answer is known
+    bool finding = false;
+};
+
+} // namespace pintu

@@ -1,0 +1,134 @@
+#include "app/session/InstanceChannel.h"
+
+#include "platform/qt/NativeFiles.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLocalSocket>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <QtEndian>
+
+#include <memory>
+
+namespace pintu {
+
+namespace {
+
+// A message is the length of the picture's path in four bytes (big-endian,
+// 0 for none), then the path. The game answers with one byte.
+constexpr int lengthBytes = 4;
+constexpr quint32 longestPath = 64 * 1024;
+constexpr char answer = '\x06';
+constexpr int retryMilliseconds = 50;
+
+QByteArray message(const std::optional<std::string>& picture)
+{
+    // Taken from the folder the second start was started in, as its bytes.
+    const std::string absolute = picture ? absolutePath(*picture) : std::string();
+    const QByteArray path(absolute.data(), static_cast<qsizetype>(absolute.size()));
+    QByteArray bytes(lengthBytes, '\0');
+    qToBigEndian(static_cast<quint32>(path.size()), bytes.data());
+    return bytes + path;
+}
+
+int remaining(const QDeadlineTimer& deadline)
+{
+    return static_cast<int>(deadline.remainingTime());
+}
+
+// Shows the window the player would deal with next, in front of all others:
+// a box over the game, else the game's window shown.
+void bringGameToFront()
+{
+    QWidget* front = QApplication::activeModalWidget();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        if (!front && window->isVisible() && (type == Qt::Window || type == Qt::Dialog))
+            front = window;
+    }
+    if (!front)
+        return;
+    front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
+}
+
+} // namespace
+
+InstanceChannel::InstanceChannel(const QString& name, HandedOver handedOver) : handedOver(std::move(handedOver))
+{
+    if (name.isEmpty())
+        return;
+    server.setSocketOptions(QLocalServer::UserAccessOption);
+    // This game holds the lock, so a socket already there was left by one that crashed.
+    if (!server.listen(name) && server.serverError() == QAbstractSocket::AddressInUseError) {
+        QLocalServer::removeServer(name);
+        server.listen(name);
+    }
+    connect(&server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = server.nextPendingConnection())
+            take(socket);
+    });
+}
+
+void InstanceChannel::take(QLocalSocket* socket)
+{
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // A caller that says nothing sensible in time is dropped.
+    QTimer::singleShot(handOverPatience, socket, &QLocalSocket::abort);
+    auto received = std::make_shared<QByteArray>();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, received] {
+        *received += socket->readAll();
+        if (received->size() < lengthBytes)
+            return;
+        const quint32 length = qFromBigEndian<quint32>(received->constData());
+        if (length > longestPath) {
+            socket->abort();
+            return;
+        }
+        if (received->size() < lengthBytes + static_cast<qsizetype>(length))
+            return;
+        const QByteArray path = received->mid(lengthBytes, length);
+        disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+        socket->write(&answer, 1);
+        socket->flush();
+        socket->disconnectFromServer();
+        // Acted on once the second start has its answer: a picture that
+        // cannot be read says so in a box, which waits for the player.
+        QMetaObject::invokeMethod(this, [this, path] {
+            bringGameToFront();
+            // No file's path holds a NUL: the bytes before it would name another file.
+            const bool named = !path.isEmpty() && !path.contains('\0');
+            handedOver(named ? std::optional(path.toStdString()) : std::nullopt);
+        }, Qt::QueuedConnection);
+    });
+}
+
+bool handOverToRunningGame(const QString& name, const std::optional<std::string>& picture,
+                           std::chrono::milliseconds patience)
+{
+    if (name.isEmpty())
+        return false;
+    const QDeadlineTimer deadline(patience);
+    QLocalSocket socket;
+    for (;;) {
+        socket.connectToServer(name);
+        if (socket.waitForConnected(remaining(deadline)))
+            break;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(retryMilliseconds);
+    }
+    socket.write(message(picture));
+    socket.flush();
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(remaining(deadline)))
+            return false;
+    }
+    char answered = 0;
+    return socket.getChar(&answered) && answered == answer;
+}
+
+} // namespace pintu

@@ -1,8 +1,0 @@
-#include "FuzzerSupport.h"
-#include "KeptGameCheck.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    pintu::fuzz::stopOnFinding(pintu::fuzz::checkKeptGame({data, size}));
-    return 0;
-}

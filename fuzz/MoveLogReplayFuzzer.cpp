@@ -1,8 +1,0 @@
-#include "FuzzerSupport.h"
-#include "MoveLogReplayCheck.h"
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    pintu::fuzz::stopOnFinding(pintu::fuzz::checkMoveLogReplay({data, size}));
-    return 0;
-}

@@ -1,0 +1,166 @@
+#include "platform/qt/pictures/PictureFile.h"
+
+#include "platform/qt/NativeFiles.h"
+#include "platform/qt/pictures/FormatLayouts.h"
+#include "platform/qt/pictures/UprightGeometry.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace pintu {
+
+namespace {
+
+constexpr const char* jpegFormat = "jpeg";
+// Qt's JPEG, GIF and WebP readers deliver 32-bit pixels at most; the JPEG
+// reader names a format of no meaning when the header is broken, and the
+// other two name none. Of the rest, the readers of PNG, BMP and TIFF name
+// their format, and for others the widest counts: 16-bit RGBA.
+constexpr int canvasBits = 32;
+constexpr int widestBits = 64;
+constexpr std::array<const char*, 3> thirtyTwoBitFormats{"jpeg", "gif", "webp"};
+constexpr std::array<const char*, 3> namingFormats{"png", "bmp", "tiff"};
+constexpr QRect corner(0, 0, 1, 1);
+constexpr qint64 qtCountedBytesPerPixel = 4;
+
+qint64 imageBytes(QSize size, int bitsPerPixel)
+{
+    return pixelCount(size) * bitsPerPixel / 8;
+}
+
+bool believable(QSize size)
+{
+    return size.isValid() && !size.isEmpty() && pixelCount(size) <= largestPicturePixels;
+}
+
+int decodedBits(const QImageReader& reader, const QByteArray& format)
+{
+    const auto among = [&format](const auto& formats) {
+        return std::find(formats.begin(), formats.end(), format) != formats.end();
+    };
+    if (among(thirtyTwoBitFormats))
+        return canvasBits;
+    const QImage::Format pixels = among(namingFormats) ? reader.imageFormat() : QImage::Format_Invalid;
+    return pixels == QImage::Format_Invalid ? widestBits : QImage::toPixelFormat(pixels).bitsPerPixel();
+}
+
+// libjpeg shrinks by eighths in its DCT, and Qt's reader takes the fewest
+// eighths that still cover `wanted`, then scales the rest of the way.
+QSize jpegDecodedSize(QSize stored, QSize wanted)
+{
+    const double shrink = std::min(static_cast<double>(stored.width()) / wanted.width(),
+                                   static_cast<double>(stored.height()) / wanted.height());
+    const int eighths = std::clamp(static_cast<int>(std::ceil(8 / shrink)), 1, 8);
+    return QSize((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
+}
+
+// Transparent parts come out white: shown as they are, they would take the
+// window's grey, which is the colour of the blank.
+void layOnWhite(QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return;
+    if (image.colorCount() > 0) {
+        QList<QRgb> colours = image.colorTable();
+        for (QRgb& colour : colours) {
+            const int alpha = qAlpha(colour);
+            const auto onWhite = [alpha](int channel) { return (channel * alpha + 255 * (255 - alpha) + 127) / 255; };
+            colour = qRgb(onWhite(qRed(colour)), onWhite(qGreen(colour)), onWhite(qBlue(colour)));
+        }
+        image.setColorTable(colours);
+        return;
+    }
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOver);
+    painter.fillRect(image.rect(), Qt::white);
+}
+
+} // namespace
+
+PictureFile::PictureFile(const std::string& path)
+{
+    // Qt checks every picture it allocates as if of 32-bit pixels: it lets
+    // the largest picture through, and the estimates here do the rest.
+    QImageReader::setAllocationLimit(static_cast<int>(largestPicturePixels * qtCountedBytesPerPixel >> 20));
+    if (!openForReading(file, path))
+        return;
+    const QByteArray format = QImageReader::imageFormat(&file);
+    const auto found = format.isEmpty() ? std::nullopt : readPictureLayout(file, format);
+    // Checked before Qt's reader sees the header, which some readers take in whole.
+    if (!found || found->workingBytes > pictureMemoryBudget)
+        return;
+    layout = *found;
+    shrinks = format == jpegFormat;
+    picture.emplace(file, layout.end);
+    reader.setDevice(&*picture);
+    reader.setFormat(format);
+    reader.setAutoDetectImageFormat(false);
+    if (!reader.canRead())
+        return;
+    storedSize = layout.size.isEmpty() ? reader.size() : layout.size;
+    if (!believable(storedSize))
+        return;
+    decodedBitsPerPixel = decodedBits(reader, format);
+    transformation = reader.transformation();
+    // The least any read takes: a picture that cannot afford it is none.
+    if (readingBytes(corner, corner.size()) > pictureMemoryBudget)
+        return;
+    fileHeader = PictureHeader{format, turnedSize(storedSize, transformation)};
+}
+
+QRect PictureFile::uprightRect() const
+{
+    return fileHeader ? QRect(QPoint(0, 0), fileHeader->size) : QRect();
+}
+
+bool PictureFile::shrinksWhileDecoding() const
+{
+    return fileHeader && shrinks;
+}
+
+qint64 PictureFile::readingBytes(const QRect& part, QSize size) const
+{
+    // JPEG decodes only the rows and columns asked for, or shrinks in its DCT;
+    // every other format decodes whole, and Qt's reader cuts and scales after.
+    QSize decoded = storedSize;
+    if (shrinks)
+        decoded = part.size() != storedSize ? part.size() : jpegDecodedSize(storedSize, size);
+    const int resultBits = std::max(decodedBitsPerPixel, canvasBits);
+    const qint64 copied = size == decoded ? 0 : imageBytes(size, resultBits);
+    const qint64 turned =
+        transformation.testFlag(QImageIOHandler::TransformationRotate90) ? imageBytes(size, resultBits) : 0;
+    return layout.workingBytes + imageBytes(decoded, decodedBitsPerPixel) + copied + turned;
+}
+
+std::optional<QImage> PictureFile::read(const QRect& part, QSize size)
+{
+    if (!fileHeader)
+        return std::nullopt;
+    // Clip and scale apply to the stored pixels, before Qt turns them upright.
+    const QRect stored = storedRect(part, fileHeader->size, transformation);
+    const QSize storedScale = turnedSize(size, transformation);
+    if (readingBytes(stored, storedScale) > pictureMemoryBudget)
+        return std::nullopt;
+    if (part != uprightRect())
+        reader.setClipRect(stored);
+    if (size != part.size())
+        reader.setScaledSize(storedScale);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    // A reader may keep the pixels it delivered (the canvas of an animation);
+    // without it they are the picture's own, to change in place.
+    reader.setDevice(nullptr);
+    // An allocation that failed gives a null picture, as does a decoder that gave up.
+    if (image.isNull() || image.size() != size)
+        return std::nullopt;
+    // Qt gives files named like "photo@2x.png" two pixels per point; the game
+    // shows every picture one pixel per pixel.
+    image.setDevicePixelRatio(1);
+    layOnWhite(image);
+    return image;
+}
+
+} // namespace pintu

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/qt/pictures/FilePrefix.h"
+#include "platform/qt/pictures/PictureLayout.h"
+#include "platform/qt/pictures/PictureLoader.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace pintu {
+
+// One picture file, opened once with its header read and believed. It
+// decodes one part of the upright picture at one size, once, when that fits
+// the memory budget.
+class PictureFile {
+public:
+    explicit PictureFile(const std::string& path);
+
+    const std::optional<PictureHeader>& header() const { return fileHeader; }
+    QRect uprightRect() const;
+    // Whether the decoder can deliver a smaller picture for less work than the
+    // whole one, rather than scaling after a full decode.
+    bool shrinksWhileDecoding() const;
+
+    // `part` of the upright picture, scaled to `size`.
+    std::optional<QImage> read(const QRect& part, QSize size);
+
+private:
+    // The memory a read of `part` of the stored pixels at `size` takes: what
+    // the decoder holds, the pixels it decodes, and any copy made after.
+    qint64 readingBytes(const QRect& part, QSize size) const;
+
+    QFile file;
+    std::optional<FilePrefix> picture; // the bytes the decoder may read
+    QImageReader reader;
+    PictureLayout layout;
+    QSize storedSize;
+    int decodedBitsPerPixel = 0;
+    bool shrinks = false;
+    QImageIOHandler::Transformations transformation;
+    std::optional<PictureHeader> fileHeader;
+};
+
+} // namespace pintu

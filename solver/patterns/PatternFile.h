@@ -1,0 +1,34 @@
+#pragma once
+
+#include "solver/patterns/PatternTable.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+
+namespace pintu::solver {
+
+// A pattern table on disk: a 64-byte header (a magic word, the format
+// version, the side, the pattern's tiles, the entry count and a checksum of
+// the entries), then one byte an entry.
+inline constexpr std::uint32_t patternFileVersion = 1;
+
+// Nothing unless the file holds a whole, undamaged table of this version for
+// exactly this side and these tiles: a table that is not trusted is rebuilt.
+std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, int side, const std::vector<int>& tiles);
+
+// Writes beside `file` and renames into place, so that a crash leaves either
+// the old file or the whole new one. False, with nothing left behind, when the
+// folder cannot take it.
+bool savePatternTable(const std::filesystem::path& file, const PatternTable& table);
+
+// Removes the files that saves of programs no longer running left half
+// written in `folder` when they were killed. A file that a running program
+// may still be writing stays.
+void removeAbandonedPartials(const std::filesystem::path& folder);
+
+// The checksum the header keeps of a table's entries.
+std::uint64_t patternChecksum(std::span<const std::uint8_t> entries);
+
+} // namespace pintu::solver

@@ -1,0 +1,44 @@
+#include "solver/patterns/PatternHeuristic.h"
+
+#include "solver/PlacementRank.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace pintu::solver {
+
+PatternHeuristic::PatternHeuristic(std::vector<PatternTable> tables)
+    : board{tables.front().side}, tables(std::move(tables))
+{
+}
+
+int PatternHeuristic::estimate(std::span<const int> tiles) const
+{
+    std::vector<int> cellOf(tiles.size());
+    for (std::size_t c = 0; c < tiles.size(); ++c)
+        cellOf[tiles[c]] = static_cast<int>(c);
+    int direct = 0;
+    int mirrored = 0;
+    for (const PatternTable& table : tables) {
+        std::vector<int> cells;
+        std::vector<int> mirroredCells;
+        // Tiles are named by their home cells, so mirroring renames them too.
+        for (int tile : table.tiles) {
+            cells.push_back(cellOf[tile]);
+            mirroredCells.push_back(board.transposed(cellOf[board.transposed(tile)]));
+        }
+        direct += table.moves[placementRank(cells, board.cells())];
+        mirrored += table.moves[placementRank(mirroredCells, board.cells())];
+    }
+    return std::max(direct, mirrored);
+}
+
+std::size_t PatternHeuristic::tableBytes() const
+{
+    std::size_t bytes = 0;
+    for (const PatternTable& table : tables)
+        bytes += table.moves.size();
+    return bytes;
+}
+
+} // namespace pintu::solver

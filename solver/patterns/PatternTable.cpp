@@ -1,0 +1,118 @@
+#include "solver/patterns/PatternTable.h"
+
+#include "solver/patterns/PatternStates.h"
+#include "solver/patterns/StateMarks.h"
+#include "solver/PlacementRank.h"
+
+#include <array>
+#include <bit>
+
+namespace pintu::solver {
+
+namespace {
+
+// The states a search reaches are far apart in memory. Marked a batch at a
+// time, they are fetched from memory together instead of one after another.
+class ReachedStates {
+public:
+    explicit ReachedStates(StateMarks& marks) : marks(marks) {}
+
+    void add(std::uint64_t state)
+    {
+        marks.prefetch(state);
+        pending[count++] = state;
+    }
+
+    bool full() const { return count >= batch; }
+
+    // Marks those still unseen as `as`; true when there were any.
+    bool markUnseen(StateMarks::Mark as)
+    {
+        bool any = false;
+        for (int i = 0; i < count; ++i) {
+            if (marks.at(pending[i]) == StateMarks::Unseen) {
+                marks.set(pending[i], as);
+                any = true;
+            }
+        }
+        count = 0;
+        return any;
+    }
+
+private:
+    static constexpr int batch = 64;
+    StateMarks& marks;
+    // Room for the slides of one more state: four for each of eight tiles at most.
+    std::array<std::uint64_t, batch + 32> pending{};
+    int count = 0;
+};
+
+constexpr std::uint8_t unset = 0xFF;
+constexpr unsigned stopCheckInterval = 4096;
+
+} // namespace
+
+std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop,
+                                              std::atomic<std::uint64_t>* entriesDone)
+{
+    const Grid grid{side};
+    const int n = grid.cells();
+    const int k = static_cast<int>(tiles.size());
+    const PatternStates states(grid, tiles);
+    PatternTable table{side, tiles, std::vector<std::uint8_t>(placementCount(k, n), unset)};
+    StateMarks marks(states.count());
+    ReachedStates reached(marks);
+    marks.set(states.solved(), StateMarks::frontier(0));
+
+    // Reported to `entriesDone` in batches, so that threads building other
+    // tables beside this one seldom meet on it.
+    std::uint64_t entries = 0;
+    std::uint64_t entriesReported = 0;
+    const auto report = [&] {
+        if (entriesDone)
+            entriesDone->fetch_add(entries - entriesReported, std::memory_order_relaxed);
+        entriesReported = entries;
+    };
+
+    std::array<int, 8> cellsArray{};
+    const std::span<int> cells(cellsArray.data(), k);
+    unsigned expanded = 0;
+    bool reachedAny = true;
+    for (int depth = 0; reachedAny; ++depth) {
+        reachedAny = false;
+        const StateMarks::Mark next = StateMarks::frontier(depth + 1);
+        std::uint32_t set = 0;
+        const bool finished = marks.forEach(StateMarks::frontier(depth), [&](std::uint64_t number) {
+            if (++expanded % stopCheckInterval == 0) {
+                report();
+                if (stop.stop_requested())
+                    return false;
+            }
+            const PatternStates::State state = states.state(static_cast<std::uint32_t>(number), set);
+            set = state.set;
+            // Its placement's entry is this depth unless a state of the same
+            // placement was expanded before it, in this layer or an earlier one.
+            const std::uint32_t first = states.firstOfPlacement(state);
+            bool placed = false;
+            for (std::uint32_t sibling = first; sibling < first + states.regionCount(set); ++sibling)
+                placed |= marks.at(sibling) == StateMarks::Done;
+            marks.set(number, StateMarks::Done);
+            if (!placed) {
+                states.placement(state, cells);
+                table.moves[placementRank(cells, n)] = static_cast<std::uint8_t>(depth);
+                ++entries;
+            }
+            states.forEachSlide(state, [&](std::uint32_t target) { reached.add(target); });
+            if (reached.full())
+                reachedAny |= reached.markUnseen(next);
+            return true;
+        });
+        reachedAny |= reached.markUnseen(next);
+        if (!finished)
+            return std::nullopt;
+    }
+    report();
+    return table;
+}
+
+} // namespace pintu::solver

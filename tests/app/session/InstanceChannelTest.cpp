@@ -1,0 +1,40 @@
+#include "app/session/InstanceChannel.h"
+#include "tests/support/TestPictures.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace pintu::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// What a second start names reaches the running game as the bytes it named,
+// whatever they are; a path with a NUL inside, which no file has, as no
+// picture at all.
+TEST(InstanceChannel, HandsOverThePathsBytes)
+{
+    TestFolder folder;
+    const QString name = folder.filePath("channel");
+    std::vector<std::optional<std::string>> handed;
+    const InstanceChannel channel(name, [&](std::optional<std::string> picture) { handed.push_back(picture); });
+    ASSERT_TRUE(channel.isListening());
+
+    const std::string gb18030Name = "/pictures/\xb2\xe2\xca\xd4.bmp";
+    const std::string nulInside("/pictures/a\0b.bmp", 17);
+    for (const std::string& sent : {gb18030Name, nulInside}) {
+        // The running game answers from its event loop, so the second start asks from a thread of its own.
+        std::future<bool> answered = std::async(std::launch::async, [&] { return handOverToRunningGame(name, sent); });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answered.wait_for(0s) == std::future_status::ready; }));
+        EXPECT_TRUE(answered.get());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handed.size() == 2; }));
+    EXPECT_EQ(handed[0], gb18030Name);
+    EXPECT_EQ(handed[1], std::nullopt);
+}
+
+} // namespace
+} // namespace pintu::test

@@ -1,0 +1,115 @@
+#include "app/session/SingleInstance.h"
+#include "tests/support/TestPictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSysInfo>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+namespace pintu::test {
+namespace {
+
+TEST(SingleInstance, IsTheOnlyGameUntilItGoes)
+{
+    TestFolder folder;
+    const QString data = folder.filePath("new/data");
+    std::optional<SingleInstance> first(std::in_place, data);
+    EXPECT_EQ(first->claim(), InstanceClaim::OnlyGame);
+    EXPECT_EQ(SingleInstance(data).claim(), InstanceClaim::AnotherGameRuns);
+    EXPECT_EQ(SingleInstance(data).claim(), InstanceClaim::AnotherGameRuns); // a refused run took nothing away
+
+    first.reset();
+    EXPECT_EQ(SingleInstance(data).claim(), InstanceClaim::OnlyGame);
+}
+
+// What a lock file says of the game that wrote it, line by line, as Qt writes it.
+QByteArray lockOf(qint64 pid, const QString& program, const QByteArray& boot = QSysInfo::bootUniqueId(),
+                  const QByteArray& machine = QSysInfo::machineUniqueId())
+{
+    return QByteArray::number(pid) + '\n' + program.toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n' +
+           machine + '\n' + boot + '\n';
+}
+
+QString thisProgram()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+qint64 aFinishedProcess()
+{
+    QProcess process;
+    process.start("true", {});
+    process.waitForStarted();
+    const qint64 pid = process.processId();
+    process.waitForFinished();
+    return pid;
+}
+
+struct LeftLock {
+    const char* name;
+    std::function<QByteArray()> contents;
+    InstanceClaim claim;
+};
+
+class ALockLeftBehind : public ::testing::TestWithParam<LeftLock> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ALockLeftBehind,
+    ::testing::Values(
+        LeftLock{"Empty", [] { return QByteArray(); }, InstanceClaim::OnlyGame},
+        LeftLock{"BlankLines", [] { return QByteArray("\n\n\n"); }, InstanceClaim::OnlyGame},
+        LeftLock{"Garbage", [] { return QByteArray("<html>not a lock</html>"); }, InstanceClaim::OnlyGame},
+        LeftLock{"RandomBytes", [] { return QByteArray::fromHex("00ff13a7c2e9104b7f8000deadbeef0a0a"); },
+                 InstanceClaim::OnlyGame},
+        LeftLock{"NegativeProcess", [] { return lockOf(-7, thisProgram()); }, InstanceClaim::OnlyGame},
+        LeftLock{"AFinishedProcess", [] { return lockOf(aFinishedProcess(), "pintu"); }, InstanceClaim::OnlyGame},
+        LeftLock{"ALiveProcessOfAnotherProgram", [] { return lockOf(QCoreApplication::applicationPid(), "pintu"); },
+                 InstanceClaim::OnlyGame},
+        LeftLock{"BeforeTheMachineLastStarted",
+                 [] { return lockOf(QCoreApplication::applicationPid(), thisProgram(), "an-earlier-boot"); },
+                 InstanceClaim::OnlyGame},
+        LeftLock{"ALiveGame", [] { return lockOf(QCoreApplication::applicationPid(), thisProgram()); },
+                 InstanceClaim::AnotherGameRuns},
+        LeftLock{"AGameOnAnotherMachine", [] { return lockOf(aFinishedProcess(), "pintu", {}, "another-machine"); },
+                 InstanceClaim::AnotherGameRuns}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(ALockLeftBehind, IsTakenOverUnlessItStandsForALiveGame)
+{
+    TestFolder folder;
+    const QByteArray left = GetParam().contents();
+    const QString lockPath = folder.writeBytes("pintu.lock", left);
+    const SingleInstance instance(folder.path());
+    EXPECT_EQ(instance.claim(), GetParam().claim);
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    const bool taken = GetParam().claim == InstanceClaim::OnlyGame;
+    EXPECT_EQ(lock.readAll(), taken ? lockOf(QCoreApplication::applicationPid(), thisProgram()) : left);
+}
+
+TEST(SingleInstance, WhereNoLockCanBeWrittenStillOneGameAtATime)
+{
+    TestFolder folder;
+    folder.writeBytes("plain-file", "not a folder");
+    QDir(folder.path()).mkpath("data/pintu.lock/kept");
+    for (const QString& data : {folder.filePath("plain-file/data"), folder.filePath("data")}) {
+        std::optional<SingleInstance> first(std::in_place, data);
+        EXPECT_EQ(first->claim(), InstanceClaim::OnlyGame) << data.toStdString();
+        EXPECT_EQ(SingleInstance(data).claim(), InstanceClaim::AnotherGameRuns);
+        first.reset();
+        EXPECT_EQ(SingleInstance(data).claim(), InstanceClaim::OnlyGame);
+    }
+    // A folder where the lock belongs is the player's to remove, and named to them.
+    EXPECT_EQ(SingleInstance(folder.filePath("data")).folderInTheWay(), folder.filePath("data/pintu.lock"));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("data/pintu.lock/kept")));
+}
+
+} // namespace
+} // namespace pintu::test

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/menu/MenuScreen.h"
+
+#include <optional>
+
+namespace pintu::test {
+
+class FakeMenu final : public MenuScreen {
+public:
+    void show() override { ++shown; }
+    void setHallOfFameButtonVisible(bool visible) override { hallOfFameButton = visible; }
+
+    int shown = 0;
+    std::optional<bool> hallOfFameButton;
+};
+
+} // namespace pintu::test

@@ -1,0 +1,186 @@
+#include "tests/support/HostilePictures.h"
+
+#include "platform/qt/pictures/PictureLoader.h"
+#include "tests/support/TestPictures.h"
+
+#include <cmath>
+
+namespace pintu::test {
+
+namespace {
+
+constexpr int widestWebp = 16383;
+constexpr int widestJpeg = 65535;
+constexpr QSize gigapixelSquare(16384, 16384);
+
+// The side of a square picture whose `bytesPerPixel` a pixel just exceed the budget.
+int sideOver(int bytesPerPixel)
+{
+    return static_cast<int>(std::sqrt(static_cast<double>(pictureMemoryBudget) / bytesPerPixel)) + 64;
+}
+
+quint32 crc32(const QByteArray& bytes)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : bytes) {
+        crc ^= static_cast<uchar>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
+    }
+    return ~crc;
+}
+
+QByteArray pngChunk(const char* type, const QByteArray& data)
+{
+    QByteArray chunk;
+    appendBigEndian(chunk, static_cast<quint64>(data.size()), 4);
+    const QByteArray typed = type + data;
+    chunk.append(typed);
+    appendBigEndian(chunk, crc32(typed), 4);
+    return chunk;
+}
+
+// Pixels all zero, every row of them or only the first.
+QByteArray zeroPng(QSize size, int bitDepth, int colourType, int channels, bool complete)
+{
+    QByteArray header;
+    appendBigEndian(header, static_cast<quint64>(size.width()), 4);
+    appendBigEndian(header, static_cast<quint64>(size.height()), 4);
+    header.append(static_cast<char>(bitDepth)).append(static_cast<char>(colourType)).append(QByteArray(3, '\0'));
+    const qint64 rowBytes = 1 + (qint64{size.width()} * channels * bitDepth + 7) / 8;
+    const QByteArray rows(complete ? rowBytes * size.height() : rowBytes, '\0');
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", qCompress(rows).mid(4)) +
+           pngChunk("IEND", {});
+}
+
+QByteArray webpChunk(const char* type, const QByteArray& data)
+{
+    QByteArray chunk(type);
+    appendLittleEndian(chunk, static_cast<quint64>(data.size()), 4);
+    return chunk + data + QByteArray(data.size() % 2, '\0');
+}
+
+QByteArray riff(const QByteArray& chunks)
+{
+    QByteArray file("RIFF");
+    appendLittleEndian(file, static_cast<quint64>(chunks.size() + 4), 4);
+    return file + "WEBP" + chunks;
+}
+
+QByteArray losslessBitstream(QSize size)
+{
+    QByteArray stream(1, '\x2F');
+    appendLittleEndian(stream, static_cast<quint64>(size.width() - 1) | static_cast<quint64>(size.height() - 1) << 14,
+                       4);
+    return stream + QByteArray(3, '\0');
+}
+
+QByteArray lossyBitstream(QSize size)
+{
+    QByteArray stream("\x10\x00\x00\x9D\x01\x2A", 6); // a key frame, shown, and the start code
+    appendLittleEndian(stream, static_cast<quint64>(size.width()), 2);
+    appendLittleEndian(stream, static_cast<quint64>(size.height()), 2);
+    return stream + QByteArray(8, '\0');
+}
+
+QByteArray losslessWebp(QSize size)
+{
+    return riff(webpChunk("VP8L", losslessBitstream(size)));
+}
+
+// A canvas of `canvas` under an animation whose first frame is one pixel.
+QByteArray webpAnimation(QSize canvas)
+{
+    QByteArray extended("\x02\0\0\0", 4);
+    appendLittleEndian(extended, static_cast<quint64>(canvas.width() - 1), 3);
+    appendLittleEndian(extended, static_cast<quint64>(canvas.height() - 1), 3);
+    const QByteArray frame = QByteArray(16, '\0') + webpChunk("VP8L", losslessBitstream(QSize(1, 1)));
+    return riff(webpChunk("VP8X", extended) + webpChunk("ANIM", QByteArray(6, '\0')) + webpChunk("ANMF", frame));
+}
+
+// An uncompressed TIFF of one strip, holding a few of the bytes it claims.
+QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
+{
+    struct Entry {
+        quint16 tag;
+        quint16 type; // 3: 16 bits, 4: 32 bits
+        quint32 value;
+    };
+    constexpr quint32 directoryAt = 8;
+    const quint32 count = 10;
+    const quint32 samplesAt = directoryAt + 2 + count * 12 + 4;
+    const quint32 pixelsAt = samplesAt + 2 * samples;
+    const quint64 stripBytes = qint64{size.width()} * size.height() * samples * bitsPerSample / 8;
+    const Entry entries[] = {
+        {256, 4, static_cast<quint32>(size.width())},
+        {257, 4, static_cast<quint32>(size.height())},
+        {258, 3, samples == 1 ? static_cast<quint32>(bitsPerSample) : samplesAt},
+        {259, 3, 1}, // no compression
+        {262, 3, samples == 1 ? 1u : 2u}, // grey or RGB
+        {273, 4, pixelsAt},
+        {277, 3, static_cast<quint32>(samples)},
+        {278, 4, static_cast<quint32>(size.height())},
+        {279, 4, static_cast<quint32>(std::min<quint64>(stripBytes, 0xFFFFFFFF))},
+        {284, 3, 1}, // samples side by side
+    };
+    QByteArray tiff("II*\0", 4);
+    appendLittleEndian(tiff, directoryAt, 4);
+    appendLittleEndian(tiff, count, 2);
+    for (const Entry& entry : entries) {
+        appendLittleEndian(tiff, entry.tag, 2);
+        appendLittleEndian(tiff, entry.type, 2);
+        appendLittleEndian(tiff, entry.tag == 258 ? static_cast<quint64>(samples) : 1, 4);
+        appendLittleEndian(tiff, entry.value, 4);
+    }
+    appendLittleEndian(tiff, 0, 4); // no further directory
+    for (int s = 0; s < samples; ++s)
+        appendLittleEndian(tiff, static_cast<quint64>(bitsPerSample), 2);
+    return tiff + QByteArray(64, '\0');
+}
+
+} // namespace
+
+std::vector<HostilePicture> hostilePictures()
+{
+    const QSize gigapixelWebp(widestWebp, widestWebp);
+    const auto square = [](int side) { return QSize(side, side); };
+    // 16 bits a channel: 8 bytes a pixel, twice the 32-bit pixels most decoders give.
+    const int deepSide = sideOver(8);
+    // Lossless WebP unpacks into 32-bit pixels beside the 32-bit picture.
+    const int losslessSide = sideOver(8);
+    // A progressive JPEG keeps two bytes a coefficient, one coefficient a
+    // pixel of each of its three components.
+    const int progressiveSide = sideOver(6);
+    // libtiff decodes a strip of 3 bytes a pixel beside the 4-byte picture,
+    // and counts its compressed bytes as much again.
+    const int stripSide = sideOver(10);
+    const QSize mostPixelsInOneBit(gigapixelSquare.width(),
+                                   static_cast<int>(largestPicturePixels / gigapixelSquare.width()));
+    const QSize affordable(3000, 2000);
+    return {
+        {"jpeg-progressive-cmyk-16384x16384", "jpg", [=] { return flatJpeg(gigapixelSquare, 4, true, false); }, false},
+        {"jpeg-progressive-over-the-budget", "jpg", [=] { return flatJpeg(square(progressiveSide), 3, true, false); },
+         false},
+        {"jpeg-65535x65535", "jpg", [=] { return flatJpeg(square(widestJpeg), 3, false, false); }, false},
+        {"jpeg-progressive-within-the-budget", "jpg", [=] { return flatJpeg(affordable, 3, true); }, true},
+        {"png-1-bit-16384x16384", "png", [=] { return zeroPng(gigapixelSquare, 1, 0, 1, true); }, false},
+        {"png-1-bit-of-the-most-pixels", "png", [=] { return zeroPng(mostPixelsInOneBit, 1, 0, 1, true); }, true},
+        {"png-16-bit-over-the-budget", "png", [=] { return zeroPng(square(deepSide), 16, 6, 4, false); }, false},
+        {"png-16383x16383", "png", [=] { return zeroPng(gigapixelWebp, 8, 6, 4, false); }, false},
+        {"gif-canvas-16383x16383", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), gigapixelWebp); }, false},
+        {"gif-canvas-within-the-budget", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), affordable); }, true},
+        {"webp-lossless-16383x16383", "webp", [=] { return losslessWebp(gigapixelWebp); }, false},
+        {"webp-lossless-over-the-budget", "webp", [=] { return losslessWebp(square(losslessSide)); }, false},
+        {"webp-lossy-16383x16383", "webp", [=] { return riff(webpChunk("VP8 ", lossyBitstream(gigapixelWebp))); },
+         false},
+        {"webp-animation-canvas-16383x16383", "webp", [=] { return webpAnimation(gigapixelWebp); }, false},
+        {"bmp-16383x16383", "bmp", [=] { return bitmapClaiming(widestWebp, widestWebp, 64, 32); }, false},
+        {"bmp-top-down-16383x16383", "bmp", [=] { return bitmapClaiming(widestWebp, -widestWebp, 64); }, false},
+        {"tiff-16384x16384", "tif", [=] { return tiffHeader(gigapixelSquare, 8, 3); }, false},
+        {"tiff-one-strip-over-the-budget", "tif", [=] { return tiffHeader(square(stripSide), 8, 3); }, false},
+        {"tiff-16-bit-over-the-budget", "tif", [=] { return tiffHeader(square(deepSide), 16, 3); }, false},
+        {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},
+    };
+}
+
+} // namespace pintu::test
