@@ -1,9 +1,9 @@
 #include "board/Board.h"
 
+#include "board/BoardScreen.h"
 #include "board/GameKeeper.h"
 #include "board/NumberText.h"
 #include "platform/Pictures.h"
-#include "platform/Screen.h"
 
 namespace pintu {
 

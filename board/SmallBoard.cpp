@@ -1,7 +1,7 @@
 #include "board/SmallBoard.h"
 
+#include "board/BoardScreen.h"
 #include "platform/Files.h"
-#include "platform/Screen.h"
 
 #include <utility>
 

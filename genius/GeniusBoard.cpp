@@ -1,8 +1,8 @@
 #include "genius/GeniusBoard.h"
 
+#include "board/BoardScreen.h"
 #include "board/NumberText.h"
 #include "platform/Files.h"
-#include "platform/Screen.h"
 
 namespace pintu {
 

@@ -3,11 +3,11 @@
 #include "app/board/TileGlide.h"
 #include "app/GameServices.h"
 #include "app/look/BoardLayouts.h"
+#include "board/BoardScreen.h"
 #include "board/GameKeeper.h"
 #include "board/Outcomes.h"
 #include "platform/qt/NativeFiles.h"
 #include "platform/qt/pictures/QtCellSource.h"
-#include "platform/Screen.h"
 
 #include <QPixmap>
 #include <QTimer>

@@ -2,8 +2,8 @@
 
 #include "app/look/Colours.h"
 #include "app/look/Twips.h"
+#include "board/BoardScreen.h"
 #include "board/BoardSize.h"
-#include "platform/Screen.h"
 
 #include <QtGlobal>
 

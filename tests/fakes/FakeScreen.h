@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/Arrangement.h"
-#include "platform/Screen.h"
+#include "board/BoardScreen.h"
 
 #include <map>
 #include <string>
