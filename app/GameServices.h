@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/board/HintFinder.h"
-#include "board/Board.h"
+#include "board/DataFiles.h"
 #include "platform/ClockAndChance.h"
 #include "platform/Files.h"
 

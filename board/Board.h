@@ -2,6 +2,7 @@
 
 #include "board/Arrangement.h"
 #include "board/BoardSize.h"
+#include "board/DataFiles.h"
 #include "board/Outcomes.h"
 #include "board/Shuffle.h"
 #include "platform/ClockAndChance.h"
@@ -16,12 +17,6 @@ class BoardScreen;
 class CellSource;
 class Files;
 class GameKeeper;
-
-// Where the game keeps its own files.
-struct DataFiles {
-    std::string moveLog;
-    std::string hallOfFame;
-};
 
 // Everything a board's logic reaches outside itself.
 struct BoardPlatform {

@@ -2,7 +2,7 @@
 
 #include "app/text/KeyTable.h"
 #include "app/text/Messages.h"
-#include "board/Board.h"
+#include "board/DataFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
