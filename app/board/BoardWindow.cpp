@@ -7,18 +7,12 @@
 #include "app/dialogs/MessageBoxes.h"
 #include "app/look/ClickableLabel.h"
 #include "app/look/Colours.h"
-#include "app/look/Fonts.h"
 #include "app/menu/MenuScreen.h"
 #include "app/session/ApplicationSetup.h"
-#include "app/text/AccessibleNames.h"
 #include "app/text/KeyTable.h"
 #include "app/text/Messages.h"
-#include "board/Board.h"
 #include "genius/GeniusBoard.h"
 #include "genius/MakeBoard.h"
-#include "platform/qt/NativeFiles.h"
-#include "platform/qt/pictures/PictureLoader.h"
-#include "resume/KeptGameStore.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -34,34 +28,6 @@ namespace pintu {
 namespace {
 
 constexpr int tickMilliseconds = 100;
-constexpr double creditFontPoints = 15.75;
-
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-// The step count and its caption keep their boxes; the other labels fit their text.
-bool sizesToText(Control control)
-{
-    return control == Control::Credit || control == Control::ClockCaption || control == Control::Clock;
-}
-
-// A screen reader hears the step count and the clock together with their captions.
-void nameValues(const std::map<Control, QWidget*>& controls)
-{
-    const std::pair<Control, Control> captionedValues[] = {
-        {Control::Steps, Control::StepsCaption},
-        {Control::Clock, Control::ClockCaption},
-    };
-    for (const auto& [value, caption] : captionedValues) {
-        auto* label = static_cast<QLabel*>(controls.at(value));
-        const auto* captionLabel = static_cast<const QLabel*>(controls.at(caption));
-        const QString name = valueAccessibleName(captionLabel->text(), label->text());
-        if (label->accessibleName() != name)
-            label->setAccessibleName(name);
-    }
-}
 
 } // namespace
 
@@ -69,10 +35,10 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
                          std::string picturePath)
     : windowLayout(layout),
       menu(menu),
-      keptGames(services.keptGames),
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
-      glide(this, services.glide),
+      widgets(*this, layout, cells, timer, services.glide),
+      keeper(services.keptGames ? std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath) : nullptr),
       help(new HelpOffer(this, services.dataFiles))
 {
     setWindowTitle(messages::text(applicationTitle));
@@ -82,10 +48,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
         colours.setColor(QPalette::Window, fromBgr(layout.windowColour));
         setPalette(colours);
     }
-    buildControls();
 
     const BoardPlatform platform{
-        *this, cells, services.files, services.clock, *random, services.dataFiles, keptGames ? this : nullptr};
+        widgets, cells, services.files, services.clock, *random, services.dataFiles, keeper.get()};
     MadeBoard made = makeBoard(*layout.size, platform, std::move(picturePath));
     game = std::move(made.board);
     genius = made.genius;
@@ -93,9 +58,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     connectArrowKeys();
     // The genius board's hall of fame stays earned: it offers no hint.
     if (layout.size->kind == BoardKind::Logged && services.hints.search)
-        hints = std::make_unique<BoardHints>(this, *game, views, services.hints);
+        hints = std::make_unique<BoardHints>(this, *game, widgets.views(), services.hints);
     if (layout.size->kind == BoardKind::Genius)
-        new NoHintNote(this, views);
+        new NoHintNote(this, widgets.views());
     // The board itself takes the focus that a button loses while a game goes
     // on (see focusNextPrevChild), and a click on a tile.
     setFocusPolicy(Qt::StrongFocus);
@@ -107,69 +72,14 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
 
 BoardWindow::~BoardWindow() = default;
 
-void BoardWindow::buildControls()
-{
-    const BoardLayout& layout = windowLayout;
-    for (int k = 0; k < layout.size->cells; ++k) {
-        auto* view = new TileView(this, k / layout.size->side, k % layout.size->side);
-        view->setObjectName(QString(tileViewName).arg(k));
-        view->setGeometry(pixels(layout.tile(k)));
-        views.push_back(view);
-    }
-
-    for (const BoardControl& design : boardControls) {
-        const auto place = layout.place(design.control);
-        if (!place)
-            continue;
-        QWidget* widget = nullptr;
-        if (design.isButton) {
-            widget = new QPushButton(tr(design.caption), this);
-        } else {
-            auto* label = new ClickableLabel(tr(design.caption), this);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            widget = label;
-        }
-        if (design.spokenName)
-            widget->setAccessibleName(tr(design.spokenName));
-        widget->setObjectName(design.objectName);
-        widget->setGeometry(pixels(*place));
-        controls[design.control] = widget;
-    }
-    // The step buttons only appear with auto-solve.
-    for (const Control hidden : {Control::StepBack, Control::StepForward})
-        setVisible(hidden, false);
-    QWidget* credit = controls.at(Control::Credit);
-    credit->setFont(kaiFont(creditFontPoints));
-    setTextColour(credit, fromBgr(red));
-    for (const auto& [control, widget] : controls) {
-        if (sizesToText(control))
-            widget->adjustSize();
-    }
-    nameValues(controls);
-
-    if (const auto& map = layout.numberMap) {
-        for (int k = 0; k < layout.size->cells; ++k) {
-            auto* label = new QLabel("L", this);
-            label->setObjectName(QString(numberMapLabelName).arg(k));
-            if (map->fontPoints > 0)
-                label->setFont(songFont(map->fontPoints));
-            label->move(pixels(map->left + numberMapSpacing * (k % layout.size->side)),
-                        pixels(map->top + numberMapSpacing * (k / layout.size->side)));
-            label->adjustSize();
-            label->hide();
-            numberMap.push_back(label);
-            nameMapLabel(k);
-        }
-    }
-}
-
 void BoardWindow::connectCommands()
 {
+    const std::vector<TileView*>& views = widgets.views();
     for (int k = 0; k < static_cast<int>(views.size()); ++k)
         connect(views[k], &TileView::clicked, this, [this, k] { afterMove(game->click(k)); });
     const auto onClick = [this](Control control, auto command) {
-        if (const auto found = controls.find(control); found != controls.end())
-            connect(static_cast<QPushButton*>(found->second), &QPushButton::clicked, this, command);
+        if (auto* button = static_cast<QPushButton*>(widgets.control(control)))
+            connect(button, &QPushButton::clicked, this, command);
     };
     onClick(Control::Start, [this] { start(); });
     onClick(Control::Exit, [this] { leave(); });
@@ -177,7 +87,7 @@ void BoardWindow::connectCommands()
     onClick(Control::Restart, [this] { afterReplay(game->restart()); });
     onClick(Control::StepBack, [this] { afterReplay(game->stepBack()); });
     onClick(Control::StepForward, [this] { afterReplay(game->stepForward()); });
-    connect(static_cast<ClickableLabel*>(controls.at(Control::Credit)), &ClickableLabel::clicked, this,
+    connect(static_cast<ClickableLabel*>(widgets.control(Control::Credit)), &ClickableLabel::clicked, this,
             [this] { game->showNumberMap(); });
     connect(&timer, &QTimer::timeout, this, [this] { game->tick(); });
 }
@@ -232,16 +142,6 @@ void BoardWindow::keepGame()
     game->keep();
 }
 
-void BoardWindow::keep(const Board::Snapshot& snapshot)
-{
-    keptGames->keep({static_cast<int>(windowLayout.set), windowLayout.size, game->picturePath(), snapshot});
-}
-
-void BoardWindow::forget()
-{
-    keptGames->forget();
-}
-
 void BoardWindow::start()
 {
     forgetHint();
@@ -266,7 +166,7 @@ void BoardWindow::leave()
     // Only a win waits for a landing, so a win whose last tile still glides is
     // celebrated first: a genius win must reach the hall of fame however
     // quickly the player leaves.
-    glide.land();
+    widgets.glide().land();
     timer.stop();
     const Departure departure = game->exit();
     menu.show();
@@ -282,7 +182,7 @@ void BoardWindow::afterMove(MoveOutcome outcome)
         forgetHint();
     // The message waits until the winning tile has landed.
     if (outcome == MoveOutcome::Solved)
-        glide.afterLanding([this] { celebrate(); });
+        widgets.glide().afterLanding([this] { celebrate(); });
 }
 
 void BoardWindow::afterReplay(ReplayOutcome outcome)
@@ -312,128 +212,15 @@ void BoardWindow::recordWinner(GeniusBoard& genius)
         name = askText(this, messages::text(messages::namePrompt), messages::text(messages::nameTitle));
     const auto entry = genius.recordWinner(name.toStdString());
     if (entry && !entry->saved)
-        showMessage(this, messages::text(messages::hallOfFameUnwritable) + qText(entry->record));
-}
-
-void BoardWindow::showTile(int cell, int tile)
-{
-    showView(cell, cells.tile(tile), tile);
-}
-
-void BoardWindow::showEmpty(int cell)
-{
-    showView(cell, QPixmap(), std::nullopt);
-}
-
-void BoardWindow::showView(int cell, const QPixmap& picture, std::optional<int> tile)
-{
-    TileView* view = views.at(cell);
-    if (glide.destination() == view)
-        glide.land();
-    view->setTile(picture, tile);
-}
-
-void BoardWindow::slideTile(int from, int to)
-{
-    const QPixmap tile = views.at(from)->picture();
-    views.at(to)->setTile(tile, views.at(from)->tile());
-    views.at(from)->setTile(QPixmap(), std::nullopt);
-    glide.start(tile, views.at(from)->geometry(), views.at(to));
-}
-
-void BoardWindow::setViewEnabled(int cell, bool enabled)
-{
-    views.at(cell)->setEnabled(enabled);
-}
-
-void BoardWindow::setVisible(Control control, bool visible)
-{
-    if (const auto found = controls.find(control); found != controls.end())
-        found->second->setVisible(visible);
-}
-
-void BoardWindow::setEnabled(Control control, bool enabled)
-{
-    if (const auto found = controls.find(control); found != controls.end())
-        found->second->setEnabled(enabled);
-}
-
-void BoardWindow::setCaption(Control control, const std::string& caption)
-{
-    QWidget* widget = controls.at(control);
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(qText(caption));
-        if (sizesToText(control))
-            label->adjustSize();
-        nameValues(controls);
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        button->setText(qText(caption));
-    }
-}
-
-void BoardWindow::setMapVisible(int cell, bool visible)
-{
-    if (cell < static_cast<int>(numberMap.size()))
-        numberMap[cell]->setVisible(visible);
-}
-
-void BoardWindow::setMapCaption(int cell, const std::string& caption)
-{
-    if (cell < static_cast<int>(numberMap.size())) {
-        numberMap[cell]->setText(qText(caption));
-        numberMap[cell]->adjustSize();
-        nameMapLabel(cell);
-    }
-}
-
-void BoardWindow::nameMapLabel(int cell)
-{
-    const int side = windowLayout.size->side;
-    QLabel* label = numberMap[cell];
-    label->setAccessibleName(numberMapAccessibleName(cell / side + 1, cell % side + 1, label->text()));
-}
-
-bool BoardWindow::setBackground(const std::string& path)
-{
-    if (path.empty()) {
-        backgroundPicture = QPixmap();
-        update();
-        return true;
-    }
-    // The preview read first shows again after a win, unless the file has
-    // changed since; a file gone meanwhile leaves the picture the player saw.
-    const auto stamp = fileStamp(path);
-    const PreviewKey key{path, stamp.value_or(FileStamp{})};
-    if (!(key == previewKey) && stamp) {
-        // Only the part inside the window can ever show, so only that part is decoded.
-        const auto preview = readPicturePart(path, size());
-        const QPixmap shown = preview ? QPixmap::fromImage(*preview) : QPixmap();
-        if (shown.isNull()) // memory that ran out gives a null pixmap
-            return false;
-        previewPicture = shown;
-        previewKey = key;
-    } else if (previewPicture.isNull() || previewKey.path != path) {
-        return false;
-    }
-    backgroundPicture = previewPicture;
-    update();
-    return true;
-}
-
-void BoardWindow::setTimerEnabled(bool enabled)
-{
-    if (enabled)
-        timer.start();
-    else
-        timer.stop();
+        showMessage(this, messages::text(messages::hallOfFameUnwritable) + QString::fromStdString(entry->record));
 }
 
 void BoardWindow::paintEvent(QPaintEvent*)
 {
-    if (backgroundPicture.isNull())
+    if (widgets.background().isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, backgroundPicture);
+    painter.drawPixmap(0, 0, widgets.background());
 }
 
 void BoardWindow::forgetHint()

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/board/TileGlide.h"
+#include "app/look/BoardLayouts.h"
+#include "board/BoardScreen.h"
+#include "platform/qt/NativeFiles.h"
+
+#include <QPixmap>
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QTimer;
+
+namespace pintu {
+
+class QtCellSource;
+class TileView;
+
+// The tile views, controls and number map of a board window, built from its
+// layout row, as the board's logic draws on them: tiles cut by `cells`, moves
+// that glide, the picture behind the views and the clock's timer.
+class BoardWidgets final : public BoardScreen {
+public:
+    BoardWidgets(QWidget& window, const BoardLayout& layout, const QtCellSource& cells, QTimer& clock,
+                 std::chrono::milliseconds glideDuration);
+
+    const std::vector<TileView*>& views() const { return tileViews; }
+    // nullptr when this board has no such control.
+    QWidget* control(Control control) const;
+    TileGlide& glide() { return tileGlide; }
+    // The picture behind the views; null when none shows.
+    const QPixmap& background() const { return backgroundPicture; }
+
+    void showTile(int cell, int tile) override;
+    void showEmpty(int cell) override;
+    void slideTile(int from, int to) override;
+    void setViewEnabled(int cell, bool enabled) override;
+    void setVisible(Control control, bool visible) override;
+    void setEnabled(Control control, bool enabled) override;
+    void setCaption(Control control, const std::string& caption) override;
+    void setMapVisible(int cell, bool visible) override;
+    void setMapCaption(int cell, const std::string& caption) override;
+    bool setBackground(const std::string& path) override;
+    void setTimerEnabled(bool enabled) override;
+
+private:
+    void buildViews();
+    void buildControls();
+    void buildNumberMap();
+    void showView(int cell, const QPixmap& picture, std::optional<int> tile);
+    void nameValues();
+    void nameMapLabel(int cell);
+
+    QWidget& window;
+    const BoardLayout& layout;
+    const QtCellSource& cells;
+    QTimer& clock;
+    TileGlide tileGlide;
+    std::vector<TileView*> tileViews;
+    std::map<Control, QWidget*> controls;
+    std::vector<QLabel*> numberMap;
+    // The top-left of the picture as last read, and which file it came from.
+    struct PreviewKey {
+        std::string path;
+        FileStamp stamp;
+        bool operator==(const PreviewKey&) const = default;
+    };
+    PreviewKey previewKey;
+    QPixmap previewPicture;
+    QPixmap backgroundPicture;
+};
+
+} // namespace pintu
