@@ -2,9 +2,7 @@
 
 #include "app/board/BoardWindow.h"
 #include "app/dialogs/HelpWindow.h"
-#include "app/dialogs/MessageBoxes.h"
-#include "app/text/Messages.h"
-#include "resume/KeptGameStore.h"
+#include "app/session/KeptGameOffer.h"
 
 #include <utility>
 
@@ -21,28 +19,19 @@ Game::~Game() = default;
 void Game::start(std::optional<std::string> picture)
 {
     pictureToChoose = std::move(picture);
-    if (!offerKeptGame())
+    if (!offerKeptGame(services.keptGames, [this](const KeptGame& kept) { return playOn(kept); }))
         resolution.show();
 }
 
-bool Game::offerKeptGame()
+bool Game::playOn(const KeptGame& kept)
 {
-    KeptGameStore* keptGames = services.keptGames;
-    const auto kept = keptGames ? keptGames->read() : std::nullopt;
-    if (!kept)
+    // Its menu is built as the resolution window would build it, and shows
+    // once the board is left.
+    MenuWindow& menu = menuOf(static_cast<LayoutSet>(kept.layoutSet));
+    if (!menu.resumeBoard(kept))
         return false;
-    if (askYesNo(nullptr, messages::text(messages::continueKeptGame))) {
-        // Its menu is built as the resolution window would build it, and
-        // shows once the board is left.
-        MenuWindow& menu = menuOf(static_cast<LayoutSet>(kept->layoutSet));
-        if (menu.resumeBoard(*kept)) {
-            choosePendingPicture(menu);
-            return true;
-        }
-        showMessage(nullptr, messages::text(messages::pictureUnreadable));
-    }
-    keptGames->forget();
-    return false;
+    choosePendingPicture(menu);
+    return true;
 }
 
 void Game::keepGameUnderWay()

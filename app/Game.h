@@ -33,8 +33,8 @@ public:
     MenuWindow* menu(LayoutSet set) const;
 
 private:
-    // "是" opens the kept game's board straight away; true when it shows.
-    bool offerKeptGame();
+    // Opens the kept game's board straight away; true when it shows.
+    bool playOn(const KeptGame& kept);
     MenuWindow& menuOf(LayoutSet set);
     void showMenu(LayoutSet set);
     void choosePendingPicture(MenuWindow& menu);
