@@ -95,7 +95,7 @@ void fullDecode(benchmark::State& state, const Format& format)
     std::optional<QImage> picture;
     for (auto _ : state) {
         picture.reset();
-        picture = loadPicture(path);
+        picture = test::loadPicture(path);
         benchmark::DoNotOptimize(picture);
     }
     reportMemory(state, before);

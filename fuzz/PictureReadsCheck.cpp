@@ -5,6 +5,7 @@
 #include "fuzz/ScratchFolder.h"
 #include "platform/qt/pictures/PictureLoader.h"
 #include "platform/qt/pictures/QtCellSource.h"
+#include "tests/support/TestPictures.h"
 
 #include <array>
 
@@ -74,7 +75,7 @@ Finding checkPictureReads(std::span<const std::uint8_t> bytes)
         return header ? std::optional(size(header->size)) : std::nullopt;
     };
 
-    if (auto finding = checkRead("loadPicture", loadPicture(path), promised([](QSize whole) { return whole; })))
+    if (auto finding = checkRead("loadPicture", test::loadPicture(path), promised([](QSize whole) { return whole; })))
         return finding;
 
     const QSize window = pixels(layout.client);

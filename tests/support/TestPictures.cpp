@@ -1,11 +1,14 @@
 #include "tests/support/TestPictures.h"
 
+#include "platform/qt/pictures/PictureLoader.h"
+
 #include <QBuffer>
 #include <QFile>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 namespace pintu::test {
 
@@ -52,6 +55,12 @@ bool looksLike(const QColor& seen, const QColor& expected, int tolerance)
 {
     return std::abs(seen.red() - expected.red()) <= tolerance && std::abs(seen.green() - expected.green()) <= tolerance &&
            std::abs(seen.blue() - expected.blue()) <= tolerance;
+}
+
+std::optional<QImage> loadPicture(const std::string& path)
+{
+    constexpr int unbounded = std::numeric_limits<int>::max();
+    return readPicturePart(path, QSize(unbounded, unbounded));
 }
 
 QImage quarteredPicture(QSize size, const Quarters& quarters)

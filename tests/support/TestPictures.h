@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace pintu::test {
@@ -22,6 +23,10 @@ QImage photoLikePicture(QSize size);
 QColor cellCentreColour(int k, int N);
 
 bool looksLike(const QColor& seen, const QColor& expected, int tolerance = 14);
+
+// The whole upright picture at its own size, as the game's reads deliver it:
+// a part as large as any picture is all of it.
+std::optional<QImage> loadPicture(const std::string& path);
 
 // Four solid quarters, top-left, top-right, bottom-left, bottom-right: which
 // corner went where shows how a picture was turned.

@@ -15,13 +15,6 @@ std::optional<PictureHeader> probePicture(const std::string& path)
     return PictureFile(path).header();
 }
 
-std::optional<QImage> loadPicture(const std::string& path)
-{
-    PictureFile file(path);
-    const QRect whole = file.uprightRect();
-    return file.read(whole, whole.size());
-}
-
 std::optional<QImage> readPicturePart(const std::string& path, QSize area)
 {
     PictureFile file(path);

@@ -41,9 +41,6 @@ inline constexpr qint64 largestPicturePixels = qint64{1} << 27;
 // their header pass, and the reads below refuse them.
 std::optional<PictureHeader> probePicture(const std::string& path);
 
-// The whole upright picture at its own size.
-std::optional<QImage> loadPicture(const std::string& path);
-
 // The top-left `area` of the upright picture, or all of it when it is smaller,
 // one picture pixel per pixel of the result. JPEG decodes no further down its
 // stored rows than the area reaches: all of them for a photo stored upside
