@@ -1,3 +1,4 @@
+#include "solver/Grid.h"
 #include "solver/Puzzle.h"
 #include "solver/Slides.h"
 
@@ -68,21 +69,16 @@ TEST(PuzzleFlaw, EachReasonHasItsOwnWords)
     EXPECT_FALSE(reasons.contains(""));
 }
 
-TEST(Slides, StopAtTheFirstTileNotBesideTheBlank)
+TEST(Grid, NeighboursNeverWrapFromOneRowToTheNext)
 {
-    // 0 1 2 / 3 4 5 / 6 7 _: tiles 5 and 7 are beside the blank, tile 0 is not.
-    std::vector<int> tiles{0, 1, 2, 3, 4, 5, 6, 7, 8};
-    const std::vector<int> slides{5, 4, 0};
-    EXPECT_FALSE(applySlides(Grid{3}, tiles, slides));
-    EXPECT_EQ(tiles, (std::vector<int>{0, 1, 2, 3, 8, 4, 6, 7, 5}));
-}
-
-TEST(Slides, NeverWrapFromOneRowToTheNext)
-{
-    // Cell 3 starts the second row; the blank in cell 2 ends the first.
-    std::vector<int> tiles{0, 1, 8, 3, 4, 5, 6, 7, 2};
-    const std::vector<int> slides{3};
-    EXPECT_FALSE(applySlides(Grid{3}, tiles, slides));
+    // Cell 2 ends the first row of the 3x3 board, cell 3 starts the second.
+    const Grid grid{3};
+    const auto neighbours = [&](int cell) {
+        const Adjacent beside = grid.adjacent(cell);
+        return std::set<int>(beside.begin(), beside.end());
+    };
+    EXPECT_EQ(neighbours(2), (std::set<int>{1, 5}));
+    EXPECT_EQ(neighbours(3), (std::set<int>{0, 4, 6}));
 }
 
 TEST(Slides, ReturnsCancelInPairs)
