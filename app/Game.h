@@ -29,7 +29,6 @@ public:
     // of the menu now, or when the menu next shows; a board's game goes on.
     void choosePicture(std::optional<std::string> picture);
 
-    ResolutionWindow& resolutionWindow() { return resolution; }
     MenuWindow* menu(LayoutSet set) const;
 
 private:

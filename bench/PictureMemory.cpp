@@ -89,7 +89,7 @@ int measure(int argc, char* argv[], const QString& picture)
     Game game(services);
     MessageWatch messages;
     game.start(QFileInfo(picture).absoluteFilePath().toStdString());
-    ResolutionWindow& resolution = game.resolutionWindow();
+    ResolutionWindow& resolution = test::resolutionWindow();
     click(test::resolutionOption(resolution, LayoutSet::B));
     click(test::named<QAbstractButton>(resolution, ResolutionControlNames::start));
     MenuWindow* menu = game.menu(LayoutSet::B);

@@ -57,18 +57,14 @@ QString helpPage(const QString& dataFolder)
 
 } // namespace
 
-HelpWindow::HelpWindow(const QString& dataFolder, QWidget* parent) : QDialog(parent), page(new QTextBrowser(this))
+HelpWindow::HelpWindow(const QString& dataFolder, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(messages::text(messages::helpTitle));
+    auto* page = new QTextBrowser(this);
     page->setHtml(helpPage(dataFolder));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(page);
     resize(helpSize);
-}
-
-QString HelpWindow::text() const
-{
-    return page->toPlainText();
 }
 
 HelpOffer::HelpOffer(QWidget* window, const DataFiles& dataFiles)

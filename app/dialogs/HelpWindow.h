@@ -3,7 +3,6 @@
 #include <QDialog>
 
 class QMenu;
-class QTextBrowser;
 
 namespace pintu {
 
@@ -17,11 +16,6 @@ class HelpWindow final : public QDialog {
     Q_OBJECT
 public:
     HelpWindow(const QString& dataFolder, QWidget* parent);
-
-    QString text() const;
-
-private:
-    QTextBrowser* page;
 };
 
 // The help as a window offers it: F1 anywhere in the window, and "帮助" in

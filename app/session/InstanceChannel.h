@@ -23,8 +23,6 @@ public:
     // nothing, quietly, where no socket can be made.
     InstanceChannel(const QString& name, HandedOver handedOver);
 
-    bool isListening() const { return server.isListening(); }
-
 private:
     void take(QLocalSocket* socket);
 

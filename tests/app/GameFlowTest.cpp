@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ struct GameRun : TestServices {
     MenuWindow& startWith(LayoutSet set)
     {
         game.start();
-        ResolutionWindow& resolution = game.resolutionWindow();
+        ResolutionWindow& resolution = resolutionWindow();
         click(resolutionOption(resolution, set));
         click(named(resolution, ResolutionControlNames::start));
         menu = game.menu(set);
@@ -89,7 +90,7 @@ TEST(GameFlow, OneEasyGameOnSetAFromTheFirstWindowToTheExit)
 {
     GameRun run;
     MenuWindow& menu = run.startWith(LayoutSet::A);
-    EXPECT_FALSE(run.game.resolutionWindow().isVisible());
+    EXPECT_FALSE(resolutionWindow().isVisible());
     EXPECT_TRUE(menu.isVisible());
     EXPECT_TRUE(named(menu, Menu::pinTitle)->isVisible());
     EXPECT_FALSE(named(menu, Menu::pictures)->isVisible());
@@ -112,7 +113,7 @@ TEST(GameFlow, OneEasyGameOnSetAFromTheFirstWindowToTheExit)
     EXPECT_TRUE(menu.isVisible());
     EXPECT_FALSE(named(menu, Menu::pinTitle)->isVisible());
     EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
-    EXPECT_FALSE(run.game.resolutionWindow().isVisible());
+    EXPECT_FALSE(resolutionWindow().isVisible());
     EXPECT_EQ(run.endings, 0);
 
     click(named(menu, Menu::exit));
@@ -149,7 +150,7 @@ TEST(GameFlow, F1OpensTheHelpInEveryWindowAndTheGameGoesOn)
     const auto readHelp = [&](QWidget* box) {
         const auto* help = qobject_cast<HelpWindow*>(box);
         ASSERT_NE(help, nullptr);
-        helps << help->windowTitle() + '\n' + help->text();
+        helps << help->windowTitle() + '\n' + help->findChild<QTextBrowser*>()->toPlainText();
         QTest::keyClick(box, Qt::Key_Escape);
     };
     const auto pressF1 = [&](QWidget* window) {
@@ -159,7 +160,7 @@ TEST(GameFlow, F1OpensTheHelpInEveryWindowAndTheGameGoesOn)
         QTest::keyClick(window, Qt::Key_F1);
     };
     run.game.start();
-    pressF1(&run.game.resolutionWindow());
+    pressF1(&resolutionWindow());
     MenuWindow& menu = run.startWith(LayoutSet::A);
     pressF1(&menu);
     run.reveal();

@@ -1,11 +1,14 @@
 #include "tests/support/WindowControls.h"
 
 #include "app/board/TileView.h"
+#include "app/menu/ResolutionWindow.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace pintu::test {
 
@@ -60,6 +63,18 @@ QRadioButton* resolutionOption(const QWidget& resolutionWindow, LayoutSet set)
 {
     return named<QRadioButton>(resolutionWindow,
                                QString(ResolutionControlNames::choice).arg(set == LayoutSet::A ? 0 : 1));
+}
+
+ResolutionWindow& resolutionWindow()
+{
+    QList<ResolutionWindow*> found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* resolution = qobject_cast<ResolutionWindow*>(window))
+            found << resolution;
+    }
+    if (found.size() != 1)
+        throw std::logic_error(std::to_string(found.size()) + " resolution windows, where one game runs");
+    return *found.front();
 }
 
 } // namespace pintu::test

@@ -13,6 +13,7 @@ class QLabel;
 class QRadioButton;
 
 namespace pintu {
+class ResolutionWindow;
 class TileView;
 }
 
@@ -57,5 +58,8 @@ QLabel* numberMapLabel(const QWidget& board, int cell);
 QString difficultyOptionName(Difficulty difficulty);
 QRadioButton* difficultyOption(const QWidget& menu, Difficulty difficulty);
 QRadioButton* resolutionOption(const QWidget& resolutionWindow, LayoutSet set);
+
+// The resolution window of the one game that runs, which keeps it to itself.
+ResolutionWindow& resolutionWindow();
 
 } // namespace pintu::test

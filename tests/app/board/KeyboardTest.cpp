@@ -142,7 +142,7 @@ struct GameHarness : TestServices {
     ResolutionWindow& start()
     {
         game.start();
-        ResolutionWindow& window = game.resolutionWindow();
+        ResolutionWindow& window = resolutionWindow();
         activate(window);
         return window;
     }
@@ -157,11 +157,11 @@ TEST(KeyTable, HoldsEveryKeyTheWindowsBind)
     BoardWindowHarness genius(boardOf(Difficulty::Genius, LayoutSet::A));
     GameHarness run;
     run.start();
-    named<QPushButton>(run.game.resolutionWindow(), ResolutionControlNames::start)->click();
+    named<QPushButton>(resolutionWindow(), ResolutionControlNames::start)->click();
 
     std::set<QKeySequence> bound;
     for (const QWidget* window : std::initializer_list<const QWidget*>{
-             &small.open(), &genius.open(), &run.game.resolutionWindow(), run.game.menu(LayoutSet::A)}) {
+             &small.open(), &genius.open(), &resolutionWindow(), run.game.menu(LayoutSet::A)}) {
         for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
             bound.insert(shortcut->key());
     }

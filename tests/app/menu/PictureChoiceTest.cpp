@@ -204,7 +204,7 @@ TEST(PictureOnTheCommandLine, IsChosenOnceTheMenuShows)
     Game game(run.services);
     game.start((run.photos + "/photo.png").toStdString());
     EXPECT_EQ(game.menu(LayoutSet::A), nullptr);
-    named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
+    named<QPushButton>(resolutionWindow(), ResolutionControlNames::start)->click();
     MenuWindow* menu = game.menu(LayoutSet::A);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->pictureFolder(), run.photos.toStdString());
@@ -219,7 +219,7 @@ TEST(PictureOnTheCommandLine, ThatCannotBeReadIsRefusedOverTheMenu)
     game.start(run.folder.filePath("missing.jpg").toStdString());
     ModalScript boxes;
     boxes.thenOk();
-    named<QPushButton>(game.resolutionWindow(), ResolutionControlNames::start)->click();
+    named<QPushButton>(resolutionWindow(), ResolutionControlNames::start)->click();
     EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
     MenuWindow* menu = game.menu(LayoutSet::A);
     ASSERT_NE(menu, nullptr);

@@ -22,7 +22,6 @@ namespace {
 // The whole game over real files in a folder of its own, which is also the
 // current folder while it runs (the menu's folder list starts there).
 struct GameHarness : TestServices {
-    ResolutionWindow& resolutionWindow() { return game.resolutionWindow(); }
     QRadioButton* option(LayoutSet set) { return resolutionOption(resolutionWindow(), set); }
     QPushButton* startButton() { return named<QPushButton>(resolutionWindow(), ResolutionControlNames::start); }
 
@@ -54,8 +53,8 @@ TEST(ResolutionWindow, OpensWith640x480Chosen)
 {
     GameHarness run;
     run.game.start();
-    ASSERT_TRUE(run.resolutionWindow().isVisible());
-    EXPECT_EQ(run.resolutionWindow().windowTitle(), "分辨率选择");
+    ASSERT_TRUE(resolutionWindow().isVisible());
+    EXPECT_EQ(resolutionWindow().windowTitle(), "分辨率选择");
     EXPECT_EQ(run.option(LayoutSet::A)->text(), "640*480");
     EXPECT_EQ(run.option(LayoutSet::B)->text(), "800*600");
     EXPECT_EQ(run.startButton()->text(), "开始");
@@ -71,7 +70,7 @@ TEST(ResolutionWindow, StartWithoutTouchingTheOptionsOpensTheMenuOfSetA)
     run.game.start();
     click(run.startButton());
 
-    EXPECT_FALSE(run.resolutionWindow().isVisible());
+    EXPECT_FALSE(resolutionWindow().isVisible());
     MenuWindow* menu = run.game.menu(LayoutSet::A);
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
@@ -89,7 +88,7 @@ TEST(ResolutionWindow, Choosing800x600OpensTheMenuOfSetB)
     EXPECT_FALSE(run.option(LayoutSet::A)->isChecked());
     click(run.startButton());
 
-    EXPECT_FALSE(run.resolutionWindow().isVisible());
+    EXPECT_FALSE(resolutionWindow().isVisible());
     MenuWindow* menu = run.game.menu(LayoutSet::B);
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
@@ -130,7 +129,7 @@ TEST(ResolutionWindow, TheCloseBoxEndsTheProgramWithoutAMenu)
 {
     GameHarness run;
     run.game.start();
-    run.resolutionWindow().close();
+    resolutionWindow().close();
     EXPECT_EQ(run.endings, 1);
     EXPECT_EQ(run.game.menu(LayoutSet::A), nullptr);
     EXPECT_EQ(run.game.menu(LayoutSet::B), nullptr);

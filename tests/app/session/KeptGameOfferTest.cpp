@@ -71,7 +71,7 @@ TEST(KeptGameOffer, YesPlaysOnOnTheBoardOfItsSetAndLeadsToItsMenu)
     run.start();
 
     EXPECT_EQ(asked, (QStringList{"拼图", "上次的游戏还没有结束，要继续吗？", "是", "否"}));
-    EXPECT_FALSE(run.game->resolutionWindow().isVisible());
+    EXPECT_FALSE(resolutionWindow().isVisible());
     BoardWindow* board = run.board(LayoutSet::B);
     ASSERT_NE(board, nullptr);
     EXPECT_TRUE(board->isVisible());
@@ -118,7 +118,7 @@ TEST_P(KeptGameForgotten, AndTheResolutionWindowComes)
         boxes.thenOk();
     run.start();
     EXPECT_EQ(boxes.messages(), GetParam().messages);
-    EXPECT_TRUE(run.game->resolutionWindow().isVisible());
+    EXPECT_TRUE(resolutionWindow().isVisible());
     EXPECT_EQ(run.board(LayoutSet::A), nullptr);
     EXPECT_FALSE(run.kept());
 }
