@@ -114,28 +114,6 @@ TEST_P(ArrowsOnEachBoardWindow, KeepPlayingAfterAStrayKeyAndTabStillReachesEvery
     EXPECT_EQ(board.menu.shown, 1);
 }
 
-TEST(ArrowsOnABoardWindow, DoNothingWhileTheShuffleIsStepped)
-{
-    const BoardLayout& layout = boardOf(Difficulty::Normal, LayoutSet::A);
-    BoardWindowHarness board(layout, BoardWindowHarness::endingAt(layout, 5));
-    BoardWindow& window = board.openActive();
-    board.click(board.button(Control::Start));
-    board.click(board.button(Control::AutoSolve));
-    board.click(board.button(Control::StepForward));
-    const int blank = board.emptyView();
-    for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down})
-        press(&window, key);
-    EXPECT_EQ(board.emptyView(), blank);
-    EXPECT_EQ(board.label(Control::Steps)->text(), "0");
-    EXPECT_TRUE(board.button(Control::Restart)->isVisible());
-
-    board.click(board.button(Control::Restart)); // restart: the start is played again, by keys too
-    press(&window, Qt::Key_Down);
-    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
-    EXPECT_EQ(board.emptyView(), 1);
-    EXPECT_FALSE(board.button(Control::AutoSolve)->isVisible());
-}
-
 // The whole game, so that the resolution window shows as the program shows it.
 struct GameHarness : TestServices {
     // The first window, shown and taking the keys.
