@@ -7,25 +7,33 @@
 namespace pintu {
 namespace {
 
-// The 4x4 board with the blank moved to `blank` by the shortest way along
-// the last row, then up the column.
-Arrangement blankAt(int blank)
+// The board of `side` with the blank moved to `blank` by the shortest way
+// along the last row, then up the column.
+Arrangement blankAt(int side, int blank)
 {
-    Arrangement arrangement = Arrangement::solved(4);
-    while (arrangement.blankCell() % 4 > blank % 4)
+    Arrangement arrangement = Arrangement::solved(side);
+    while (arrangement.blankCell() % side > blank % side)
         arrangement.apply(*arrangement.moveFor(arrangement.blankCell() - 1));
-    while (arrangement.blankCell() / 4 > blank / 4)
-        arrangement.apply(*arrangement.moveFor(arrangement.blankCell() - 4));
+    while (arrangement.blankCell() / side > blank / side)
+        arrangement.apply(*arrangement.moveFor(arrangement.blankCell() - side));
     return arrangement;
 }
 
-TEST(Arrangement, AClickMovesOnlyATileBesideTheBlankInItsRowOrColumn)
+// Every board size the game has, the genius board's too.
+class ArrangementOfEachSide : public ::testing::TestWithParam<int> {};
+
+INSTANTIATE_TEST_SUITE_P(Sides, ArrangementOfEachSide, ::testing::Values(3, 4, 5, 10),
+                         [](const auto& info) { return "N" + std::to_string(info.param); });
+
+// Never from the end of one row to the start of the next: they lie a row apart.
+TEST_P(ArrangementOfEachSide, AClickMovesOnlyATileBesideTheBlankInItsRowOrColumn)
 {
-    for (int blank = 0; blank < 16; ++blank) {
-        const Arrangement arrangement = blankAt(blank);
+    const int side = GetParam();
+    for (int blank = 0; blank < side * side; ++blank) {
+        const Arrangement arrangement = blankAt(side, blank);
         ASSERT_EQ(arrangement.blankCell(), blank);
-        for (int cell = 0; cell < 16; ++cell) {
-            const int distance = std::abs(cell / 4 - blank / 4) + std::abs(cell % 4 - blank % 4);
+        for (int cell = 0; cell < side * side; ++cell) {
+            const int distance = std::abs(cell / side - blank / side) + std::abs(cell % side - blank % side);
             const auto move = arrangement.moveFor(cell);
             if (distance == 1) {
                 EXPECT_EQ(move, (Move{cell, blank})) << "blank " << blank << " cell " << cell;
@@ -34,28 +42,28 @@ TEST(Arrangement, AClickMovesOnlyATileBesideTheBlankInItsRowOrColumn)
             }
         }
     }
-    EXPECT_EQ(blankAt(4).moveFor(3), std::nullopt); // the end of a row is not beside the next row's start
-    EXPECT_EQ(blankAt(3).moveFor(4), std::nullopt);
-    EXPECT_EQ(Arrangement::solved(4).moveFor(-1), std::nullopt);
-    EXPECT_EQ(Arrangement::solved(4).moveFor(16), std::nullopt);
+    EXPECT_EQ(Arrangement::solved(side).moveFor(-1), std::nullopt);
+    EXPECT_EQ(Arrangement::solved(side).moveFor(side * side), std::nullopt);
 }
 
-TEST(Arrangement, AnArrowSlidesTheTileOnTheFarSideOfTheBlankTowardsIt)
+TEST_P(ArrangementOfEachSide, AnArrowSlidesTheTileOnTheFarSideOfTheBlankTowardsIt)
 {
-    const Arrangement middle = blankAt(5);
-    EXPECT_EQ(middle.moveFor(Direction::Left), (Move{6, 5}));
-    EXPECT_EQ(middle.moveFor(Direction::Right), (Move{4, 5}));
-    EXPECT_EQ(middle.moveFor(Direction::Up), (Move{9, 5}));
-    EXPECT_EQ(middle.moveFor(Direction::Down), (Move{1, 5}));
+    const int side = GetParam();
+    const int inside = side + 1;
+    const Arrangement middle = blankAt(side, inside);
+    EXPECT_EQ(middle.moveFor(Direction::Left), (Move{inside + 1, inside}));
+    EXPECT_EQ(middle.moveFor(Direction::Right), (Move{inside - 1, inside}));
+    EXPECT_EQ(middle.moveFor(Direction::Up), (Move{inside + side, inside}));
+    EXPECT_EQ(middle.moveFor(Direction::Down), (Move{inside - side, inside}));
 
     // Nothing lies beyond the board's edge, nor beyond a row's end.
-    const Arrangement corner = Arrangement::solved(4);
+    const Arrangement corner = Arrangement::solved(side);
     EXPECT_EQ(corner.moveFor(Direction::Left), std::nullopt);
     EXPECT_EQ(corner.moveFor(Direction::Up), std::nullopt);
-    EXPECT_EQ(corner.moveFor(Direction::Right), (Move{14, 15}));
-    EXPECT_EQ(blankAt(4).moveFor(Direction::Right), std::nullopt);
-    EXPECT_EQ(blankAt(3).moveFor(Direction::Left), std::nullopt);
-    EXPECT_EQ(blankAt(0).moveFor(Direction::Down), std::nullopt);
+    EXPECT_EQ(corner.moveFor(Direction::Right), (Move{side * side - 2, side * side - 1}));
+    EXPECT_EQ(blankAt(side, side).moveFor(Direction::Right), std::nullopt);
+    EXPECT_EQ(blankAt(side, side - 1).moveFor(Direction::Left), std::nullopt);
+    EXPECT_EQ(blankAt(side, 0).moveFor(Direction::Down), std::nullopt);
 }
 
 TEST(Arrangement, AMoveAndItsReverseLeaveTheBoardAsItWas)

@@ -37,28 +37,6 @@ TEST(GeniusBoard, StartsWithEveryTileOnceAndTheBlankOnAnEvenCell)
     EXPECT_TRUE(game.screen.isVisible(Control::Clock));
 }
 
-TEST(GeniusBoard, NeverWrapsFromOneRowToTheNext)
-{
-    // The blank in 10 (after the walk up the first column); 9 is no neighbour of it.
-    GeniusHarness game(std::make_unique<ScriptedRandom>(
-        ScriptedRandom::walk(board10x10, {98, 97, 96, 95, 94, 93, 92, 91, 90, 80, 70, 60, 50, 40, 30, 20, 10})));
-    game.board.start();
-    // Seventeen moves reach 10; the walk then swings between 20 and 10 and ends in 20.
-    ASSERT_EQ(game.screen.view[20], noTile);
-    game.click(10);
-    ASSERT_EQ(game.screen.view[10], noTile);
-    game.click(9);
-    EXPECT_EQ(game.board.stepCount(), 1);
-    EXPECT_EQ(game.screen.view[10], noTile);
-    game.click(21); // diagonal
-    game.click(30); // two away
-    game.click(10); // the blank itself
-    EXPECT_EQ(game.board.stepCount(), 1);
-    game.click(11);
-    EXPECT_EQ(game.board.stepCount(), 2);
-    EXPECT_EQ(game.screen.caption.at(Control::Steps), "2");
-}
-
 TEST(GeniusBoard, AWinRecordsTheNameWithTheTimeSpentTypingIt)
 {
     GeniusHarness game(twoMovesFromSolved());
