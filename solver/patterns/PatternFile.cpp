@@ -1,8 +1,10 @@
 #include "solver/patterns/PatternFile.h"
 
+#include "platform/ByteOrder.h"
 #include "solver/PlacementRank.h"
 
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -35,18 +37,14 @@ constexpr std::size_t checksumAt = 56;
 // A table is written under its own name with this and the writer's process id added.
 constexpr std::string_view partialMark = ".partial-";
 
-void put(Header& header, std::size_t at, std::uint64_t value, int bytes)
+void put(Header& header, std::size_t at, std::uint64_t value, std::size_t bytes)
 {
-    for (int i = 0; i < bytes; ++i)
-        header[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    writeNumber(std::as_writable_bytes(std::span(header).subspan(at, bytes)), value, std::endian::little);
 }
 
-std::uint64_t get(const Header& header, std::size_t at, int bytes)
+std::uint64_t get(const Header& header, std::size_t at, std::size_t bytes)
 {
-    std::uint64_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value |= static_cast<std::uint64_t>(header[at + i]) << (8 * i);
-    return value;
+    return readNumber(std::as_bytes(std::span(header).subspan(at, bytes)), std::endian::little);
 }
 
 Header headerFor(int side, const std::vector<int>& tiles, std::uint64_t entries, std::uint64_t sum)
