@@ -7,6 +7,8 @@
 #include <limits>
 #include <vector>
 
+#include <zlib.h>
+
 namespace pintu {
 
 namespace {
@@ -25,25 +27,9 @@ constexpr int layoutSets = 2;
 // Enough for any count a game reaches, and no number can overflow.
 constexpr std::size_t longestNumber = 18;
 
-constexpr std::array<std::uint32_t, 256> crcTable()
-{
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t crc = i;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
-        table[i] = crc;
-    }
-    return table;
-}
-
 std::uint32_t crc32(std::string_view bytes)
 {
-    static constexpr auto table = crcTable();
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (const char byte : bytes)
-        crc = table[(crc ^ static_cast<unsigned char>(byte)) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+    return static_cast<std::uint32_t>(::crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
 }
 
 std::string hex(std::uint32_t value)
