@@ -1,5 +1,7 @@
 #include "resume/KeptGame.h"
 
+#include "platform/Files.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -84,7 +86,7 @@ std::optional<std::string> unescaped(std::string_view text)
         const auto low = hexDigit(text[i + 2]);
         // Only the one way the game writes a byte: no escape for what stands as it is.
         const char byte = static_cast<char>(high.value_or(0) * 16 + low.value_or(0));
-        if (!high || !low || byte == '\0' || writtenAsItIs(byte))
+        if (!high || !low || writtenAsItIs(byte))
             return std::nullopt;
         path += byte;
         i += 2;
@@ -228,8 +230,8 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
     const auto played = number(field(line[6], "played-nanoseconds"));
     const auto replay = field(line[7], "replay");
     const auto tileText = field(line[8], "tiles");
-    if (!layoutSet || *layoutSet >= layoutSets || !side || !picture || picture->empty() || !phaseName || !steps ||
-        *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
+    if (!layoutSet || *layoutSet >= layoutSets || !side || !picture || picture->empty() || !canNameAFile(*picture) ||
+        !phaseName || !steps || *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
         return std::nullopt;
 
     const auto size =
