@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <zlib.h>
+
 namespace pintu::test {
 
 namespace {
@@ -19,24 +21,13 @@ int sideOver(int bytesPerPixel)
     return static_cast<int>(std::sqrt(static_cast<double>(pictureMemoryBudget) / bytesPerPixel)) + 64;
 }
 
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xFFFFFFFF;
-    for (const char byte : bytes) {
-        crc ^= static_cast<uchar>(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
-    }
-    return ~crc;
-}
-
 QByteArray pngChunk(const char* type, const QByteArray& data)
 {
     QByteArray chunk;
     appendBigEndian(chunk, static_cast<quint64>(data.size()), 4);
     const QByteArray typed = type + data;
     chunk.append(typed);
-    appendBigEndian(chunk, crc32(typed), 4);
+    appendBigEndian(chunk, ::crc32_z(0, reinterpret_cast<const Bytef*>(typed.constData()), typed.size()), 4);
     return chunk;
 }
 
