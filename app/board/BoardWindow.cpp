@@ -1,14 +1,13 @@
 #include "app/board/BoardWindow.h"
 
 #include "app/board/BoardHints.h"
+#include "app/board/MenuScreen.h"
 #include "app/board/NoHintNote.h"
 #include "app/board/TileView.h"
 #include "app/dialogs/HelpWindow.h"
 #include "app/dialogs/MessageBoxes.h"
 #include "app/look/ClickableLabel.h"
 #include "app/look/Colours.h"
-#include "app/menu/MenuScreen.h"
-#include "app/session/ApplicationSetup.h"
 #include "app/text/KeyTable.h"
 #include "app/text/Messages.h"
 #include "genius/GeniusBoard.h"
@@ -41,7 +40,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       keeper(services.keptGames ? std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath) : nullptr),
       help(new HelpOffer(this, services.dataFiles))
 {
-    setWindowTitle(messages::text(applicationTitle));
+    setWindowTitle(messages::text(messages::applicationTitle));
     setFixedSize(pixels(layout.client));
     if (layout.windowColour != systemColour) {
         QPalette colours = palette();
