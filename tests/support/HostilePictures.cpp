@@ -40,13 +40,15 @@ QByteArray pngChunk(const char* type, const QByteArray& data)
     return chunk;
 }
 
-// Pixels all zero, every row of them or only the first.
-QByteArray zeroPng(QSize size, int bitDepth, int colourType, int channels, bool complete)
+// Pixels all zero, every row of them or only the first, in rows top to
+// bottom or interlaced.
+QByteArray zeroPng(QSize size, int bitDepth, int colourType, int channels, bool complete, bool interlaced = false)
 {
     QByteArray header;
     appendBigEndian(header, static_cast<quint64>(size.width()), 4);
     appendBigEndian(header, static_cast<quint64>(size.height()), 4);
-    header.append(static_cast<char>(bitDepth)).append(static_cast<char>(colourType)).append(QByteArray(3, '\0'));
+    header.append(static_cast<char>(bitDepth)).append(static_cast<char>(colourType)).append(QByteArray(2, '\0'));
+    header.append(static_cast<char>(interlaced));
     const qint64 rowBytes = 1 + (qint64{size.width()} * channels * bitDepth + 7) / 8;
     const QByteArray rows(complete ? rowBytes * size.height() : rowBytes, '\0');
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", qCompress(rows).mid(4)) +
@@ -144,7 +146,9 @@ std::vector<HostilePicture> hostilePictures()
 {
     const QSize gigapixelWebp(widestWebp, widestWebp);
     const auto square = [](int side) { return QSize(side, side); };
-    // 16 bits a channel: 8 bytes a pixel, twice the 32-bit pixels most decoders give.
+    // 16 bits a channel: 8 bytes a pixel, twice the 32-bit pixels most
+    // decoders give, where a picture is decoded whole: an interlaced PNG, whose
+    // rows come in passes over the whole picture.
     const int deepSide = sideOver(8);
     // Lossless WebP unpacks into 32-bit pixels beside the 32-bit picture.
     const int losslessSide = sideOver(8);
@@ -165,7 +169,8 @@ std::vector<HostilePicture> hostilePictures()
         {"jpeg-progressive-within-the-budget", "jpg", [=] { return flatJpeg(affordable, 3, true); }, true},
         {"png-1-bit-16384x16384", "png", [=] { return zeroPng(gigapixelSquare, 1, 0, 1, true); }, false},
         {"png-1-bit-of-the-most-pixels", "png", [=] { return zeroPng(mostPixelsInOneBit, 1, 0, 1, true); }, true},
-        {"png-16-bit-over-the-budget", "png", [=] { return zeroPng(square(deepSide), 16, 6, 4, false); }, false},
+        {"png-16-bit-interlaced-over-the-budget", "png",
+         [=] { return zeroPng(square(deepSide), 16, 6, 4, false, true); }, false},
         {"png-16383x16383", "png", [=] { return zeroPng(gigapixelWebp, 8, 6, 4, false); }, false},
         {"gif-canvas-16383x16383", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), gigapixelWebp); }, false},
         {"gif-canvas-within-the-budget", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), affordable); }, true},

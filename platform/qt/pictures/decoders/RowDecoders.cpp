@@ -1,0 +1,42 @@
+#include "platform/qt/pictures/decoders/RowDecoders.h"
+
+#include <QIODevice>
+
+#include <libheif/heif.h>
+
+namespace pintu {
+
+namespace {
+
+// The file-type box, which heads every HEIF file, with room for its brands.
+constexpr qint64 fileTypeBytes = 64;
+
+} // namespace
+
+Delivery RowDecoder::plan(const QRect&, QSize) const
+{
+    return {size(), QRect(QPoint(0, 0), size())};
+}
+
+QByteArray heifFormat(QIODevice& file)
+{
+    if (!file.seek(0))
+        return {};
+    const QByteArray start = file.read(fileTypeBytes);
+    const auto* bytes = reinterpret_cast<const uint8_t*>(start.constData());
+    const int length = static_cast<int>(start.size());
+    if (heif_check_filetype(bytes, length) != heif_filetype_yes_supported)
+        return {};
+    return heif_has_compatible_brand(bytes, length, "avif") == 1 ? "avif" : "heif";
+}
+
+std::unique_ptr<RowDecoder> openRowDecoder(const QByteArray& format, QIODevice& picture, const PictureLayout& layout)
+{
+    if (!picture.seek(0))
+        return nullptr;
+    if (format == "png")
+        return openPngRows(picture, layout);
+    return nullptr;
+}
+
+} // namespace pintu
