@@ -140,6 +140,19 @@ QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
     return tiff + QByteArray(64, '\0');
 }
 
+// A photo of HEVC whose every picture, the primary one and the tiles of its
+// grid, claims `size` in its properties.
+QByteArray heicClaiming(QSize size)
+{
+    QByteArray heic = heifFile(positionPicture(64, 48), "heic");
+    QByteArray claim;
+    appendBigEndian(claim, static_cast<quint64>(size.width()), 4);
+    appendBigEndian(claim, static_cast<quint64>(size.height()), 4);
+    for (qsizetype property = heic.indexOf("ispe"); property >= 0; property = heic.indexOf("ispe", property + 1))
+        heic.replace(property + 8, claim.size(), claim); // after the type, the version and the flags
+    return heic;
+}
+
 } // namespace
 
 std::vector<HostilePicture> hostilePictures()
@@ -158,6 +171,9 @@ std::vector<HostilePicture> hostilePictures()
     // libtiff decodes a strip of 3 bytes a pixel beside the 4-byte picture,
     // and counts its compressed bytes as much again.
     const int stripSide = sideOver(10);
+    // libheif holds three planes of 8-bit RGB at once, three times over, and
+    // the picture in 8-bit RGBA.
+    const int heifSide = sideOver(13);
     const QSize mostPixelsInOneBit(gigapixelSquare.width(),
                                    static_cast<int>(largestPicturePixels / gigapixelSquare.width()));
     const QSize affordable(3000, 2000);
@@ -184,6 +200,8 @@ std::vector<HostilePicture> hostilePictures()
         {"tiff-16384x16384", "tif", [=] { return tiffHeader(gigapixelSquare, 8, 3); }, false},
         {"tiff-one-strip-over-the-budget", "tif", [=] { return tiffHeader(square(stripSide), 8, 3); }, false},
         {"tiff-16-bit-over-the-budget", "tif", [=] { return tiffHeader(square(deepSide), 16, 3); }, false},
+        {"heic-16384x16384", "heic", [=] { return heicClaiming(gigapixelSquare); }, false},
+        {"heic-over-the-budget", "heic", [=] { return heicClaiming(square(heifSide)); }, false},
         {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},
     };
 }

@@ -3,7 +3,10 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <libheif/heif.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -171,6 +174,46 @@ QByteArray pictureFile(const QImage& image, const char* format)
     buffer.open(QIODevice::WriteOnly);
     const int quality = qstrcmp(format, "jpeg") == 0 ? 95 : 100; // WebP at 100 is lossless
     image.save(&buffer, format, quality);
+    return bytes;
+}
+
+namespace {
+
+heif_error appendTo(heif_context*, const void* data, size_t size, void* bytes)
+{
+    static_cast<QByteArray*>(bytes)->append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    return {heif_error_Ok, heif_suberror_Unspecified, ""};
+}
+
+} // namespace
+
+QByteArray heifFile(const QImage& image, const char* format, int orientation)
+{
+    constexpr int bestQuality = 100;
+    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888);
+    heif_image* stored = nullptr;
+    heif_image_create(pixels.width(), pixels.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGBA, &stored);
+    heif_image_add_plane(stored, heif_channel_interleaved, pixels.width(), pixels.height(), 8);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(stored, heif_channel_interleaved, &stride);
+    for (int y = 0; y < pixels.height(); ++y)
+        std::memcpy(plane + y * stride, pixels.constScanLine(y), static_cast<size_t>(pixels.width()) * 4);
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    heif_context_get_encoder_for_format(
+        context, qstrcmp(format, "avif") == 0 ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, bestQuality);
+    heif_encoding_options* options = heif_encoding_options_alloc();
+    options->save_alpha_channel = image.hasAlphaChannel();
+    options->image_orientation = static_cast<heif_orientation>(orientation);
+    heif_context_encode_image(context, stored, encoder, options, nullptr);
+    QByteArray bytes;
+    heif_writer writer{1, appendTo};
+    heif_context_write(context, &writer, &bytes);
+    heif_encoding_options_free(options);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
+    heif_image_release(stored);
     return bytes;
 }
 

@@ -33,6 +33,12 @@ QImage quarteredPicture(QSize size, const Quarters& quarters);
 // holds 256 colours at most.
 QByteArray pictureFile(const QImage& image, const char* format);
 
+// `image` as a HEIF file, its pixels compressed by HEVC ("heic") or AV1
+// ("avif") at the encoder's best quality, with an alpha plane where the image
+// has one. Its rotation and mirror say to turn the stored pixels upright as
+// the EXIF `orientation`, 1 to 8, would.
+QByteArray heifFile(const QImage& image, const char* format, int orientation = 1);
+
 // `frame` as a GIF whose logical screen, the canvas its frames lie on, is `canvas`.
 QByteArray gifOnCanvas(const QImage& frame, QSize canvas);
 
