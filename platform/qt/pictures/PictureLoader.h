@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QSize>
 
 #include <optional>
@@ -59,5 +60,9 @@ std::optional<QImage> readPicturePart(const std::string& path, QSize area);
 // the picture's own size; every other format delivers its own size, which a
 // full decode gives anyway.
 std::optional<QImage> readPictureForSize(const std::string& path, QSize size);
+
+// The name endings of the picture files the reads above take: those of every
+// format Qt has a reader for, and HEIF's and AVIF's, read without one.
+QList<QByteArray> pictureSuffixes();
 
 } // namespace pintu
