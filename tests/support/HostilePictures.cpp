@@ -100,7 +100,8 @@ QByteArray webpAnimation(QSize canvas)
     return riff(webpChunk("VP8X", extended) + webpChunk("ANIM", QByteArray(6, '\0')) + webpChunk("ANMF", frame));
 }
 
-// An uncompressed TIFF of one strip, holding a few of the bytes it claims.
+// An uncompressed TIFF of one strip, holding a few of the bytes it claims:
+// refused before libtiff reads a row, its strip reaching past the file's end.
 QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
 {
     struct Entry {
@@ -168,8 +169,8 @@ std::vector<HostilePicture> hostilePictures()
     // A progressive JPEG keeps two bytes a coefficient, one coefficient a
     // pixel of each of its three components.
     const int progressiveSide = sideOver(6);
-    // libtiff decodes a strip of 3 bytes a pixel beside the 4-byte picture,
-    // and counts its compressed bytes as much again.
+    // Qt's reader decoded a strip of 3 bytes a pixel beside the 4-byte
+    // picture, and its compressed bytes as much again.
     const int stripSide = sideOver(10);
     // libheif holds three planes of 8-bit RGB at once, three times over, and
     // the picture in 8-bit RGBA.

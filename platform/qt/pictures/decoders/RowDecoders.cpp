@@ -36,6 +36,8 @@ std::unique_ptr<RowDecoder> openRowDecoder(const QByteArray& format, QIODevice& 
         return nullptr;
     if (format == "png")
         return openPngRows(picture, layout);
+    if (format == "tiff")
+        return openTiffRows(picture);
     if (format == "heif" || format == "avif")
         return openHeifRows(picture);
     return nullptr;
