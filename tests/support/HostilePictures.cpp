@@ -164,8 +164,9 @@ std::vector<HostilePicture> hostilePictures()
     // decoders give, where a picture is decoded whole: an interlaced PNG, whose
     // rows come in passes over the whole picture.
     const int deepSide = sideOver(8);
-    // Lossless WebP unpacks into 32-bit pixels beside the 32-bit picture.
-    const int losslessSide = sideOver(8);
+    // Lossless WebP unpacks into 32-bit pixels inside libwebp, whatever size
+    // it is read at.
+    const int losslessSide = sideOver(4);
     // A progressive JPEG keeps two bytes a coefficient, one coefficient a
     // pixel of each of its three components.
     const int progressiveSide = sideOver(6);

@@ -38,6 +38,8 @@ std::unique_ptr<RowDecoder> openRowDecoder(const QByteArray& format, QIODevice& 
         return openPngRows(picture, layout);
     if (format == "tiff")
         return openTiffRows(picture);
+    if (format == "webp")
+        return openWebpRows(picture, layout);
     if (format == "heif" || format == "avif")
         return openHeifRows(picture);
     return nullptr;
