@@ -5,10 +5,15 @@
 
 #include <libheif/heif.h>
 
+#include <cstdio>
+
+#include <jpeglib.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace pintu::test {
 
@@ -215,6 +220,46 @@ QByteArray heifFile(const QImage& image, const char* format, int orientation)
     heif_context_free(context);
     heif_image_release(stored);
     return bytes;
+}
+
+QByteArray cmykJpeg(const QImage& image, bool progressive)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* bytes = nullptr;
+    unsigned long length = 0;
+    jpeg_mem_dest(&info, &bytes, &length);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    info.write_Adobe_marker = TRUE;
+    if (progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(static_cast<size_t>(image.width()) * 4);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            // No black: the inks stored inverted are the colour's own channels.
+            const QRgb colour = image.pixel(x, y);
+            JSAMPLE* inks = &row[static_cast<size_t>(x) * 4];
+            inks[0] = static_cast<JSAMPLE>(qRed(colour));
+            inks[1] = static_cast<JSAMPLE>(qGreen(colour));
+            inks[2] = static_cast<JSAMPLE>(qBlue(colour));
+            inks[3] = 255;
+        }
+        JSAMPROW rows = row.data();
+        jpeg_write_scanlines(&info, &rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray jpeg(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(length));
+    std::free(bytes);
+    return jpeg;
 }
 
 QByteArray gifOnCanvas(const QImage& frame, QSize canvas)

@@ -39,6 +39,10 @@ QByteArray pictureFile(const QImage& image, const char* format);
 // the EXIF `orientation`, 1 to 8, would.
 QByteArray heifFile(const QImage& image, const char* format, int orientation = 1);
 
+// `image` as a CMYK JPEG at quality 95, stored inverted as Adobe's programs
+// write it, baseline or progressive.
+QByteArray cmykJpeg(const QImage& image, bool progressive);
+
 // `frame` as a GIF whose logical screen, the canvas its frames lie on, is `canvas`.
 QByteArray gifOnCanvas(const QImage& frame, QSize canvas);
 

@@ -50,16 +50,6 @@ int decodedBits(const QImageReader& reader, const QByteArray& format)
     return pixels == QImage::Format_Invalid ? widestBits : QImage::toPixelFormat(pixels).bitsPerPixel();
 }
 
-// libjpeg shrinks by eighths in its DCT, and Qt's reader takes the fewest
-// eighths that still cover `wanted`, then scales the rest of the way.
-QSize jpegDecodedSize(QSize stored, QSize wanted)
-{
-    const double shrink = std::min(static_cast<double>(stored.width()) / wanted.width(),
-                                   static_cast<double>(stored.height()) / wanted.height());
-    const int eighths = std::clamp(static_cast<int>(std::ceil(8 / shrink)), 1, 8);
-    return QSize((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
-}
-
 // Transparent parts come out white: shown as they are, they would take the
 // window's grey, which is the colour of the blank.
 void layOnWhite(QImage& image)
@@ -124,6 +114,8 @@ bool PictureFile::openReader(const QByteArray& format)
     if (layout.workingBytes > pictureMemoryBudget)
         return false;
     shrinks = format == jpegFormat;
+    // Where a decoder of the format's own library looked at the header first.
+    picture->seek(0);
     reader.setDevice(&*picture);
     reader.setFormat(format);
     reader.setAutoDetectImageFormat(false);
@@ -145,6 +137,7 @@ void PictureFile::openRows(const QByteArray& format)
         return;
     // The decoder has read its header and goes on from where it stopped.
     const qint64 decoderAt = picture->pos();
+    picture->seek(0);
     reader.setDevice(&*picture);
     reader.setFormat(format);
     reader.setAutoDetectImageFormat(false);
@@ -178,7 +171,7 @@ qint64 PictureFile::readingBytes(const QRect& part, QSize size) const
     // every other format decodes whole, and Qt's reader cuts and scales after.
     QSize decoded = storedSize;
     if (shrinks)
-        decoded = part.size() != storedSize ? part.size() : jpegDecodedSize(storedSize, size);
+        decoded = part.size() != storedSize ? part.size() : jpegScaledSize(storedSize, jpegEighths(storedSize, size));
     const qint64 copied = size == decoded ? 0 : imageBytes(size, resultBits);
     return layout.workingBytes + imageBytes(decoded, decodedBitsPerPixel) + copied + turned;
 }

@@ -4,6 +4,9 @@
 
 #include <libheif/heif.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace pintu {
 
 namespace {
@@ -16,6 +19,18 @@ constexpr qint64 fileTypeBytes = 64;
 Delivery RowDecoder::plan(const QRect&, QSize) const
 {
     return {size(), QRect(QPoint(0, 0), size())};
+}
+
+int jpegEighths(QSize stored, QSize wanted)
+{
+    const double shrink = std::min(static_cast<double>(stored.width()) / wanted.width(),
+                                   static_cast<double>(stored.height()) / wanted.height());
+    return std::clamp(static_cast<int>(std::ceil(8 / shrink)), 1, 8);
+}
+
+QSize jpegScaledSize(QSize stored, int eighths)
+{
+    return QSize((stored.width() * eighths + 7) / 8, (stored.height() * eighths + 7) / 8);
 }
 
 QByteArray heifFormat(QIODevice& file)
@@ -38,6 +53,8 @@ std::unique_ptr<RowDecoder> openRowDecoder(const QByteArray& format, QIODevice& 
         return openPngRows(picture, layout);
     if (format == "tiff")
         return openTiffRows(picture);
+    if (format == "jpeg")
+        return openJpegRows(picture);
     if (format == "webp")
         return openWebpRows(picture, layout);
     if (format == "heif" || format == "avif")

@@ -11,6 +11,11 @@ class QIODevice;
 
 namespace pintu {
 
+// libjpeg shrinks by eighths in its DCT: the fewest eighths of `stored` that
+// still cover `wanted`, and the size a number of eighths gives.
+int jpegEighths(QSize stored, QSize wanted);
+QSize jpegScaledSize(QSize stored, int eighths);
+
 // "heif" or "avif" for a file of either, which Qt has no reader for; empty for any other.
 QByteArray heifFormat(QIODevice& file);
 
