@@ -192,9 +192,11 @@ heif_error appendTo(heif_context*, const void* data, size_t size, void* bytes)
 
 } // namespace
 
-QByteArray heifFile(const QImage& image, const char* format, int orientation)
+QByteArray heifFile(const QImage& image, const char* format, const HeifWriting& writing)
 {
-    constexpr int bestQuality = 100;
+    constexpr uint16_t displayP3Primaries = 12;
+    constexpr uint16_t srgbPrimaries = 1;
+    constexpr uint16_t srgbTransfer = 13;
     const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888);
     heif_image* stored = nullptr;
     heif_image_create(pixels.width(), pixels.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGBA, &stored);
@@ -205,17 +207,28 @@ QByteArray heifFile(const QImage& image, const char* format, int orientation)
         std::memcpy(plane + y * stride, pixels.constScanLine(y), static_cast<size_t>(pixels.width()) * 4);
     heif_context* context = heif_context_alloc();
     heif_encoder* encoder = nullptr;
-    heif_context_get_encoder_for_format(
-        context, qstrcmp(format, "avif") == 0 ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
-    heif_encoder_set_lossy_quality(encoder, bestQuality);
+    const bool av1 = qstrcmp(format, "avif") == 0;
+    heif_context_get_encoder_for_format(context, av1 ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, writing.quality);
+    if (av1)
+        heif_encoder_set_parameter_integer(encoder, "speed", 9);
+    else
+        heif_encoder_set_parameter_string(encoder, "preset", "ultrafast");
     heif_encoding_options* options = heif_encoding_options_alloc();
     options->save_alpha_channel = image.hasAlphaChannel();
-    options->image_orientation = static_cast<heif_orientation>(orientation);
+    options->image_orientation = static_cast<heif_orientation>(writing.orientation);
+    heif_color_profile_nclx* colours = heif_nclx_color_profile_alloc();
+    heif_nclx_color_profile_set_color_primaries(colours, writing.displayP3 ? displayP3Primaries : srgbPrimaries);
+    heif_nclx_color_profile_set_transfer_characteristics(colours, srgbTransfer);
+    heif_image_set_nclx_color_profile(stored, colours);
+    options->output_nclx_profile = colours;
+    options->macOS_compatibility_workaround_no_nclx_profile = false;
     heif_context_encode_image(context, stored, encoder, options, nullptr);
     QByteArray bytes;
     heif_writer writer{1, appendTo};
     heif_context_write(context, &writer, &bytes);
     heif_encoding_options_free(options);
+    heif_nclx_color_profile_free(colours);
     heif_encoder_release(encoder);
     heif_context_free(context);
     heif_image_release(stored);

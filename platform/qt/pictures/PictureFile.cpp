@@ -164,8 +164,7 @@ qint64 PictureFile::readingBytes(const QRect& part, QSize size) const
     if (rows) {
         const Delivery delivery = rows->plan(part, size);
         const qint64 mirrored = transformation == QImageIOHandler::TransformationNone ? 0 : imageBytes(size, canvasBits);
-        return rows->workingBytes(delivery) + RowShrinker::bytes(partDelivered(delivery, part, storedSize), size) +
-               mirrored + turned;
+        return rows->workingBytes(delivery) + RowShrinker::bytes(size) + mirrored + turned;
     }
     // JPEG decodes only the rows and columns asked for, or shrinks in its DCT;
     // every other format decodes whole, and Qt's reader cuts and scales after.

@@ -49,7 +49,7 @@ TEST_P(EachPhonePhoto, ComesUprightInItsColoursInTheTiles)
     const std::string path =
         folder
             .writeBytes(QString("photo.") + photo.format,
-                        heifFile(quarteredPicture(stored, photo.stored), photo.format, photo.orientation))
+                        heifFile(quarteredPicture(stored, photo.stored), photo.format, {.orientation = photo.orientation}))
             .toStdString();
 
     const auto header = probePicture(path);
@@ -60,6 +60,25 @@ TEST_P(EachPhonePhoto, ComesUprightInItsColoursInTheTiles)
     ASSERT_TRUE(cells.setPicture(path));
     for (int k = 0; k < 4; ++k)
         EXPECT_TRUE(looksLike(cells.tile(k).toImage().pixelColor(8, 6), upright[k])) << "cell " << k;
+}
+
+// The same numbers mean a deeper green in Display P3 than in sRGB: shown in
+// sRGB, it has less red than the photo stored in sRGB's own primaries.
+TEST(HeifPhoto, ComesInSrgbFromTheColoursOfItsCamera)
+{
+    TestFolder folder;
+    const QImage photo = quarteredPicture(uprightSize, {green, green, green, green});
+    const auto seen = [&](bool displayP3) {
+        const std::string path =
+            folder.writeBytes("photo.heic", heifFile(photo, "heic", {.displayP3 = displayP3})).toStdString();
+        const auto part = readPicturePart(path, uprightSize);
+        return part ? part->pixelColor(40, 30) : QColor();
+    };
+    const QColor srgb = seen(false);
+    const QColor displayP3 = seen(true);
+    EXPECT_TRUE(looksLike(srgb, green));
+    EXPECT_LT(displayP3.red(), srgb.red() - 10);
+    EXPECT_GT(displayP3.green(), srgb.green());
 }
 
 } // namespace
