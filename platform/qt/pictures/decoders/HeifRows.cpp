@@ -18,6 +18,7 @@ namespace {
 constexpr qint64 planesHeldAtOnce = 3;
 constexpr qint64 rgbaBytes = 4;
 constexpr int highestBits = 8;
+constexpr int phoneTileSide = 512;
 
 int64_t positionOf(void* device)
 {
@@ -91,13 +92,15 @@ public:
         if (!context || heif_context_read_from_reader(context, &deviceReader, &device, nullptr).code != heif_error_Ok ||
             heif_context_get_primary_image_handle(context, &handle).code != heif_error_Ok)
             return false;
-        // The size before any turn is the one every decoded plane takes; a
-        // grid of tiles may claim a canvas of any size, so no side may be
-        // longer than the picture's.
+        // The size before any turn is the one every decoded plane takes. A
+        // grid of tiles may claim a canvas of its own, and its tiles may reach
+        // past the picture's edge: no side of either may be longer than the
+        // picture's longest, rounded up to whole tiles of a phone's size.
         const QSize claimed(heif_image_handle_get_ispe_width(handle), heif_image_handle_get_ispe_height(handle));
         if (claimed.isEmpty())
             return false;
-        heif_context_set_maximum_image_size_limit(context, std::max(claimed.width(), claimed.height()) + 1);
+        const int longest = std::max(claimed.width(), claimed.height());
+        heif_context_set_maximum_image_size_limit(context, (longest + phoneTileSide - 1) / phoneTileSide * phoneTileSide + 1);
         const qint64 sampleBytes = heif_image_handle_get_luma_bits_per_pixel(handle) > highestBits ? 2 : 1;
         const qint64 planes = heif_image_handle_has_alpha_channel(handle) ? 4 : 3;
         decodingBytes = pixelCount(claimed) * (planesHeldAtOnce * planes * sampleBytes + rgbaBytes);

@@ -7,7 +7,8 @@ namespace pintu::test {
 namespace {
 
 // The same numbers mean a deeper green in Display P3 than in sRGB: shown in
-// sRGB, it has less red than the photo stored in sRGB's own primaries.
+// sRGB, it has less red than the photo stored in sRGB's own primaries. A
+// picture this small is a grid of one tile larger than itself.
 TEST(HeifPhoto, ComesInSrgbFromTheColoursOfItsCamera)
 {
     const QColor green(30, 200, 40);
