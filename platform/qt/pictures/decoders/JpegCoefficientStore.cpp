@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace pintu {
@@ -29,6 +30,22 @@ JpegCoefficientStore& storeOf(j_common_ptr info)
     info->err->msg_code = code;
     info->err->error_exit(info);
     std::abort(); // error_exit never returns
+}
+
+// A file that no folder names, so that nothing of it is left behind, however
+// the game ends; where the file system cannot make one, a named one is
+// unlinked at once.
+int unnamedFile()
+{
+    const QByteArray folder = QDir::tempPath().toLocal8Bit();
+    const int file = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (file >= 0)
+        return file;
+    QByteArray name = folder + "/pintu-coefficients-XXXXXX";
+    const int named = ::mkostemp(name.data(), O_CLOEXEC);
+    if (named >= 0)
+        ::unlink(name.constData());
+    return named;
 }
 
 } // namespace
@@ -91,19 +108,22 @@ void JpegCoefficientStore::realize(j_common_ptr info)
     store.realizeOthers(info);
     if (store.arrays.empty())
         return;
-    store.file = ::open(QDir::tempPath().toLocal8Bit().constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    store.file = unnamedFile();
     if (store.file < 0)
         fail(info, JERR_TFILE_CREATE);
     off_t offset = 0;
     for (const auto& array : store.arrays) {
         array->fileOffset = offset;
         offset += static_cast<off_t>(array->rows) * static_cast<off_t>(array->rowBytes());
+        bool allocated = true;
         try {
             array->window.resize(static_cast<size_t>(array->windowRows) * array->blocksPerRow * DCTSIZE2);
             array->rowStarts.resize(array->windowRows);
         } catch (const std::bad_alloc&) {
-            fail(info, JERR_OUT_OF_MEMORY);
+            allocated = false;
         }
+        if (!allocated)
+            fail(info, JERR_OUT_OF_MEMORY);
         for (JDIMENSION row = 0; row < array->windowRows; ++row)
             array->rowStarts[row] =
                 reinterpret_cast<JBLOCKROW>(&array->window[static_cast<size_t>(row) * array->blocksPerRow * DCTSIZE2]);
