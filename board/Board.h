@@ -110,6 +110,8 @@ protected:
     StartOutcome begin(const BlockRecorder& record);
     // An end of the game: nothing is kept any more.
     void forgetGame();
+    // The time played until `until`, which stops at its bound.
+    std::chrono::nanoseconds playedUntil(Clock::TimePoint until) const;
     void setStatusVisible(bool visible);
     void restartClock();
     void drawArrangement(const Arrangement& arrangement);

@@ -1,3 +1,4 @@
+#include "board/Bounds.h"
 #include "board/NumberText.h"
 #include "genius/GeniusBoard.h"
 #include "genius/MakeBoard.h"
@@ -218,6 +219,35 @@ TEST(KeptGeniusGame, RecordsOnlyTheSecondsPlayed)
     after.clock.advance(milliseconds(250));
     ASSERT_TRUE(after.genius->recordWinner("阿明"));
     EXPECT_EQ(after.files.contents.at(testDataFiles.hallOfFame), "\"阿明    步数: 2    时间: 12.3 秒    05-09-2001\"\r\n");
+}
+
+// Steps and time stop at their bounds, which the kept file and the hall of fame take as they are.
+TEST(KeptGeniusGame, StopsItsNumbersAtTheirBounds)
+{
+    AnyBoard before(board10x10);
+    before.board->start();
+    Board::Snapshot nearTheEnd = *before.keeper.kept;
+    nearTheEnd.steps = mostSteps - 1;
+    nearTheEnd.played = longestPlay - std::chrono::seconds(1);
+
+    AnyBoard after(board10x10);
+    ASSERT_TRUE(after.board->resume(nearTheEnd));
+    after.board->click(board10x10.cells - 2);
+    after.clock.advance(std::chrono::hours(24));
+    after.board->tick();
+    EXPECT_EQ(after.screen.caption.at(Control::Steps), std::to_string(mostSteps));
+    EXPECT_EQ(after.screen.caption.at(Control::Clock), plainTenths(elapsedTenths(longestPlay)));
+    after.board->keep();
+    const KeptGame kept{0, &board10x10, testPicture, *after.keeper.kept};
+    EXPECT_EQ(kept.game.steps, mostSteps);
+    EXPECT_EQ(kept.game.played, longestPlay);
+    EXPECT_EQ(readKeptGame(keptGameText(kept)), kept);
+
+    ASSERT_EQ(after.board->click(board10x10.cells - 1), MoveOutcome::Solved);
+    after.board->celebrationBegins();
+    ASSERT_TRUE(after.genius->recordWinner("阿明"));
+    EXPECT_EQ(after.files.contents.at(testDataFiles.hallOfFame),
+              hallOfFameRecord("阿明", mostSteps, elapsedTenths(longestPlay), after.clock.date()));
 }
 
 } // namespace
