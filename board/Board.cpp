@@ -116,13 +116,15 @@ void Board::keep()
 {
     if (!platform.keeper)
         return;
-    if (const auto game = snapshot())
+    if (const auto game = snapshot()) {
         platform.keeper->keep(*game);
+        gameKept = true;
+    }
 }
 
 void Board::forgetGame()
 {
-    if (platform.keeper)
+    if (platform.keeper && std::exchange(gameKept, false))
         platform.keeper->forget();
 }
 
@@ -132,6 +134,7 @@ bool Board::resume(const Snapshot& kept)
         return false;
     board = kept.arrangement;
     steps = kept.steps;
+    gameKept = true; // the game played on is the one kept
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
     showGame();
     // The time the program was not running is no playing time.

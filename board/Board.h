@@ -142,6 +142,10 @@ private:
     MoveOutcome play(std::optional<Move> move);
     void countStep();
     void showGame();
+
+    // Whether a game of this board is kept; only that game is ever forgotten,
+    // never one an earlier run left waiting.
+    bool gameKept = false;
 };
 
 } // namespace pintu

@@ -182,6 +182,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, EndsOfEachBoard, ::testing::Values(&board3x3, &b
 
 TEST_P(EndsOfEachBoard, ForgetTheGameAndOnlyThey)
 {
+    // The game an earlier run kept waits for its picture, whatever the player looks at meanwhile.
+    AnyBoard looked(*GetParam());
+    looked.keeper.kept = Board::Snapshot{Phase::Playing, Arrangement::solved(GetParam()->side), 1, {}, false, 0};
+    looked.board->exit();
+    EXPECT_TRUE(looked.keeper.kept) << "a preview left forgets nothing";
+
     AnyBoard left(*GetParam());
     EXPECT_EQ(left.keeper.keeps, 0) << "a preview is no game";
     left.board->start();

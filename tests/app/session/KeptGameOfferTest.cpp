@@ -92,23 +92,25 @@ TEST(KeptGameOffer, YesPlaysOnOnTheBoardOfItsSetAndLeadsToItsMenu)
     EXPECT_FALSE(run.kept());
 }
 
-// "否", or "是" for a picture no longer there: the game is forgotten and the resolution window comes.
-struct Forgetting {
+// "否" forgets the game; "是" for a picture that cannot be read says so and
+// keeps it. Either way the resolution window comes.
+struct NotPlayedOn {
     const char* name;
     Qt::Key answer;
     const char* picture;
     QStringList messages;
+    bool keptStill;
 };
 
-class KeptGameForgotten : public ::testing::TestWithParam<Forgetting> {};
+class KeptGameNotPlayedOn : public ::testing::TestWithParam<NotPlayedOn> {};
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, KeptGameForgotten,
-    ::testing::Values(Forgetting{"No", Qt::Key_Escape, "tiles.bmp", {}},
-                      Forgetting{"APictureNoLongerThere", Qt::Key_Return, "gone.bmp", {"文件打开失败！"}}),
+    Rows, KeptGameNotPlayedOn,
+    ::testing::Values(NotPlayedOn{"No", Qt::Key_Escape, "tiles.bmp", {}, false},
+                      NotPlayedOn{"APictureNoLongerThere", Qt::Key_Return, "gone.bmp", {"文件打开失败！"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(KeptGameForgotten, AndTheResolutionWindowComes)
+TEST_P(KeptGameNotPlayedOn, LeadsToTheResolutionWindow)
 {
     RunAfterAnother run;
     run.keep(board4x4, LayoutSet::A, fiveMovesIn(), GetParam().picture);
@@ -120,7 +122,29 @@ TEST_P(KeptGameForgotten, AndTheResolutionWindowComes)
     EXPECT_EQ(boxes.messages(), GetParam().messages);
     EXPECT_TRUE(resolutionWindow().isVisible());
     EXPECT_EQ(run.board(LayoutSet::A), nullptr);
-    EXPECT_FALSE(run.kept());
+    EXPECT_EQ(run.kept(), GetParam().keptStill);
+}
+
+// A picture on a stick that was not plugged in: plugged in again, the game plays on.
+TEST(KeptGameOffer, IsOfferedAgainOnceItsPictureIsBack)
+{
+    RunAfterAnother run;
+    run.keep(board4x4, LayoutSet::A, fiveMovesIn(), "stick.bmp");
+    {
+        ModalScript unreadable;
+        unreadable.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }).thenOk();
+        run.start();
+        ASSERT_EQ(unreadable.boxesSeen(), 2);
+    }
+
+    run.folder.writeBitmap("stick.bmp", positionPicture(300, 240));
+    ModalScript back;
+    back.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    run.start();
+    BoardWindow* board = run.board(LayoutSet::A);
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(board->isVisible());
+    EXPECT_EQ(board->logic().arrangement(), fiveMovesIn().arrangement);
 }
 
 TEST(KeptGameOffer, AGeniusWinCutShortAsksForTheNameAgain)
