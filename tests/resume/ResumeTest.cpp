@@ -102,7 +102,8 @@ constexpr Scenario scenarios[] = {
     {"Moved", "m", "m", false},          {"Won", "w", "c", false},
     {"Started", "", "a", true},          {"TouchedAStillTile", "t", "m", true},
     {"Stepping", "afff", "f", true},     {"SteppedToTheWholePicture", "aF", "b", true},
-    {"SteppedBack", "affb", "a", true},
+    {"SteppedBack", "affb", "a", true},  {"AutoSolved", "a", "f", true},
+    {"SteppedBackToTheStart", "afb", "f", true},
 };
 
 std::vector<KeptRow> keptRows()
@@ -115,6 +116,11 @@ std::vector<KeptRow> keptRows()
         }
     }
     return rows;
+}
+
+void PrintTo(const KeptRow& row, std::ostream* out)
+{
+    *out << row.name;
 }
 
 class KeptGameOnEachBoard : public ::testing::TestWithParam<KeptRow> {};
