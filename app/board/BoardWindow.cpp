@@ -3,6 +3,7 @@
 #include "app/board/BoardHints.h"
 #include "app/board/NoHintNote.h"
 #include "app/board/TileView.h"
+#include "app/board/UnkeptGameNote.h"
 #include "app/dialogs/HelpWindow.h"
 #include "app/dialogs/MessageBoxes.h"
 #include "app/look/ClickableLabel.h"
@@ -38,7 +39,6 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
       widgets(*this, layout, cells, timer, services.glide),
-      keeper(services.keptGames ? std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath) : nullptr),
       help(new HelpOffer(this, services.dataFiles))
 {
     setWindowTitle(messages::text(applicationTitle));
@@ -49,6 +49,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
         setPalette(colours);
     }
 
+    auto* unkept = new UnkeptGameNote(this, widgets.views());
+    if (services.keptGames)
+        keeper = std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath, *unkept);
     const BoardPlatform platform{
         widgets, cells, services.files, services.clock, *random, services.dataFiles, keeper.get()};
     MadeBoard made = makeBoard(*layout.size, platform, std::move(picturePath));

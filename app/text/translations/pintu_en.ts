@@ -446,4 +446,23 @@ pattern-*.pdb: the tables behind the hint, built at the first hint.</translation
         <translation>Pintu is already running!</translation>
     </message>
 </context>
+<context>
+    <name>pintu::UnkeptGameNote</name>
+    <message>
+        <source>这局游戏无法保存：%1</source>
+        <translation>This game cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>没有写入的权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>磁盘只能读不能写</source>
+        <translation>the disk is read-only</translation>
+    </message>
+</context>
 </TS>
