@@ -1,4 +1,6 @@
+#include "app/board/UnkeptGameNote.h"
 #include "app/dialogs/HallOfFameWindow.h"
+#include "app/look/Fonts.h"
 #include "app/menu/MenuWindow.h"
 #include "app/menu/ResolutionWindow.h"
 #include "app/text/Translations.h"
@@ -8,6 +10,7 @@
 #include "tests/support/TestServices.h"
 
 #include <QAccessible>
+#include <QFontDatabase>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -24,8 +27,14 @@ constexpr std::array allLanguages{Language::SimplifiedChinese, Language::Traditi
 
 // The game speaks `language` while this lives, and its own words again after.
 struct Speaking {
-    explicit Speaking(Language language) { installTranslations(*QCoreApplication::instance(), language); }
-    ~Speaking() { installTranslations(*QCoreApplication::instance(), Language::SimplifiedChinese); }
+    explicit Speaking(Language language) { speak(language); }
+    ~Speaking() { speak(Language::SimplifiedChinese); }
+
+    static void speak(Language language)
+    {
+        installFonts(language);
+        installTranslations(*QCoreApplication::instance(), language);
+    }
 };
 
 // Every board, both menus, the resolution choice and the hall of fame, as
@@ -77,6 +86,21 @@ int captionRoom(const QWidget& control)
     return std::min(control.contentsRect().width(), limit - place.left());
 }
 
+// A note lies in the window over no control, the tiles aside: clicks go through it to them.
+void expectBesideTheTiles(const QWidget& window, const char* name)
+{
+    const auto* note = window.findChild<QLabel*>(name);
+    if (!note)
+        return;
+    SCOPED_TRACE(note->text().toStdString());
+    EXPECT_TRUE(window.rect().contains(note->geometry()));
+    for (const QWidget* control : controlsOf(window)) {
+        if (!control->isHidden() && !qobject_cast<const TileView*>(control)) {
+            EXPECT_FALSE(control->geometry().intersects(note->geometry())) << control->objectName().toStdString();
+        }
+    }
+}
+
 TEST(EveryScreenInEveryLanguage, FitsEachCaptionAndNamesEachControl)
 {
     TestServices game;
@@ -96,15 +120,48 @@ TEST(EveryScreenInEveryLanguage, FitsEachCaptionAndNamesEachControl)
                 EXPECT_LE(QFontMetrics(control->font()).horizontalAdvance(caption), captionRoom(*control))
                     << caption.toStdString();
             }
-            // The genius board's note on H lies in the window, over no control.
-            if (const auto* note = window->findChild<QLabel*>("noHintNote")) {
-                EXPECT_TRUE(window->rect().contains(note->geometry()));
-                for (const QWidget* control : controlsOf(*window)) {
-                    if (!control->isHidden()) {
-                        EXPECT_FALSE(control->geometry().intersects(note->geometry()))
-                            << static_cast<int>(language) << " " << control->objectName().toStdString();
-                    }
+            // The notes beside a board lie in the window, over no control:
+            // the genius board's on H, and that of a game not kept, for each reason a player can mend.
+            SCOPED_TRACE(std::to_string(static_cast<int>(language)) + " " + std::to_string(screen));
+            if (auto* unkept = window->findChild<UnkeptGameNote*>()) {
+                for (const std::errc reason : {std::errc::no_space_on_device, std::errc::read_only_file_system,
+                                               std::errc::permission_denied}) {
+                    unkept->forgotten();
+                    unkept->written(std::make_error_code(reason));
+                    expectBesideTheTiles(*window, "unkeptGameNote");
                 }
+            }
+            expectBesideTheTiles(*window, "noHintNote");
+        }
+    }
+}
+
+// Chinese in the typefaces the screens are designed in; English in the
+// desktop's own font, where the caption is English; both at the layout's sizes.
+TEST(EveryScreenInEveryLanguage, DrawsEnglishInTheDesktopsFontAtTheSameSizes)
+{
+    TestServices game;
+    FakeMenu menu;
+    const QStringList designed{QString::fromUtf8(songTi), QString::fromUtf8(kaiTi)};
+    const std::vector<Screen> screens = everyScreen(game, menu);
+    for (std::size_t screen = 0; screen < screens.size(); ++screen) {
+        std::map<Language, std::vector<std::pair<QString, QFont>>> looks;
+        for (const Language language : {Language::SimplifiedChinese, Language::English}) {
+            const Speaking speaking(language);
+            const std::unique_ptr<QWidget> window = screens[screen]();
+            for (const QWidget* control : controlsOf(*window))
+                looks[language].emplace_back(control->property("text").toString(), control->font());
+        }
+        const QString desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        ASSERT_EQ(looks[Language::English].size(), looks[Language::SimplifiedChinese].size());
+        for (std::size_t c = 0; c < looks[Language::English].size(); ++c) {
+            const auto& [chineseCaption, chinese] = looks[Language::SimplifiedChinese][c];
+            const auto& [englishCaption, english] = looks[Language::English][c];
+            SCOPED_TRACE(std::to_string(screen) + " " + englishCaption.toStdString());
+            EXPECT_TRUE(designed.contains(chinese.family())) << chinese.family().toStdString();
+            EXPECT_EQ(english.pointSizeF(), chinese.pointSizeF());
+            if (englishCaption != chineseCaption) {
+                EXPECT_EQ(english.family(), desktop);
             }
         }
     }
