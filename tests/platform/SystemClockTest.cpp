@@ -7,47 +7,27 @@
 namespace pintu {
 namespace {
 
-struct DateRow {
-    const char* name;
-    int year;
-    int month;
-    int day;
-    std::string written;
-};
-
-void PrintTo(const DateRow& row, std::ostream* out)
+// The date a hall-of-fame record takes: today's, month before day.
+TEST(SystemClock, DatesTodayMonthBeforeDay)
 {
-    *out << row.written;
-}
-
-class DayOfAMoment : public ::testing::TestWithParam<DateRow> {};
-
-INSTANTIATE_TEST_SUITE_P(Rows, DayOfAMoment,
-                         ::testing::Values(DateRow{"MonthBeforeDay", 2001, 5, 9, "05-09-2001"},
-                                           DateRow{"LastDayOfTheYear", 2026, 12, 31, "12-31-2026"},
-                                           DateRow{"FirstMonth", 2027, 1, 2, "01-02-2027"}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// Noon there, so that no time zone moves the day.
-TEST_P(DayOfAMoment, IsWrittenMonthDayYear)
-{
-    std::tm noon{};
-    noon.tm_year = GetParam().year - 1900;
-    noon.tm_mon = GetParam().month - 1;
-    noon.tm_mday = GetParam().day;
-    noon.tm_hour = 12;
-    noon.tm_isdst = -1;
-    EXPECT_EQ(localDate(std::mktime(&noon)), GetParam().written);
-}
-
-// The date a hall-of-fame record takes.
-TEST(SystemClock, DatesToday)
-{
-    const QString before = QDate::currentDate().toString("MM-dd-yyyy");
+    const std::string today = QDate::currentDate().toString("MM-dd-yyyy").toStdString();
     const std::string date = SystemClock().date();
-    // Midnight may fall between the two readings.
-    EXPECT_TRUE(date == before.toStdString() || date == QDate::currentDate().toString("MM-dd-yyyy").toStdString())
-        << date;
+    EXPECT_TRUE(date == today || date == QDate::currentDate().toString("MM-dd-yyyy").toStdString()) << date;
+
+    struct Day {
+        int year, month, day;
+        std::string written;
+    };
+    for (const Day& row : {Day{2001, 5, 9, "05-09-2001"}, Day{2026, 12, 31, "12-31-2026"}, Day{2027, 1, 2, "01-02-2027"}}) {
+        // Noon there, which no time zone moves to another day.
+        std::tm noon{};
+        noon.tm_year = row.year - 1900;
+        noon.tm_mon = row.month - 1;
+        noon.tm_mday = row.day;
+        noon.tm_hour = 12;
+        noon.tm_isdst = -1;
+        EXPECT_EQ(localDate(std::mktime(&noon)), row.written);
+    }
 }
 
 } // namespace

@@ -53,10 +53,9 @@ TEST(KeptGameText, ReadsBackEveryGameUpToTheBounds)
     for (const BoardSize* size : {&board3x3, &board4x4, &board5x5, &board10x10}) {
         Arrangement moved = Arrangement::solved(size->side);
         moved.apply(*moved.moveFor(Direction::Down));
-        const bool logged = size->kind == BoardKind::Logged;
         std::vector<Board::Snapshot> games{{Phase::Playing, moved, 0, {}, false, 0},
                                            {Phase::Won, Arrangement::solved(size->side), 0, {}, false, 0}};
-        if (logged) {
+        if (size->kind == BoardKind::Logged) {
             games.push_back({Phase::Playing, moved, 0, {}, true, 0});
             for (const int block : {0, size->shuffleSteps})
                 games.push_back({Phase::Replaying, moved, 0, {}, false, block});
