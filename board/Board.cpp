@@ -1,9 +1,13 @@
 #include "board/Board.h"
 
 #include "board/BoardScreen.h"
+#include "board/Bounds.h"
 #include "board/GameKeeper.h"
 #include "board/NumberText.h"
 #include "platform/Pictures.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace pintu {
 
@@ -55,14 +59,18 @@ MoveOutcome Board::play(std::optional<Move> move)
 
 void Board::countStep()
 {
-    ++steps;
+    steps = std::min(steps + 1, mostSteps);
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
 }
 
 void Board::tick()
 {
-    const auto elapsed = platform.clock.now() - startTime;
-    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(elapsed)));
+    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(playedUntil(platform.clock.now()))));
+}
+
+std::chrono::nanoseconds Board::playedUntil(Clock::TimePoint until) const
+{
+    return std::min<std::chrono::nanoseconds>(until - startTime, longestPlay);
 }
 
 void Board::celebrationBegins()
@@ -98,8 +106,8 @@ std::optional<Board::Snapshot> Board::snapshot() const
     if (current != Phase::Playing && current != Phase::Replaying && current != Phase::Won)
         return std::nullopt;
     // A won game's clock stood still at the winning move.
-    const Clock::TimePoint playedUntil = current == Phase::Won ? wonAt : platform.clock.now();
-    Snapshot game{current, board, steps, playedUntil - startTime, false, 0};
+    const Clock::TimePoint until = current == Phase::Won ? wonAt : platform.clock.now();
+    Snapshot game{current, board, steps, playedUntil(until), false, 0};
     describeReplay(game);
     return game;
 }
@@ -108,13 +116,15 @@ void Board::keep()
 {
     if (!platform.keeper)
         return;
-    if (const auto game = snapshot())
+    if (const auto game = snapshot()) {
         platform.keeper->keep(*game);
+        gameKept = true;
+    }
 }
 
 void Board::forgetGame()
 {
-    if (platform.keeper)
+    if (platform.keeper && std::exchange(gameKept, false))
         platform.keeper->forget();
 }
 
@@ -124,6 +134,7 @@ bool Board::resume(const Snapshot& kept)
         return false;
     board = kept.arrangement;
     steps = kept.steps;
+    gameKept = true; // the game played on is the one kept
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
     showGame();
     // The time the program was not running is no playing time.

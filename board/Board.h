@@ -110,6 +110,8 @@ protected:
     StartOutcome begin(const BlockRecorder& record);
     // An end of the game: nothing is kept any more.
     void forgetGame();
+    // The time played until `until`, which stops at its bound.
+    std::chrono::nanoseconds playedUntil(Clock::TimePoint until) const;
     void setStatusVisible(bool visible);
     void restartClock();
     void drawArrangement(const Arrangement& arrangement);
@@ -140,6 +142,10 @@ private:
     MoveOutcome play(std::optional<Move> move);
     void countStep();
     void showGame();
+
+    // Whether a game of this board is kept; only that game is ever forgotten,
+    // never one an earlier run left waiting.
+    bool gameKept = false;
 };
 
 } // namespace pintu

@@ -1,12 +1,12 @@
 #include "resume/KeptGame.h"
 
+#include "board/Bounds.h"
 #include "platform/Files.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include <zlib.h>
@@ -231,7 +231,8 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
     const auto replay = field(line[7], "replay");
     const auto tileText = field(line[8], "tiles");
     if (!layoutSet || *layoutSet >= layoutSets || !side || !picture || picture->empty() || !canNameAFile(*picture) ||
-        !phaseName || !steps || *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
+        !phaseName || !steps || *steps > mostSteps || !played || *played > longestPlay.count() || !replay ||
+        !tileText)
         return std::nullopt;
 
     const auto size =
@@ -242,7 +243,7 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
         return std::nullopt;
     const auto tileList = tiles(*tileText, (*size)->cells);
     auto arrangement = tileList ? Arrangement::fromTiles((*size)->side, *tileList) : std::nullopt;
-    if (!arrangement)
+    if (!arrangement || !arrangement->isSolvable())
         return std::nullopt;
 
     Board::Snapshot game{phase->first, std::move(*arrangement), static_cast<int>(*steps),

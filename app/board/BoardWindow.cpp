@@ -4,6 +4,7 @@
 #include "app/board/MenuScreen.h"
 #include "app/board/NoHintNote.h"
 #include "app/board/TileView.h"
+#include "app/board/UnkeptGameNote.h"
 #include "app/dialogs/HelpWindow.h"
 #include "app/dialogs/MessageBoxes.h"
 #include "app/look/ClickableLabel.h"
@@ -37,7 +38,6 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
       widgets(*this, layout, cells, timer, services.glide),
-      keeper(services.keptGames ? std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath) : nullptr),
       help(new HelpOffer(this, services.dataFiles))
 {
     setWindowTitle(messages::text(messages::applicationTitle));
@@ -48,6 +48,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
         setPalette(colours);
     }
 
+    auto* unkept = new UnkeptGameNote(this, widgets.views());
+    if (services.keptGames)
+        keeper = std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath, *unkept);
     const BoardPlatform platform{
         widgets, cells, services.files, services.clock, *random, services.dataFiles, keeper.get()};
     MadeBoard made = makeBoard(*layout.size, platform, std::move(picturePath));

@@ -20,11 +20,8 @@ public:
     NoHintNote(QWidget* window, const std::vector<TileView*>& views);
 
 private:
-    void place();
     void show();
 
-    QWidget* window;
-    const std::vector<TileView*>& views;
     QLabel* note;
     QTimer shown;
 };

@@ -12,7 +12,7 @@ public:
     bool exists(const std::string& path) const override;
     bool remove(const std::string& path) override;
     bool appendText(const std::string& path, std::string_view text) override;
-    bool replaceText(const std::string& path, std::string_view text) override;
+    WriteResult replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;
     std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
                                            std::size_t longest) const override;

@@ -59,12 +59,12 @@ bool FakeFiles::appendText(const std::string& path, std::string_view text)
     return true;
 }
 
-bool FakeFiles::replaceText(const std::string& path, std::string_view text)
+WriteResult FakeFiles::replaceText(const std::string& path, std::string_view text)
 {
-    if (failReplace)
-        return false;
+    if (replaceFailure)
+        return {replaceFailure};
     contents[path] = text;
-    return true;
+    return {};
 }
 
 std::optional<std::string> FakeFiles::readText(const std::string& path, std::size_t largest) const

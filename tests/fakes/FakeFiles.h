@@ -16,7 +16,7 @@ public:
     bool exists(const std::string& path) const override { return contents.count(path) != 0; }
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
     bool appendText(const std::string& path, std::string_view text) override;
-    bool replaceText(const std::string& path, std::string_view text) override;
+    WriteResult replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;
     std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
                                            std::size_t longest) const override;
@@ -27,7 +27,7 @@ public:
     bool failOpen = false;
     bool failWrites = false;
     bool failAppend = false;
-    bool failReplace = false;
+    std::error_code replaceFailure; // set: every replace fails for this reason
 };
 
 } // namespace pintu::test

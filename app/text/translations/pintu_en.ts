@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>自动拼图</source>
-        <translation>Auto-solve</translation>
+        <translation>Solve</translation>
     </message>
     <message>
         <source>重新开始</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>步数</source>
-        <translation>Step</translation>
+        <translation>Turn</translation>
     </message>
     <message>
         <source>计时(秒)</source>
-        <translation>Time (s)</translation>
+        <translation>Time(s)</translation>
     </message>
 </context>
 <context>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>光荣榜</source>
-        <translation>Winners</translation>
+        <translation>Heroes</translation>
     </message>
     <message>
         <source>1.0 版  2026年12月</source>
@@ -355,7 +355,7 @@ Ace, please enter your name:</translation>
         <translation>Choose the resolution of your display (&quot;640*480&quot; or &quot;800*600&quot;) and press &quot;Start&quot;.
 Click the title screen, pick a drive, a folder and a picture, then a difficulty, and press &quot;OK&quot;.
 The board shows the whole picture first. Press &quot;Start&quot;: the picture is cut into tiles, the bottom-right tile becomes the blank, and the rest are shuffled.
-Slide the tiles beside the blank into it until the picture is whole again. &quot;Step&quot; counts your moves, &quot;Time (s)&quot; the seconds.</translation>
+Slide the tiles beside the blank into it until the picture is whole again. &quot;Turn&quot; counts your moves, &quot;Time(s)&quot; the seconds.</translation>
     </message>
     <message>
         <source>按键</source>
@@ -375,7 +375,7 @@ Slide the tiles beside the blank into it until the picture is whole again. &quot
 Right-click the board: &quot;Hint&quot; and &quot;Help&quot;; right-click the menu: &quot;Open Picture…&quot; and &quot;Help&quot;.
 Drag a picture from the file manager onto the menu: it becomes the chosen picture, its folder open in the lists.
 Click the red &quot;Tavro&quot;: the map of tile numbers (not on the Ace board).
-After &quot;Start&quot;, before your first move: &quot;Auto-solve&quot; with ▲ and ▼ walks the shuffle back step by step, &quot;Restart&quot; lays out the shuffled board again.</translation>
+After &quot;Start&quot;, before your first move: &quot;Solve&quot; with ▲ and ▼ walks the shuffle back step by step, &quot;Restart&quot; lays out the shuffled board again.</translation>
     </message>
     <message>
         <source>图片</source>
@@ -407,7 +407,7 @@ The first three offer hints, auto-solve and restart; the Ace board offers no hin
         <source>拼成天才级的图片后输入大名，步数、秒数和日期就记进光荣榜。
 菜单上的“光荣榜”按钮显示它，最新的记录在最上面；还没有记录时这个按钮不出现。</source>
         <translation>Solve an Ace board and enter your name: your steps, seconds and the date go into the hall of fame.
-The menu&apos;s &quot;Winners&quot; button shows it, newest first; until there is a record the button does not appear.</translation>
+The menu&apos;s &quot;Heroes&quot; button shows it, newest first; until there is a record the button does not appear.</translation>
     </message>
     <message>
         <source>文件</source>
@@ -444,6 +444,25 @@ pattern-*.pdb: the tables behind the hint, built at the first hint.</translation
     <message>
         <source>拼图已经在运行！</source>
         <translation>Pintu is already running!</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::UnkeptGameNote</name>
+    <message>
+        <source>这局游戏无法保存：%1</source>
+        <translation>This game cannot be saved: %1</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>没有写入的权限</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>磁盘只能读不能写</source>
+        <translation>the disk is read-only</translation>
     </message>
 </context>
 </TS>

@@ -443,4 +443,23 @@ pattern-*.pdb：提示用的表，第一次提示時建立。</translation>
         <translation>拼圖已經在執行！</translation>
     </message>
 </context>
+<context>
+    <name>pintu::UnkeptGameNote</name>
+    <message>
+        <source>这局游戏无法保存：%1</source>
+        <translation>這局遊戲無法儲存：%1</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>没有写入的权限</source>
+        <translation>沒有寫入的權限</translation>
+    </message>
+    <message>
+        <source>磁盘只能读不能写</source>
+        <translation>磁碟只能讀不能寫</translation>
+    </message>
+</context>
 </TS>
