@@ -18,7 +18,7 @@ Board::Board(const BoardSize& size, const BoardPlatform& platform, std::string p
 
 MoveOutcome Board::click(int cell)
 {
-    if (current != Phase::Playing || cell < 0 || cell >= size.cells)
+    if (current != Phase::Playing || paused || cell < 0 || cell >= size.cells)
         return MoveOutcome::NoEffect;
     tilesTouched();
     return play(board.moveFor(cell));
@@ -26,7 +26,7 @@ MoveOutcome Board::click(int cell)
 
 MoveOutcome Board::press(Direction direction)
 {
-    if (current != Phase::Playing)
+    if (current != Phase::Playing || paused)
         return MoveOutcome::NoEffect;
     tilesTouched();
     return play(board.moveFor(direction));
@@ -61,8 +61,45 @@ void Board::countStep()
 
 void Board::tick()
 {
-    const auto elapsed = platform.clock.now() - startTime;
-    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(elapsed)));
+    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(playedTime())));
+}
+
+std::chrono::nanoseconds Board::playedTime() const
+{
+    return clockReading() - startTime;
+}
+
+Clock::TimePoint Board::clockReading() const
+{
+    if (current == Phase::Won || current == Phase::Completed)
+        return wonAt;
+    return paused ? pausedAt : platform.clock.now();
+}
+
+bool Board::pause()
+{
+    if (current != Phase::Playing || paused)
+        return false;
+    pausedAt = platform.clock.now();
+    paused = true;
+    tick();
+    platform.screen.setTimerEnabled(false);
+    platform.screen.coverTiles(true);
+    // The kept game's time stands too, whatever ends the program meanwhile.
+    keep();
+    return true;
+}
+
+bool Board::goOn()
+{
+    if (!paused)
+        return false;
+    startTime += platform.clock.now() - pausedAt;
+    paused = false;
+    platform.screen.coverTiles(false);
+    platform.screen.setTimerEnabled(true);
+    tick();
+    return true;
 }
 
 void Board::celebrationBegins()
@@ -98,8 +135,7 @@ std::optional<Board::Snapshot> Board::snapshot() const
     if (current != Phase::Playing && current != Phase::Replaying && current != Phase::Won)
         return std::nullopt;
     // A won game's clock stood still at the winning move.
-    const Clock::TimePoint playedUntil = current == Phase::Won ? wonAt : platform.clock.now();
-    Snapshot game{current, board, steps, playedUntil - startTime, false, 0};
+    Snapshot game{current, board, steps, playedTime(), false, 0, gameStart};
     describeReplay(game);
     return game;
 }
@@ -123,6 +159,7 @@ bool Board::resume(const Snapshot& kept)
     if (!platform.cells.setPicture(picPath))
         return false;
     board = kept.arrangement;
+    gameStart = kept.start;
     steps = kept.steps;
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
     showGame();
@@ -160,6 +197,7 @@ void Board::setStatusVisible(bool visible)
 
 void Board::restartClock()
 {
+    goOn(); // a clock that starts afresh stands no more
     startTime = platform.clock.now();
     tick(); // no stale time until the next tick
 }
@@ -176,6 +214,7 @@ StartOutcome Board::begin(const BlockRecorder& record)
     if (!shuffled)
         return StartOutcome::MoveLogUnwritable;
     board = std::move(*shuffled);
+    gameStart = board;
     showGame();
     restartClock();
     return StartOutcome::Started;
