@@ -46,6 +46,20 @@ TEST(KeptGameText, IsAsciiLinesThatReadBackAsTheGame)
     EXPECT_EQ(readKeptGame(text), stepping());
 }
 
+TEST(KeptGameText, KeepsTheStartInItsOwnVersionAndStillReadsTheFirst)
+{
+    KeptGame started = stepping();
+    started.game.start = Arrangement::fromTiles(4, {4, 1, 2, 3, 0, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    Lines expected = linesOf(keptGameText(stepping()));
+    expected.front() = "pintu kept game 2";
+    expected.push_back("start 4 1 2 3 0 5 6 7 8 9 10 11 12 13 14 15");
+    const std::string text = keptGameText(started);
+    EXPECT_EQ(linesOf(text), expected);
+    EXPECT_EQ(readKeptGame(text), started);
+    // A game kept before starts were kept plays on without one.
+    EXPECT_EQ(readKeptGame(keptGameText(stepping()))->game.start, std::nullopt);
+}
+
 struct DamageRow {
     const char* name;
     std::function<std::string(Lines)> damage; // the lines of the stepping game, to text
@@ -73,7 +87,19 @@ const DamageRow damageRows[] = {
          std::string text = withChecksum(joined(lines));
          return text.replace(text.find("tiles 1 2"), 9, "tiles 2 1");
      }},
-    {"OtherVersion", changed(0, "pintu kept game 2")},
+    {"OtherVersion", changed(0, "pintu kept game 3")},
+    {"StartVersionWithoutStart", changed(0, "pintu kept game 2")},
+    {"StartInTheFirstVersion",
+     [](Lines lines) {
+         lines.push_back("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13 14");
+         return withChecksum(joined(lines));
+     }},
+    {"StartTileMissing",
+     [](Lines lines) {
+         lines[0] = "pintu kept game 2";
+         lines.push_back("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13");
+         return withChecksum(joined(lines));
+     }},
     {"OtherBoardSize", changed(2, "board 3")},
     {"PictureHoldingNul", changed(3, "picture /a%00b.bmp")},
     {"StepsNegative", changed(5, "steps -1")},
