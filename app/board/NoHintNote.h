@@ -19,14 +19,15 @@ class NoHintNote final : public QObject {
 public:
     NoHintNote(QWidget* window, const std::vector<TileView*>& views);
 
-private:
-    void place();
     void show();
 
-    QWidget* window;
-    const std::vector<TileView*>& views;
+private:
     QLabel* note;
     QTimer shown;
 };
+
+// Sizes a note to its text and places it beside the tiles, where it covers
+// no control that shows.
+void placeBesideTiles(QLabel& note, const QWidget& window, const std::vector<TileView*>& views);
 
 } // namespace pintu
