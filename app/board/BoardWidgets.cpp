@@ -117,12 +117,17 @@ void BoardWidgets::buildNumberMap()
 
 void BoardWidgets::buildCover()
 {
-    cover = new ClickableLabel(caption(pausedText), &window);
+    // The words lie on the cover, which takes the clicks, as wide as it is.
+    cover = new ClickableLabel(&window);
     cover->setObjectName("pauseCover");
-    cover->setAlignment(Qt::AlignCenter);
     cover->setStyleSheet(coverStyle);
-    cover->setFont(songFont(coverFontPoints));
     cover->setGeometry(tileArea(tileViews));
+    cover->setAccessibleName(caption(pausedText));
+    auto* words = new QLabel(caption(pausedText), cover);
+    words->setAlignment(Qt::AlignCenter);
+    words->setFont(songFont(coverFontPoints));
+    words->setAttribute(Qt::WA_TransparentForMouseEvents);
+    words->setGeometry(cover->rect());
     cover->hide();
 }
 
