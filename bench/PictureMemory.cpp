@@ -3,8 +3,9 @@
 // picture in a fresh process as a player would start it:
 //
 //   picture_memory              makes photos (12 and 50 megapixels, in every
-//                               format and depth pintu reads) and the hostile
-//                               headers of the tests, and measures each
+//                               format and depth pintu reads, HEIF and AVIF
+//                               too) and the hostile headers of the tests, and
+//                               measures each
 //   picture_memory --make DIR   only makes them, in DIR
 //   picture_memory FILE...      measures these files
 //
@@ -147,18 +148,27 @@ std::vector<Sample> samples()
     const auto saved = [](const char* format, int quality, bool progressive = false) {
         return [=](const QString& path) { return writeImage(path, photo, format, quality, progressive); };
     };
+    const auto heif = [](QSize size, const char* format) {
+        return [=](const QString& path) {
+            return writeBytes(path, test::heifFile(size == fiftyMegapixels ? photo : test::photoLikePicture(size), format,
+                                                   {.quality = 90}));
+        };
+    };
     const auto converted = [](QImage::Format pixels, const char* format) {
         return [=](const QString& path) { return writeImage(path, photo.convertToFormat(pixels), format, 100); };
     };
     std::vector<Sample> made{
         {"photo-12mp.jpg",
          [](const QString& path) { return writeImage(path, test::photoLikePicture(normalPhoto), "jpeg", 90); }},
+        {"photo-12mp.heic", heif(normalPhoto, "heic")},
+        {"photo-12mp.avif", heif(normalPhoto, "avif")},
         {"50mp.jpg", saved("jpeg", 90)},
         {"50mp-progressive.jpg", saved("jpeg", 90, true)},
         {"50mp-progressive-444.jpg",
          [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 3, true)); }},
         {"50mp-cmyk.jpg",
          [](const QString& path) { return writeBytes(path, test::flatJpeg(fiftyMegapixels, 4, false)); }},
+        {"50mp-progressive-cmyk.jpg", [](const QString& path) { return writeBytes(path, test::cmykJpeg(photo, true)); }},
         {"50mp.png", saved("png", 100)},
         {"50mp-rgba.png", converted(QImage::Format_ARGB32, "png")},
         {"50mp-palette.png", converted(QImage::Format_Indexed8, "png")},
@@ -169,6 +179,8 @@ std::vector<Sample> samples()
         {"50mp-lossless.webp", saved("webp", 100)},
         {"50mp.tif", saved("tiff", 100)},
         {"50mp-16-bit.tif", converted(QImage::Format_RGBA64, "tiff")},
+        {"50mp.heic", heif(fiftyMegapixels, "heic")},
+        {"50mp.avif", heif(fiftyMegapixels, "avif")},
         {"50mp.bmp", saved("bmp", 100)},
         {"50mp-top-down.bmp",
          [](const QString& path) { return writeBytes(path, test::bitmapFile(photo, {.topDown = true})); }},

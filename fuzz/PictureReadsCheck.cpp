@@ -86,7 +86,7 @@ Finding checkPictureReads(std::span<const std::uint8_t> bytes)
 
     const int N = layout.size->side;
     const QSize tileSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)));
-    const bool shrinks = header && header->format == "jpeg";
+    const bool shrinks = header && header->shrinksWhileDecoding;
     const auto forCells = readPictureForSize(path, tileSize * N);
     if (auto finding = checkRead("readPictureForSize", forCells, promised([&](QSize whole) {
                                      return shrinks ? (tileSize * N).boundedTo(whole) : whole;

@@ -32,6 +32,13 @@ public:
     virtual bool flush() = 0;
 };
 
+// Whether `path` can name a file: no name holds a NUL, and the system reads a
+// path only up to one, so the bytes before it would name another file.
+constexpr bool canNameAFile(std::string_view path)
+{
+    return path.find('\0') == std::string_view::npos;
+}
+
 // Text files are UTF-8 here; on disk they are GB18030. Paths are the bytes
 // the system names files by.
 class Files {

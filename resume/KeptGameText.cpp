@@ -1,11 +1,15 @@
 #include "resume/KeptGame.h"
 
+#include "platform/Files.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <limits>
 #include <vector>
+
+#include <zlib.h>
 
 namespace pintu {
 
@@ -27,25 +31,9 @@ constexpr int layoutSets = 2;
 // Enough for any count a game reaches, and no number can overflow.
 constexpr std::size_t longestNumber = 18;
 
-constexpr std::array<std::uint32_t, 256> crcTable()
-{
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-        std::uint32_t crc = i;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = crc & 1 ? 0xEDB88320u ^ (crc >> 1) : crc >> 1;
-        table[i] = crc;
-    }
-    return table;
-}
-
 std::uint32_t crc32(std::string_view bytes)
 {
-    static constexpr auto table = crcTable();
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (const char byte : bytes)
-        crc = table[(crc ^ static_cast<unsigned char>(byte)) & 0xFF] ^ (crc >> 8);
-    return crc ^ 0xFFFFFFFFu;
+    return static_cast<std::uint32_t>(::crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()));
 }
 
 std::string hex(std::uint32_t value)
@@ -100,7 +88,7 @@ std::optional<std::string> unescaped(std::string_view text)
         const auto low = hexDigit(text[i + 2]);
         // Only the one way the game writes a byte: no escape for what stands as it is.
         const char byte = static_cast<char>(high.value_or(0) * 16 + low.value_or(0));
-        if (!high || !low || byte == '\0' || writtenAsItIs(byte))
+        if (!high || !low || writtenAsItIs(byte))
             return std::nullopt;
         path += byte;
         i += 2;
@@ -259,8 +247,8 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
     const auto played = number(field(line[6], "played-nanoseconds"));
     const auto replay = field(line[7], "replay");
     const auto tileText = field(line[8], "tiles");
-    if (!layoutSet || *layoutSet >= layoutSets || !side || !picture || picture->empty() || !phaseName || !steps ||
-        *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
+    if (!layoutSet || *layoutSet >= layoutSets || !side || !picture || picture->empty() || !canNameAFile(*picture) ||
+        !phaseName || !steps || *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
         return std::nullopt;
 
     const auto size =

@@ -2,6 +2,7 @@
 
 #include "app/board/BoardHints.h"
 #include "app/board/GameReview.h"
+#include "app/board/MenuScreen.h"
 #include "app/board/NoHintNote.h"
 #include "app/board/PictureLook.h"
 #include "app/board/TileView.h"
@@ -10,8 +11,6 @@
 #include "app/dialogs/RecordsWindow.h"
 #include "app/look/ClickableLabel.h"
 #include "app/look/Colours.h"
-#include "app/menu/MenuScreen.h"
-#include "app/session/ApplicationSetup.h"
 #include "app/text/KeyTable.h"
 #include "app/text/Messages.h"
 #include "genius/GeniusBoard.h"
@@ -48,7 +47,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       records(new RecordsOffer(this, services.records)),
       help(new HelpOffer(this, services.dataFiles))
 {
-    setWindowTitle(messages::text(applicationTitle));
+    setWindowTitle(messages::text(messages::applicationTitle));
     setFixedSize(pixels(layout.client));
     if (layout.windowColour != systemColour) {
         QPalette colours = palette();

@@ -1,6 +1,5 @@
 #include "app/dialogs/MessageBoxes.h"
 
-#include "app/session/ApplicationSetup.h"
 #include "app/text/Messages.h"
 
 #include <QInputDialog>
@@ -11,14 +10,14 @@ namespace pintu {
 
 void showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, messages::text(applicationTitle), text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, messages::text(messages::applicationTitle), text, QMessageBox::Ok, parent);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a record that could not be saved can be copied
     box.exec();
 }
 
 bool askYesNo(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::NoIcon, messages::text(applicationTitle), question, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::NoIcon, messages::text(messages::applicationTitle), question, QMessageBox::NoButton, parent);
     // Texts of our own: Qt's translated Yes and No carry keyboard marks, "是(&Y)".
     QPushButton* yes = box.addButton(messages::text(messages::yes), QMessageBox::YesRole);
     QPushButton* no = box.addButton(messages::text(messages::no), QMessageBox::NoRole);

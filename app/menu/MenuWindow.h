@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/board/MenuScreen.h"
 #include "app/GameServices.h"
 #include "app/look/BoardLayouts.h"
 #include "app/look/WindowLayouts.h"
-#include "app/menu/MenuScreen.h"
 #include "resume/KeptGame.h"
 
 #include <QPointer>

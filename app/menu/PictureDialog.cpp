@@ -2,21 +2,21 @@
 
 #include "app/text/Messages.h"
 #include "platform/qt/PathText.h"
+#include "platform/qt/pictures/PictureLoader.h"
 
 #include <QDir>
 #include <QFileDialog>
-#include <QImageReader>
 
 namespace pintu {
 
 namespace {
 
-// Every format Qt has a reader for, as name patterns. Both cases, because
-// some desktops' dialogs match patterns case by case and cameras write ".JPG".
+// Every format the game reads, as name patterns. Both cases, because some
+// desktops' dialogs match patterns case by case and cameras write ".JPG".
 QString picturePatterns()
 {
     QStringList patterns;
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+    for (const QByteArray& format : pictureSuffixes()) {
         const QString suffix = QString::fromLatin1(format).toLower();
         patterns << "*." + suffix << "*." + suffix.toUpper();
     }

@@ -1,5 +1,6 @@
 #include "app/session/InstanceChannel.h"
 
+#include "platform/Files.h"
 #include "platform/qt/NativeFiles.h"
 
 #include <QApplication>
@@ -99,9 +100,9 @@ void InstanceChannel::take(QLocalSocket* socket)
         // cannot be read says so in a box, which waits for the player.
         QMetaObject::invokeMethod(this, [this, path] {
             bringGameToFront();
-            // No file's path holds a NUL: the bytes before it would name another file.
-            const bool named = !path.isEmpty() && !path.contains('\0');
-            handedOver(named ? std::optional(path.toStdString()) : std::nullopt);
+            std::string picture = path.toStdString();
+            const bool named = !picture.empty() && canNameAFile(picture);
+            handedOver(named ? std::optional(std::move(picture)) : std::nullopt);
         }, Qt::QueuedConnection);
     });
 }

@@ -10,11 +10,12 @@ enum class LockTakeover {
     Stuck,    // it stands for no live game, but cannot be removed from its folder
 };
 
-// Takes away the lock file at `path` unless it stands for a live game of this
-// user. It stands for none when it is empty, unreadable or garbage, when it
-// names a process that is gone, another user's, or another program, or when
-// it was left before the machine last started. A lock from another machine
-// is left alone: its game may live, out of sight from here.
+// Takes away the lock file at `path` that QLockFile has left though it stands
+// for no game: one that names nobody (empty, cut short or garbage) and that no
+// game holds in the kernel either. QLockFile itself takes over a lock naming
+// a process that is gone, another user's or another program's, or one left
+// before the machine last started; a lock it can read and has left stands for
+// a live game, here or on another machine, out of sight from here.
 LockTakeover takeOverStaleLock(const QString& path);
 
 } // namespace pintu

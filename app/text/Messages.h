@@ -7,6 +7,8 @@
 
 namespace pintu::messages {
 
+// The title of the board windows and of every message box.
+inline constexpr const char* applicationTitle = QT_TRANSLATE_NOOP("pintu::Messages", "拼图");
 inline constexpr const char* noFileChosen = QT_TRANSLATE_NOOP("pintu::Messages", "没有选择文件！");
 inline constexpr const char* pictureUnreadable = QT_TRANSLATE_NOOP("pintu::Messages", "文件打开失败！");
 inline constexpr const char* solved = QT_TRANSLATE_NOOP("pintu::Messages", "Tavro祝你:\n 拼图成功 !");

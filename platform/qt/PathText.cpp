@@ -1,5 +1,7 @@
 #include "platform/qt/PathText.h"
 
+#include "platform/Files.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <QUrl>
@@ -44,11 +46,10 @@ std::optional<std::string> localFile(const QUrl& url)
 {
     if (!url.isLocalFile() || !url.host().isEmpty())
         return std::nullopt;
-    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-    // No name holds a NUL, and the system would read the path only up to it.
-    if (path.contains('\0'))
+    std::string path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+    if (!canNameAFile(path))
         return std::nullopt;
-    return path.toStdString();
+    return path;
 }
 
 } // namespace pintu

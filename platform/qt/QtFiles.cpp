@@ -1,12 +1,12 @@
 #include "platform/qt/QtFiles.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/LastLineSpans.h"
 #include "platform/qt/PathText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 
 namespace pintu {
 
@@ -147,20 +148,10 @@ bool QtFiles::appendText(const std::string& path, std::string_view text)
 bool QtFiles::replaceText(const std::string& path, std::string_view text)
 {
     const auto bytes = encoded(text);
-    if (!bytes || !makeFolderFor(qPath(path)))
+    const auto name = qtPath(path);
+    if (!bytes || !name || !makeFolderFor(*name))
         return false;
-    // A temporary file beside the old one, pushed to the disk and then
-    // renamed over it; never written in place, even where renaming fails.
-    // Unbuffered: a buffered write cut short by a full disk can slip past
-    // the commit unnoticed.
-    QSaveFile file(qPath(path));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(*bytes) != bytes->size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFile(path, {std::as_bytes(std::span(bytes->constData(), bytes->size()))});
 }
 
 std::optional<std::string> QtFiles::readText(const std::string& path, std::size_t largest) const

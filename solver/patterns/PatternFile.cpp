@@ -1,19 +1,15 @@
 #include "solver/patterns/PatternFile.h"
 
+#include "platform/AtomicFile.h"
+#include "platform/ByteOrder.h"
 #include "solver/PlacementRank.h"
 
 #include <array>
-#include <cerrno>
-#include <charconv>
+#include <bit>
 #include <cstring>
 #include <fstream>
 #include <span>
-#include <string>
 #include <string_view>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
 
 namespace pintu::solver {
 
@@ -32,21 +28,14 @@ constexpr std::size_t tilesAt = 20;
 constexpr std::size_t entryCountAt = 48;
 constexpr std::size_t checksumAt = 56;
 
-// A table is written under its own name with this and the writer's process id added.
-constexpr std::string_view partialMark = ".partial-";
-
-void put(Header& header, std::size_t at, std::uint64_t value, int bytes)
+void put(Header& header, std::size_t at, std::uint64_t value, std::size_t bytes)
 {
-    for (int i = 0; i < bytes; ++i)
-        header[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    writeNumber(std::as_writable_bytes(std::span(header).subspan(at, bytes)), value, std::endian::little);
 }
 
-std::uint64_t get(const Header& header, std::size_t at, int bytes)
+std::uint64_t get(const Header& header, std::size_t at, std::size_t bytes)
 {
-    std::uint64_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value |= static_cast<std::uint64_t>(header[at + i]) << (8 * i);
-    return value;
+    return readNumber(std::as_bytes(std::span(header).subspan(at, bytes)), std::endian::little);
 }
 
 Header headerFor(int side, const std::vector<int>& tiles, std::uint64_t entries, std::uint64_t sum)
@@ -61,30 +50,6 @@ Header headerFor(int side, const std::vector<int>& tiles, std::uint64_t entries,
     put(header, entryCountAt, entries, 8);
     put(header, checksumAt, sum, 8);
     return header;
-}
-
-bool writeAll(int fd, const void* data, std::size_t size)
-{
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    while (size > 0) {
-        const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0)
-            return false;
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-// Whether the process `pid` names may still run: one that cannot be asked,
-// another user's, counts as running.
-bool mayRun(std::string_view pid)
-{
-    pid_t number = 0;
-    const auto [end, error] = std::from_chars(pid.data(), pid.data() + pid.size(), number);
-    if (error != std::errc{} || end != pid.data() + pid.size() || number <= 0)
-        return true;
-    return number == ::getpid() || ::kill(number, 0) == 0 || errno != ESRCH;
 }
 
 } // namespace
@@ -122,41 +87,14 @@ std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, 
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table)
 {
     const Header header = headerFor(table.side, table.tiles, table.moves.size(), patternChecksum(table.moves));
-    // The process id keeps two programs that build the same table at once
-    // (the game and pintu-solve) out of each other's way.
-    std::filesystem::path partial = file;
-    partial += std::string(partialMark) + std::to_string(::getpid());
-
-    const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    const bool written = writeAll(fd, header.data(), header.size())
-                      && writeAll(fd, table.moves.data(), table.moves.size())
-                      && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    std::error_code error;
-    if (written && closed)
-        std::filesystem::rename(partial, file, error);
-    if (!written || !closed || error) {
-        std::filesystem::remove(partial, error);
-        return false;
-    }
-    return true;
+    return replaceFile(file, {std::as_bytes(std::span(header)), std::as_bytes(std::span(table.moves))});
 }
 
-void removeAbandonedPartials(const std::filesystem::path& folder)
+void removeAbandonedTables(const std::filesystem::path& folder)
 {
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        const std::size_t mark = name.rfind(partialMark);
-        if (!name.starts_with("pattern-") || mark == std::string::npos || !name.substr(0, mark).ends_with(".pdb")
-            || mayRun(std::string_view(name).substr(mark + partialMark.size())))
-            continue;
-        std::error_code ignored;
-        std::filesystem::remove(entry->path(), ignored);
-    }
+    removeAbandonedPartials(folder, [](std::string_view table) {
+        return table.starts_with("pattern-") && table.ends_with(".pdb");
+    });
 }
 
 } // namespace pintu::solver

@@ -18,15 +18,14 @@ inline constexpr std::uint32_t patternFileVersion = 1;
 // exactly this side and these tiles: a table that is not trusted is rebuilt.
 std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, int side, const std::vector<int>& tiles);
 
-// Writes beside `file` and renames into place, so that a crash leaves either
-// the old file or the whole new one. False, with nothing left behind, when the
-// folder cannot take it.
+// Replaces `file` at once, so that a crash leaves either the old file or the
+// whole new one. False, with nothing left behind, when the folder cannot take it.
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table);
 
-// Removes the files that saves of programs no longer running left half
-// written in `folder` when they were killed. A file that a running program
+// Removes the tables that saves of programs no longer running left half
+// written in `folder` when they were killed. A table that a running program
 // may still be writing stays.
-void removeAbandonedPartials(const std::filesystem::path& folder);
+void removeAbandonedTables(const std::filesystem::path& folder);
 
 // The checksum the header keeps of a table's entries.
 std::uint64_t patternChecksum(std::span<const std::uint8_t> entries);

@@ -111,7 +111,7 @@ PatternStore::Built PatternStore::build(const std::vector<int>& sides, std::stop
     std::error_code error;
     if (folder) {
         std::filesystem::create_directories(*folder, error);
-        removeAbandonedPartials(*folder);
+        removeAbandonedTables(*folder);
     }
 
     std::vector<Pattern> patterns;

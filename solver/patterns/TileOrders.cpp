@@ -1,7 +1,10 @@
 #include "solver/patterns/TileOrders.h"
 
+#include "solver/PlacementRank.h"
+
 #include <algorithm>
 #include <numeric>
+#include <span>
 
 namespace pintu::solver {
 
@@ -31,14 +34,9 @@ TileOrders::TileOrders(int tileCount) : tiles(tileCount)
 
 std::uint32_t TileOrders::numberOf(const Order& order) const
 {
-    std::uint32_t number = 0;
-    for (int i = 0; i < tiles; ++i) {
-        const auto later = order.begin() + i + 1;
-        const auto smaller =
-            std::count_if(later, order.begin() + tiles, [&](std::uint8_t tile) { return tile < order[i]; });
-        number = number * static_cast<std::uint32_t>(tiles - i) + static_cast<std::uint32_t>(smaller);
-    }
-    return number;
+    std::array<int, std::tuple_size_v<Order>> slots{};
+    std::copy(order.begin(), order.begin() + tiles, slots.begin());
+    return placementRank(std::span(slots.data(), static_cast<std::size_t>(tiles)), tiles);
 }
 
 } // namespace pintu::solver

@@ -60,6 +60,13 @@ TEST(KeptGameText, KeepsTheStartInItsOwnVersionAndStillReadsTheFirst)
     EXPECT_EQ(readKeptGame(keptGameText(stepping()))->game.start, std::nullopt);
 }
 
+// The standard CRC-32, as zip and PNG sum their bytes, so that a kept game
+// stays readable whatever code sums it.
+TEST(KeptGameText, IsCheckedByTheStandardCrc32)
+{
+    EXPECT_EQ(withChecksum("123456789"), "123456789crc32 CBF43926\r\n"); // the published check value
+}
+
 struct DamageRow {
     const char* name;
     std::function<std::string(Lines)> damage; // the lines of the stepping game, to text

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/menu/MenuScreen.h"
+#include "app/board/MenuScreen.h"
 
 #include <optional>
 

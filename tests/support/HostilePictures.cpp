@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include <zlib.h>
+
 namespace pintu::test {
 
 namespace {
@@ -19,34 +21,25 @@ int sideOver(int bytesPerPixel)
     return static_cast<int>(std::sqrt(static_cast<double>(pictureMemoryBudget) / bytesPerPixel)) + 64;
 }
 
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xFFFFFFFF;
-    for (const char byte : bytes) {
-        crc ^= static_cast<uchar>(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = crc >> 1 ^ (crc & 1 ? 0xEDB88320 : 0);
-    }
-    return ~crc;
-}
-
 QByteArray pngChunk(const char* type, const QByteArray& data)
 {
     QByteArray chunk;
     appendBigEndian(chunk, static_cast<quint64>(data.size()), 4);
     const QByteArray typed = type + data;
     chunk.append(typed);
-    appendBigEndian(chunk, crc32(typed), 4);
+    appendBigEndian(chunk, ::crc32_z(0, reinterpret_cast<const Bytef*>(typed.constData()), typed.size()), 4);
     return chunk;
 }
 
-// Pixels all zero, every row of them or only the first.
-QByteArray zeroPng(QSize size, int bitDepth, int colourType, int channels, bool complete)
+// Pixels all zero, every row of them or only the first, in rows top to
+// bottom or interlaced.
+QByteArray zeroPng(QSize size, int bitDepth, int colourType, int channels, bool complete, bool interlaced = false)
 {
     QByteArray header;
     appendBigEndian(header, static_cast<quint64>(size.width()), 4);
     appendBigEndian(header, static_cast<quint64>(size.height()), 4);
-    header.append(static_cast<char>(bitDepth)).append(static_cast<char>(colourType)).append(QByteArray(3, '\0'));
+    header.append(static_cast<char>(bitDepth)).append(static_cast<char>(colourType)).append(QByteArray(2, '\0'));
+    header.append(static_cast<char>(interlaced));
     const qint64 rowBytes = 1 + (qint64{size.width()} * channels * bitDepth + 7) / 8;
     const QByteArray rows(complete ? rowBytes * size.height() : rowBytes, '\0');
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + pngChunk("IHDR", header) + pngChunk("IDAT", qCompress(rows).mid(4)) +
@@ -98,7 +91,8 @@ QByteArray webpAnimation(QSize canvas)
     return riff(webpChunk("VP8X", extended) + webpChunk("ANIM", QByteArray(6, '\0')) + webpChunk("ANMF", frame));
 }
 
-// An uncompressed TIFF of one strip, holding a few of the bytes it claims.
+// An uncompressed TIFF of one strip, holding a few of the bytes it claims:
+// refused before libtiff reads a row, its strip reaching past the file's end.
 QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
 {
     struct Entry {
@@ -138,22 +132,41 @@ QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
     return tiff + QByteArray(64, '\0');
 }
 
+// A photo of HEVC whose every picture, the primary one and the tiles of its
+// grid, claims `size` in its properties.
+QByteArray heicClaiming(QSize size)
+{
+    QByteArray heic = heifFile(positionPicture(64, 48), "heic");
+    QByteArray claim;
+    appendBigEndian(claim, static_cast<quint64>(size.width()), 4);
+    appendBigEndian(claim, static_cast<quint64>(size.height()), 4);
+    for (qsizetype property = heic.indexOf("ispe"); property >= 0; property = heic.indexOf("ispe", property + 1))
+        heic.replace(property + 8, claim.size(), claim); // after the type, the version and the flags
+    return heic;
+}
+
 } // namespace
 
 std::vector<HostilePicture> hostilePictures()
 {
     const QSize gigapixelWebp(widestWebp, widestWebp);
     const auto square = [](int side) { return QSize(side, side); };
-    // 16 bits a channel: 8 bytes a pixel, twice the 32-bit pixels most decoders give.
+    // 16 bits a channel: 8 bytes a pixel, twice the 32-bit pixels most
+    // decoders give, where a picture is decoded whole: an interlaced PNG, whose
+    // rows come in passes over the whole picture.
     const int deepSide = sideOver(8);
-    // Lossless WebP unpacks into 32-bit pixels beside the 32-bit picture.
-    const int losslessSide = sideOver(8);
+    // Lossless WebP unpacks into 32-bit pixels inside libwebp, whatever size
+    // it is read at.
+    const int losslessSide = sideOver(4);
     // A progressive JPEG keeps two bytes a coefficient, one coefficient a
     // pixel of each of its three components.
     const int progressiveSide = sideOver(6);
-    // libtiff decodes a strip of 3 bytes a pixel beside the 4-byte picture,
-    // and counts its compressed bytes as much again.
+    // Qt's reader decoded a strip of 3 bytes a pixel beside the 4-byte
+    // picture, and its compressed bytes as much again.
     const int stripSide = sideOver(10);
+    // libheif holds three planes of 8-bit RGB at once, three times over, and
+    // the picture in 8-bit RGBA.
+    const int heifSide = sideOver(13);
     const QSize mostPixelsInOneBit(gigapixelSquare.width(),
                                    static_cast<int>(largestPicturePixels / gigapixelSquare.width()));
     const QSize affordable(3000, 2000);
@@ -165,7 +178,8 @@ std::vector<HostilePicture> hostilePictures()
         {"jpeg-progressive-within-the-budget", "jpg", [=] { return flatJpeg(affordable, 3, true); }, true},
         {"png-1-bit-16384x16384", "png", [=] { return zeroPng(gigapixelSquare, 1, 0, 1, true); }, false},
         {"png-1-bit-of-the-most-pixels", "png", [=] { return zeroPng(mostPixelsInOneBit, 1, 0, 1, true); }, true},
-        {"png-16-bit-over-the-budget", "png", [=] { return zeroPng(square(deepSide), 16, 6, 4, false); }, false},
+        {"png-16-bit-interlaced-over-the-budget", "png",
+         [=] { return zeroPng(square(deepSide), 16, 6, 4, false, true); }, false},
         {"png-16383x16383", "png", [=] { return zeroPng(gigapixelWebp, 8, 6, 4, false); }, false},
         {"gif-canvas-16383x16383", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), gigapixelWebp); }, false},
         {"gif-canvas-within-the-budget", "gif", [=] { return gifOnCanvas(positionPicture(1, 1), affordable); }, true},
@@ -179,6 +193,8 @@ std::vector<HostilePicture> hostilePictures()
         {"tiff-16384x16384", "tif", [=] { return tiffHeader(gigapixelSquare, 8, 3); }, false},
         {"tiff-one-strip-over-the-budget", "tif", [=] { return tiffHeader(square(stripSide), 8, 3); }, false},
         {"tiff-16-bit-over-the-budget", "tif", [=] { return tiffHeader(square(deepSide), 16, 3); }, false},
+        {"heic-16384x16384", "heic", [=] { return heicClaiming(gigapixelSquare); }, false},
+        {"heic-over-the-budget", "heic", [=] { return heicClaiming(square(heifSide)); }, false},
         {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},
     };
 }

@@ -5,10 +5,19 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <libheif/heif.h>
+
+// jpeglib.h takes FILE from here.
+#include <cstdio>
+
+#include <jpeglib.h>
+
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <vector>
 
 namespace pintu::test {
 
@@ -181,6 +190,99 @@ QByteArray pictureFile(const QImage& image, const char* format)
     const int quality = qstrcmp(format, "jpeg") == 0 ? 95 : 100; // WebP at 100 is lossless
     image.save(&buffer, format, quality);
     return bytes;
+}
+
+namespace {
+
+heif_error appendTo(heif_context*, const void* data, size_t size, void* bytes)
+{
+    static_cast<QByteArray*>(bytes)->append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    return {heif_error_Ok, heif_suberror_Unspecified, ""};
+}
+
+} // namespace
+
+QByteArray heifFile(const QImage& image, const char* format, const HeifWriting& writing)
+{
+    constexpr uint16_t displayP3Primaries = 12;
+    constexpr uint16_t srgbPrimaries = 1;
+    constexpr uint16_t srgbTransfer = 13;
+    const QImage pixels = image.convertToFormat(QImage::Format_RGBA8888);
+    heif_image* stored = nullptr;
+    heif_image_create(pixels.width(), pixels.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGBA, &stored);
+    heif_image_add_plane(stored, heif_channel_interleaved, pixels.width(), pixels.height(), 8);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(stored, heif_channel_interleaved, &stride);
+    for (int y = 0; y < pixels.height(); ++y)
+        std::memcpy(plane + y * stride, pixels.constScanLine(y), static_cast<size_t>(pixels.width()) * 4);
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    const bool av1 = qstrcmp(format, "avif") == 0;
+    heif_context_get_encoder_for_format(context, av1 ? heif_compression_AV1 : heif_compression_HEVC, &encoder);
+    heif_encoder_set_lossy_quality(encoder, writing.quality);
+    if (av1)
+        heif_encoder_set_parameter_integer(encoder, "speed", 9);
+    else
+        heif_encoder_set_parameter_string(encoder, "preset", "ultrafast");
+    heif_encoding_options* options = heif_encoding_options_alloc();
+    options->save_alpha_channel = image.hasAlphaChannel();
+    options->image_orientation = static_cast<heif_orientation>(writing.orientation);
+    heif_color_profile_nclx* colours = heif_nclx_color_profile_alloc();
+    heif_nclx_color_profile_set_color_primaries(colours, writing.displayP3 ? displayP3Primaries : srgbPrimaries);
+    heif_nclx_color_profile_set_transfer_characteristics(colours, srgbTransfer);
+    heif_image_set_nclx_color_profile(stored, colours);
+    options->output_nclx_profile = colours;
+    options->macOS_compatibility_workaround_no_nclx_profile = false;
+    heif_context_encode_image(context, stored, encoder, options, nullptr);
+    QByteArray bytes;
+    heif_writer writer{1, appendTo};
+    heif_context_write(context, &writer, &bytes);
+    heif_encoding_options_free(options);
+    heif_nclx_color_profile_free(colours);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
+    heif_image_release(stored);
+    return bytes;
+}
+
+QByteArray cmykJpeg(const QImage& image, bool progressive)
+{
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* bytes = nullptr;
+    unsigned long length = 0;
+    jpeg_mem_dest(&info, &bytes, &length);
+    info.image_width = static_cast<JDIMENSION>(image.width());
+    info.image_height = static_cast<JDIMENSION>(image.height());
+    info.input_components = 4;
+    info.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    info.write_Adobe_marker = TRUE;
+    if (progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(static_cast<size_t>(image.width()) * 4);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            // No black: the inks stored inverted are the colour's own channels.
+            const QRgb colour = image.pixel(x, y);
+            JSAMPLE* inks = &row[static_cast<size_t>(x) * 4];
+            inks[0] = static_cast<JSAMPLE>(qRed(colour));
+            inks[1] = static_cast<JSAMPLE>(qGreen(colour));
+            inks[2] = static_cast<JSAMPLE>(qBlue(colour));
+            inks[3] = 255;
+        }
+        JSAMPROW rows = row.data();
+        jpeg_write_scanlines(&info, &rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    QByteArray jpeg(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(length));
+    std::free(bytes);
+    return jpeg;
 }
 
 QByteArray gifOnCanvas(const QImage& frame, QSize canvas)

@@ -38,6 +38,25 @@ QImage quarteredPicture(QSize size, const Quarters& quarters);
 // holds 256 colours at most.
 QByteArray pictureFile(const QImage& image, const char* format);
 
+// How a HEIF file is written: its rotation and mirror say to turn the stored
+// pixels upright as the EXIF `orientation`, 1 to 8, would; `quality` is the
+// encoder's (100 the best); its colours are said to have the primaries of
+// sRGB, or of Display P3 as a phone's camera takes them.
+struct HeifWriting {
+    int orientation = 1;
+    int quality = 100;
+    bool displayP3 = false;
+};
+
+// `image` as a HEIF file, its pixels compressed by HEVC ("heic") or AV1
+// ("avif"), the encoder at its fastest, with an alpha plane where the image
+// has one.
+QByteArray heifFile(const QImage& image, const char* format, const HeifWriting& writing = {});
+
+// `image` as a CMYK JPEG at quality 95, stored inverted as Adobe's programs
+// write it, baseline or progressive.
+QByteArray cmykJpeg(const QImage& image, bool progressive);
+
 // `frame` as a GIF whose logical screen, the canvas its frames lie on, is `canvas`.
 QByteArray gifOnCanvas(const QImage& frame, QSize canvas);
 

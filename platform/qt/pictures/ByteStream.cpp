@@ -1,8 +1,11 @@
 #include "platform/qt/pictures/ByteStream.h"
 
+#include "platform/ByteOrder.h"
+
 #include <QIODevice>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace pintu {
@@ -24,26 +27,24 @@ std::optional<uchar> ByteStream::next()
 
 std::optional<quint32> ByteStream::bigEndian(int byteCount)
 {
-    quint32 value = 0;
-    for (int i = 0; i < byteCount; ++i) {
-        const auto byte = next();
-        if (!byte)
-            return std::nullopt;
-        value = value << 8 | *byte;
-    }
-    return value;
+    return number(byteCount, std::endian::big);
 }
 
 std::optional<quint32> ByteStream::littleEndian(int byteCount)
 {
-    quint32 value = 0;
+    return number(byteCount, std::endian::little);
+}
+
+std::optional<quint32> ByteStream::number(int byteCount, std::endian order)
+{
+    std::array<std::byte, sizeof(quint32)> bytes{};
     for (int i = 0; i < byteCount; ++i) {
         const auto byte = next();
         if (!byte)
             return std::nullopt;
-        value |= quint32{*byte} << 8 * i;
+        bytes[i] = std::byte{*byte};
     }
-    return value;
+    return static_cast<quint32>(readNumber(std::span(bytes).first(byteCount), order));
 }
 
 bool ByteStream::skip(qint64 count)

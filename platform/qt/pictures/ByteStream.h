@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <bit>
 #include <limits>
 #include <optional>
 
@@ -33,6 +34,7 @@ public:
     void setLimit(qint64 offset) { limit = offset; }
 
 private:
+    std::optional<quint32> number(int byteCount, std::endian order);
     bool refill();
 
     QIODevice& device;

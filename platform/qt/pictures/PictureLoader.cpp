@@ -2,11 +2,16 @@
 
 #include "platform/qt/pictures/PictureFile.h"
 
+#include <QImageReader>
+
+#include <array>
+
 namespace pintu {
 
 namespace {
 
 constexpr QSize onePixel(1, 1);
+constexpr std::array<const char*, 3> heifSuffixes{"heic", "heif", "avif"};
 
 } // namespace
 
@@ -28,6 +33,13 @@ std::optional<QImage> readPictureForSize(const std::string& path, QSize size)
     const QRect whole = file.uprightRect();
     const QSize wanted = file.shrinksWhileDecoding() ? size.expandedTo(onePixel).boundedTo(whole.size()) : whole.size();
     return file.read(whole, wanted);
+}
+
+QList<QByteArray> pictureSuffixes()
+{
+    QList<QByteArray> suffixes = QImageReader::supportedImageFormats();
+    suffixes.append(QList<QByteArray>(heifSuffixes.begin(), heifSuffixes.end()));
+    return suffixes;
 }
 
 } // namespace pintu

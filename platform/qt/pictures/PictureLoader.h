@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QSize>
 
 #include <optional>
@@ -9,11 +10,14 @@
 
 namespace pintu {
 
-// What a picture file's header says: the format Qt reads it with ("jpeg",
-// "png", ...) and the size of the upright picture.
+// What a picture file's header says: its format as Qt names it ("jpeg",
+// "png", ...; "heif" and "avif" for the two Qt has no reader for), the size
+// of the upright picture, and whether its decoder can deliver it smaller than
+// that for less memory than the whole.
 struct PictureHeader {
     QByteArray format;
     QSize size;
+    bool shrinksWhileDecoding = false;
 };
 
 // The most memory one read of a picture may take, decoder and all, so that
@@ -48,9 +52,14 @@ std::optional<PictureHeader> probePicture(const std::string& path);
 std::optional<QImage> readPicturePart(const std::string& path, QSize area);
 
 // The whole upright picture, for cutting into cells of `size` pixels in all.
-// Formats that can shrink while decoding (JPEG, in its DCT) deliver exactly
-// `size`, never more than the picture's own size; every other format delivers
-// its own size, which a full decode gives anyway.
+// Formats that can shrink while decoding (JPEG in its DCT; PNG, TIFF, WebP,
+// HEIF and AVIF as their rows come) deliver exactly `size`, never more than
+// the picture's own size; every other format delivers its own size, which a
+// full decode gives anyway.
 std::optional<QImage> readPictureForSize(const std::string& path, QSize size);
+
+// The name endings of the picture files the reads above take: those of every
+// format Qt has a reader for, and HEIF's and AVIF's, read without one.
+QList<QByteArray> pictureSuffixes();
 
 } // namespace pintu

@@ -1,5 +1,7 @@
 #include "platform/qt/pictures/FormatLayouts.h"
 
+#include "platform/ByteOrder.h"
+
 #include <QByteArray>
 #include <QIODevice>
 
@@ -37,25 +39,21 @@ constexpr Widths classic{2, 4, 4, 12};
 constexpr Widths big{8, 8, 8, 20};
 constexpr quint64 bigVersion = 43;
 
-std::optional<quint64> numberAt(const QByteArray& bytes, qsizetype at, int width, bool littleEndian)
+std::optional<quint64> numberAt(const QByteArray& bytes, qsizetype at, int width, std::endian order)
 {
     if (at < 0 || at + width > bytes.size())
         return std::nullopt;
-    quint64 value = 0;
-    for (int i = 0; i < width; ++i)
-        value = value << 8 | static_cast<uchar>(bytes[at + (littleEndian ? width - 1 - i : i)]);
-    return value;
+    return readNumber(std::as_bytes(std::span(bytes.constData() + at, width)), order);
 }
 
 class Directory {
 public:
-    Directory(QIODevice& file, bool littleEndian, Widths widths)
-        : file(file), littleEndian(littleEndian), widths(widths)
+    Directory(QIODevice& file, std::endian order, Widths widths) : file(file), order(order), widths(widths)
     {}
 
     std::optional<quint64> number(const QByteArray& bytes, qsizetype at, int width) const
     {
-        return numberAt(bytes, at, width, littleEndian);
+        return numberAt(bytes, at, width, order);
     }
 
     std::optional<QByteArray> bytesAt(quint64 offset, qint64 count) const
@@ -104,7 +102,7 @@ public:
 
 private:
     QIODevice& file;
-    bool littleEndian;
+    std::endian order;
     Widths widths;
 };
 
@@ -117,12 +115,12 @@ std::optional<PictureLayout> readTiffLayout(QIODevice& file)
     if (!file.seek(0))
         return std::nullopt;
     const QByteArray header = file.read(16);
-    const bool littleEndian = header.startsWith("II");
-    if (header.size() < 16 || (!littleEndian && !header.startsWith("MM")))
+    const std::endian order = header.startsWith("II") ? std::endian::little : std::endian::big;
+    if (header.size() < 16 || (order == std::endian::big && !header.startsWith("MM")))
         return std::nullopt;
-    const bool isBig = numberAt(header, 2, 2, littleEndian) == bigVersion;
+    const bool isBig = numberAt(header, 2, 2, order) == bigVersion;
     const Widths widths = isBig ? big : classic;
-    const Directory directory(file, littleEndian, widths);
+    const Directory directory(file, order, widths);
     const auto first = directory.number(header, isBig ? 8 : 4, widths.value);
     const auto values = first ? directory.read(*first) : std::nullopt;
     if (!values || !values->contains(ImageWidth) || !values->contains(ImageLength))

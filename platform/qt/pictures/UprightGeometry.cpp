@@ -1,5 +1,7 @@
 #include "platform/qt/pictures/UprightGeometry.h"
 
+#include <QTransform>
+
 namespace pintu {
 
 QSize turnedSize(QSize size, QImageIOHandler::Transformations transformation)
@@ -22,6 +24,15 @@ QRect storedRect(const QRect& upright, QSize uprightSize, QImageIOHandler::Trans
     if (transformation.testFlag(QImageIOHandler::TransformationFlip))
         rect.moveTop(size.height() - rect.top() - rect.height());
     return rect;
+}
+
+QImage uprightImage(const QImage& stored, QImageIOHandler::Transformations transformation)
+{
+    const QImage mirrored = stored.mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                            transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (!transformation.testFlag(QImageIOHandler::TransformationRotate90))
+        return mirrored;
+    return mirrored.transformed(QTransform().rotate(90));
 }
 
 } // namespace pintu

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QImageIOHandler>
 #include <QRect>
 #include <QSize>
@@ -18,5 +19,8 @@ QSize turnedSize(QSize size, QImageIOHandler::Transformations transformation);
 // The stored pixels that become `upright`, a rectangle inside the upright
 // picture of size `uprightSize`.
 QRect storedRect(const QRect& upright, QSize uprightSize, QImageIOHandler::Transformations transformation);
+
+// `stored` pixels put upright, as Qt's readers do.
+QImage uprightImage(const QImage& stored, QImageIOHandler::Transformations transformation);
 
 } // namespace pintu

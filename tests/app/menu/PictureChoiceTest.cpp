@@ -189,7 +189,7 @@ TEST_P(FileDialog, MakesTheChosenPictureTheMenusChoiceAsADropDoes)
     ASSERT_EQ(seen.size(), 4);
     EXPECT_EQ(seen[0], "打开图片");
     EXPECT_EQ(seen[1].toStdString(), shownFolder);
-    for (const char* pattern : {"*.bmp", "*.png", "*.jpg", "*.JPG", "*.webp"})
+    for (const char* pattern : {"*.bmp", "*.png", "*.jpg", "*.JPG", "*.webp", "*.heic", "*.avif"})
         EXPECT_TRUE(seen[2].contains(pattern)) << pattern;
     EXPECT_EQ(seen[3], "所有文件 (*)");
     EXPECT_EQ(run.menu->pictureFileName(), row.selected);

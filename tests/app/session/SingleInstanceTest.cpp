@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,24 @@ qint64 aFinishedProcess()
     return pid;
 }
 
+// A process that runs on after its program file is gone, as a game does
+// whose program an upgrade replaced. It ends by itself.
+qint64 aProcessOfAReplacedProgram(const QString& name)
+{
+    const QTemporaryDir folder;
+    const QString program = folder.filePath(name);
+    QFile::copy(QStandardPaths::findExecutable("sleep"), program);
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments({"30"});
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    qint64 pid = 0;
+    process.startDetached(&pid);
+    return pid;
+}
+
 struct LeftLock {
     const char* name;
     std::function<QByteArray()> contents;
@@ -77,6 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
                  InstanceClaim::OnlyGame},
         LeftLock{"ALiveGame", [] { return lockOf(QCoreApplication::applicationPid(), thisProgram()); },
                  InstanceClaim::AnotherGameRuns},
+        LeftLock{"ALiveGameWhoseProgramWasReplaced",
+                 [] { return lockOf(aProcessOfAReplacedProgram("pintu"), "pintu"); }, InstanceClaim::AnotherGameRuns},
         LeftLock{"AGameOnAnotherMachine", [] { return lockOf(aFinishedProcess(), "pintu", {}, "another-machine"); },
                  InstanceClaim::AnotherGameRuns}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -121,7 +121,8 @@ TEST(PatternFile, OnlyHalfWrittenTablesOfEndedProgramsAreRemoved)
     const std::string table = "pattern-4x4-3-7-11.pdb";
     const std::string partial = table + ".partial-";
     const std::vector<std::pair<std::string, bool>> files{
-        {partial + std::to_string(endedProcess()), false},
+        {partial + std::to_string(endedProcess()) + "-3", false}, // its fourth save
+        {partial + std::to_string(endedProcess()), false},        // a save of an earlier version's
         {partial + std::to_string(::getpid()), true},  // another save of this program's may be writing it
         {partial + std::to_string(::getppid()), true}, // or another program that runs
         {partial + "x" + std::to_string(endedProcess()), true},
@@ -131,7 +132,7 @@ TEST(PatternFile, OnlyHalfWrittenTablesOfEndedProgramsAreRemoved)
     for (const auto& [name, stays] : files)
         replace(folder.path() / name, "x");
 
-    removeAbandonedPartials(folder.path());
+    removeAbandonedTables(folder.path());
     for (const auto& [name, stays] : files)
         EXPECT_EQ(std::filesystem::exists(folder.path() / name), stays) << name;
 }

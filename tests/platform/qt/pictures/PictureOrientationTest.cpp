@@ -99,6 +99,54 @@ INSTANTIATE_TEST_SUITE_P(JpegPhotos, EachExifOrientation,
                                          StoredPhoto{8, {blue, red, yellow, green}}),   // a quarter back
                          [](const auto& photo) { return "Orientation" + std::to_string(photo.param.orientation); });
 
+// A phone's photo in HEVC or AV1, turned by the rotation and mirror of its
+// HEIF properties as an EXIF orientation would turn it.
+struct PhonePhoto {
+    const char* format;
+    StoredPhoto stored;
+};
+
+void PrintTo(const PhonePhoto& photo, std::ostream* out)
+{
+    *out << photo.format << " of orientation " << photo.stored.orientation;
+}
+
+class EachPhonePhoto : public testing::TestWithParam<PhonePhoto> {};
+
+TEST_P(EachPhonePhoto, ComesUprightInItsColoursInTheTiles)
+{
+    const PhonePhoto& photo = GetParam();
+    const int orientation = photo.stored.orientation;
+    const QSize stored = turnsAQuarter(orientation) ? uprightSize.transposed() : uprightSize;
+    TestFolder folder;
+    const std::string path =
+        folder
+            .writeBytes(QString("photo.") + photo.format,
+                        heifFile(quarteredPicture(stored, photo.stored.stored), photo.format, {.orientation = orientation}))
+            .toStdString();
+
+    const auto header = probePicture(path);
+    ASSERT_TRUE(header.has_value());
+    EXPECT_EQ(header->format, photo.format == std::string("heic") ? "heif" : "avif");
+    EXPECT_EQ(header->size, uprightSize);
+    QtCellSource cells(2, QSize(16, 12));
+    ASSERT_TRUE(cells.setPicture(path));
+    for (int k = 0; k < 4; ++k)
+        EXPECT_TRUE(looksLike(cells.tile(k).toImage().pixelColor(8, 6), upright[k])) << "cell " << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(HeifPhotos, EachPhonePhoto,
+                         testing::Values(PhonePhoto{"heic", {1, {red, green, blue, yellow}}},
+                                         PhonePhoto{"heic", {6, {green, yellow, red, blue}}},
+                                         PhonePhoto{"heic", {7, {yellow, green, blue, red}}},
+                                         PhonePhoto{"avif", {1, {red, green, blue, yellow}}},
+                                         PhonePhoto{"avif", {4, {blue, yellow, red, green}}},
+                                         PhonePhoto{"avif", {8, {blue, red, yellow, green}}}),
+                         [](const auto& photo) {
+                             return std::string(photo.param.format) + "Orientation" +
+                                    std::to_string(photo.param.stored.orientation);
+                         });
+
 // TIFF keeps its pixels exactly and Qt writes its orientation tag, so the part
 // read of a turned file must be the top-left of the whole, to the pixel.
 class EachTiffTransformation : public testing::TestWithParam<QImageIOHandler::Transformation> {};

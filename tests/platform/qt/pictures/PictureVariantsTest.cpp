@@ -56,6 +56,18 @@ Variant clear(const char* name, const char* format, QImage::Format pixels)
     return {name, format, bytes, {white, pink, white, pink}, 3};
 }
 
+// 16 bits a channel, or CMYK as Adobe's programs store it.
+Variant converted(const char* name, const char* format, QImage::Format pixels)
+{
+    return {name, format, [=] { return pictureFile(quarteredPicture(pictureSize, colours).convertToFormat(pixels), format); },
+            colours, 3};
+}
+
+Variant cmyk(const char* name, bool progressive)
+{
+    return {name, "jpeg", [=] { return cmykJpeg(quarteredPicture(pictureSize, colours), progressive); }, colours, 14};
+}
+
 class EachPictureVariant : public testing::TestWithParam<Variant> {};
 
 INSTANTIATE_TEST_SUITE_P(
@@ -68,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
                     clear("ClearPng", "png", QImage::Format_ARGB32),
                     clear("ClearPngPalette", "png", QImage::Format_Indexed8),
                     clear("ClearWebp", "webp", QImage::Format_ARGB32),
-                    clear("ClearTiff", "tiff", QImage::Format_ARGB32)),
+                    clear("ClearTiff", "tiff", QImage::Format_ARGB32),
+                    converted("Png16Bit", "png", QImage::Format_RGBA64),
+                    converted("Tiff16Bit", "tiff", QImage::Format_RGBX64), cmyk("BaselineCmykJpeg", false),
+                    cmyk("ProgressiveCmykJpeg", true)),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(EachPictureVariant, ReadsUprightAndOpaqueInEveryRead)
@@ -96,6 +111,32 @@ TEST_P(EachPictureVariant, ReadsUprightAndOpaqueInEveryRead)
     ASSERT_TRUE(cells.setPicture(path));
     for (int k = 0; k < 4; ++k)
         expectShown(cells.tile(k).toImage(), QPoint(5, 5), k);
+}
+
+class EachClearFormat : public testing::TestWithParam<const char*> {};
+
+INSTANTIATE_TEST_SUITE_P(Variants, EachClearFormat, testing::Values("png", "tiff", "webp"),
+                         [](const auto& info) { return std::string(info.param); });
+
+// White, and clear over a cyan no viewer shows, from an edge that no cell
+// boundary meets: shrunk into tiles, the edge must stay white.
+TEST_P(EachClearFormat, BlendsItsClearEdgeToWhiteInTheTiles)
+{
+    QImage picture(200, 100, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, x < 73 ? qRgba(0, 255, 255, 0) : qRgba(255, 255, 255, 255));
+    }
+    TestFolder folder;
+    const std::string path =
+        folder.writeBytes(QString("clear.") + GetParam(), pictureFile(picture, GetParam())).toStdString();
+    QtCellSource cells(2, QSize(9, 9));
+    ASSERT_TRUE(cells.setPicture(path));
+    for (int k = 0; k < 4; ++k) {
+        const QImage tile = cells.tile(k).toImage();
+        for (int x = 0; x < tile.width(); ++x)
+            EXPECT_TRUE(looksLike(tile.pixelColor(x, 4), Qt::white, 1)) << "cell " << k << " column " << x;
+    }
 }
 
 } // namespace

@@ -1,0 +1,32 @@
+#include "platform/qt/pictures/PictureLoader.h"
+#include "tests/support/TestPictures.h"
+
+#include <gtest/gtest.h>
+
+namespace pintu::test {
+namespace {
+
+// The same numbers mean a deeper green in Display P3 than in sRGB: shown in
+// sRGB, it has less red than the photo stored in sRGB's own primaries. A
+// picture this small is a grid of one tile larger than itself.
+TEST(HeifPhoto, ComesInSrgbFromTheColoursOfItsCamera)
+{
+    const QColor green(30, 200, 40);
+    const QSize size(40, 30);
+    TestFolder folder;
+    const QImage photo = quarteredPicture(size, {green, green, green, green});
+    const auto seen = [&](bool displayP3) {
+        const std::string path =
+            folder.writeBytes("photo.heic", heifFile(photo, "heic", {.displayP3 = displayP3})).toStdString();
+        const auto part = readPicturePart(path, size);
+        return part ? part->pixelColor(size.width() / 2, size.height() / 2) : QColor();
+    };
+    const QColor srgb = seen(false);
+    const QColor displayP3 = seen(true);
+    EXPECT_TRUE(looksLike(srgb, green));
+    EXPECT_LT(displayP3.red(), srgb.red() - 10);
+    EXPECT_GT(displayP3.green(), srgb.green());
+}
+
+} // namespace
+} // namespace pintu::test
