@@ -80,4 +80,26 @@ bool Arrangement::isSolved() const
     return true;
 }
 
+// Every slide exchanges the blank with a neighbour: it flips the parity of the
+// permutation and moves the blank one step nearer to or further from home. The
+// two parities therefore stay equal on every reachable arrangement, and every
+// arrangement where they are equal can be reached.
+bool Arrangement::isSolvable() const
+{
+    std::vector<bool> visited(tileOfCell.size(), false);
+    int cycles = 0;
+    for (std::size_t start = 0; start < tileOfCell.size(); ++start) {
+        if (visited[start])
+            continue;
+        ++cycles;
+        for (std::size_t c = start; !visited[c]; c = static_cast<std::size_t>(tileOfCell[c]))
+            visited[c] = true;
+    }
+    const int permutationParity = (cells() - cycles) % 2;
+    const int home = blankTile();
+    const int blankDistance =
+        std::abs(blank / sideLength - home / sideLength) + std::abs(blank % sideLength - home % sideLength);
+    return permutationParity == blankDistance % 2;
+}
+
 } // namespace pintu

@@ -41,6 +41,9 @@ public:
     void apply(Move move);
 
     bool isSolved() const;
+    // Whether slides can bring every tile home: not so when two tiles have
+    // changed places behind the board's back.
+    bool isSolvable() const;
 
     friend bool operator==(const Arrangement&, const Arrangement&) = default;
 

@@ -1,9 +1,13 @@
 #include "board/Board.h"
 
 #include "board/BoardScreen.h"
+#include "board/Bounds.h"
 #include "board/GameKeeper.h"
 #include "board/NumberText.h"
 #include "platform/Pictures.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace pintu {
 
@@ -55,7 +59,7 @@ MoveOutcome Board::play(std::optional<Move> move)
 
 void Board::countStep()
 {
-    ++steps;
+    steps = std::min(steps + 1, mostSteps);
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
 }
 
@@ -66,7 +70,7 @@ void Board::tick()
 
 std::chrono::nanoseconds Board::playedTime() const
 {
-    return clockReading() - startTime;
+    return std::min<std::chrono::nanoseconds>(clockReading() - startTime, longestPlay);
 }
 
 Clock::TimePoint Board::clockReading() const
@@ -144,13 +148,15 @@ void Board::keep()
 {
     if (!platform.keeper)
         return;
-    if (const auto game = snapshot())
+    if (const auto game = snapshot()) {
         platform.keeper->keep(*game);
+        gameKept = true;
+    }
 }
 
 void Board::forgetGame()
 {
-    if (platform.keeper)
+    if (platform.keeper && std::exchange(gameKept, false))
         platform.keeper->forget();
 }
 
@@ -161,6 +167,7 @@ bool Board::resume(const Snapshot& kept)
     board = kept.arrangement;
     gameStart = kept.start;
     steps = kept.steps;
+    gameKept = true; // the game played on is the one kept
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
     showGame();
     // The time the program was not running is no playing time.

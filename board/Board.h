@@ -108,8 +108,8 @@ public:
     const Arrangement& arrangement() const { return board; }
     Phase phase() const { return current; }
     int stepCount() const { return steps; }
-    // The clock of the game under way or last won: paused time and a
-    // celebration are no part of it.
+    // The clock of the game under way or last won, which stops at its bound:
+    // paused time and a celebration are no part of it.
     std::chrono::nanoseconds playedTime() const;
     const std::optional<Arrangement>& startArrangement() const { return gameStart; }
 
@@ -159,6 +159,9 @@ private:
     std::optional<Arrangement> gameStart;
     bool paused = false;
     Clock::TimePoint pausedAt;
+    // Whether a game of this board is kept; only that game is ever forgotten,
+    // never one an earlier run left waiting.
+    bool gameKept = false;
 };
 
 } // namespace pintu

@@ -1,5 +1,6 @@
 #include "fuzz/KeptGameCheck.h"
 
+#include "board/Bounds.h"
 #include "fuzz/InputBytes.h"
 #include "fuzz/ScratchFolder.h"
 #include "genius/MakeBoard.h"
@@ -48,6 +49,15 @@ Finding checkKeptGame(std::span<const std::uint8_t> input)
     const int emptyViews = platform.screen.emptyViews();
     if (emptyViews != (expected.phase == Phase::Won ? 0 : 1))
         return std::to_string(emptyViews) + " empty views";
+
+    for (const Direction direction : {Direction::Left, Direction::Right, Direction::Up, Direction::Down}) {
+        if (board->press(direction) != MoveOutcome::NoEffect)
+            break;
+    }
+    platform.clock.advance(longestPlay);
+    const KeptGame playedOn{kept->layoutSet, kept->size, kept->picturePath, *board->snapshot()};
+    if (readKeptGame(keptGameText(playedOn)) != playedOn)
+        return "a game played on is kept as a file the game cannot read: " + keptGameText(playedOn);
     return std::nullopt;
 }
 

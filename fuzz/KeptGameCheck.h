@@ -17,7 +17,8 @@ enum class KeptInput : std::uint8_t {
 // disk as the game does. A game read must be exactly the text the game
 // writes for it, and a board of its size must play on from it: the
 // arrangement, steps, time and phase as read, its replay given up (no move
-// log lies beside it), one empty view unless the picture is whole.
+// log lies beside it), one empty view unless the picture is whole. Played on,
+// a move and longer than any game lasts, it keeps a game that reads back as itself.
 Finding checkKeptGame(std::span<const std::uint8_t> input);
 
 } // namespace pintu::fuzz

@@ -15,15 +15,20 @@ namespace {
 
 constexpr std::string_view partialMark = ".partial-";
 
-bool writeAll(int fd, std::span<const std::byte> bytes)
+std::error_code lastSystemError()
+{
+    return {errno, std::generic_category()};
+}
+
+std::error_code writeAll(int fd, std::span<const std::byte> bytes)
 {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0)
-            return false;
+            return lastSystemError();
         bytes = bytes.subspan(static_cast<std::size_t>(written));
     }
-    return true;
+    return {};
 }
 
 // Whether the process a partial file's name ends in may still run: one that
@@ -40,7 +45,7 @@ bool mayRun(std::string_view writer)
 
 } // namespace
 
-bool replaceFile(const std::filesystem::path& file, std::initializer_list<std::span<const std::byte>> parts)
+WriteResult replaceFile(const std::filesystem::path& file, std::initializer_list<std::span<const std::byte>> parts)
 {
     // The process id keeps two programs that write the same file at once out
     // of each other's way, and the count two threads of one program.
@@ -50,20 +55,23 @@ bool replaceFile(const std::filesystem::path& file, std::initializer_list<std::s
 
     const int fd = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
-        return false;
-    bool written = true;
-    for (const std::span<const std::byte> part : parts)
-        written = written && writeAll(fd, part);
-    written = written && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
+        return {lastSystemError()};
     std::error_code error;
-    if (written && closed)
-        std::filesystem::rename(partial, file, error);
-    if (!written || !closed || error) {
-        std::filesystem::remove(partial, error);
-        return false;
+    for (const std::span<const std::byte> part : parts) {
+        if (!error)
+            error = writeAll(fd, part);
     }
-    return true;
+    if (!error && ::fsync(fd) != 0)
+        error = lastSystemError();
+    if (::close(fd) != 0 && !error)
+        error = lastSystemError();
+    if (!error)
+        std::filesystem::rename(partial, file, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(partial, ignored);
+    }
+    return {error};
 }
 
 void removeAbandonedPartials(const std::filesystem::path& folder,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriteResult.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -13,9 +15,9 @@ namespace pintu {
 // whenever it ends, even by a crash or a power cut, the file holds either what
 // it held before or all of the new bytes. They are written beside it, under
 // its name with ".partial-", the writer's process id and a count added,
-// pushed to the disk and renamed over it. False on any failure, the old file
-// kept and nothing left beside it. The folder must exist already.
-bool replaceFile(const std::filesystem::path& file, std::initializer_list<std::span<const std::byte>> parts);
+// pushed to the disk and renamed over it. On any failure the system's reason,
+// the old file kept and nothing left beside it. The folder must exist already.
+WriteResult replaceFile(const std::filesystem::path& file, std::initializer_list<std::span<const std::byte>> parts);
 
 // Removes from `folder` what replaces of programs no longer running left half
 // written when they were killed, of the files whose names `replaced`

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WriteResult.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -62,9 +64,9 @@ public:
 
     // Replaces the whole file with `text` at once, creating its folder when
     // missing: whenever it ends, even by a crash or a power cut, the file
-    // holds either what it held before or all of `text`. Safe to call from
-    // another thread than the other operations.
-    virtual bool replaceText(const std::string& path, std::string_view text) = 0;
+    // holds either what it held before or all of `text`; on failure the
+    // system's reason. Safe to call from another thread than the other operations.
+    virtual WriteResult replaceText(const std::string& path, std::string_view text) = 0;
 
     // At most the first `largest` bytes of a file, bytes that are not GB18030
     // read as U+FFFD. Nothing when it cannot be read.

@@ -7,15 +7,22 @@ namespace pintu {
 
 namespace {
 
-std::tm localNow()
+std::tm localTime(std::time_t moment)
 {
-    const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    localtime_r(&moment, &local);
     return local;
 }
 
 } // namespace
+
+std::string localDate(std::time_t moment)
+{
+    const std::tm local = localTime(moment);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d", local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
+    return text;
+}
 
 Clock::TimePoint SystemClock::now() const
 {
@@ -26,17 +33,14 @@ std::chrono::milliseconds SystemClock::timeOfDay() const
 {
     using namespace std::chrono;
     const auto sinceEpoch = duration_cast<milliseconds>(system_clock::now().time_since_epoch());
-    const std::tm local = localNow();
+    const std::tm local = localTime(std::time(nullptr));
     const auto secondsToday = hours(local.tm_hour) + minutes(local.tm_min) + seconds(local.tm_sec);
     return secondsToday + sinceEpoch % seconds(1);
 }
 
 std::string SystemClock::date() const
 {
-    const std::tm local = localNow();
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d-%02d-%04d", local.tm_mon + 1, local.tm_mday, local.tm_year + 1900);
-    return text;
+    return localDate(std::time(nullptr));
 }
 
 } // namespace pintu

@@ -2,7 +2,13 @@
 
 #include "platform/ClockAndChance.h"
 
+#include <ctime>
+#include <string>
+
 namespace pintu {
+
+// The day `moment` falls on in the local time zone, as mm-dd-yyyy.
+std::string localDate(std::time_t moment);
 
 class SystemClock final : public Clock {
 public:

@@ -33,7 +33,8 @@ std::string withChecksum(std::string lines);
 
 // Nothing unless `text` is a whole kept game of this version that can be
 // played on: short, garbled, of another version, tiles that do not fit the
-// board or are not each there once, a phase or replay the board cannot be in.
+// board, are not each there once or can never come home, steps or time
+// beyond where the game stops them, a phase or replay the board cannot be in.
 std::optional<KeptGame> readKeptGame(std::string_view text);
 
 } // namespace pintu

@@ -23,14 +23,14 @@ std::optional<KeptGame> KeptGameStore::read()
     return kept;
 }
 
-void KeptGameStore::keep(const KeptGame& game)
+void KeptGameStore::keep(const KeptGame& game, WriteReport report)
 {
-    ask(keptGameText(game));
+    ask({keptGameText(game), std::move(report)});
 }
 
 void KeptGameStore::forget()
 {
-    ask(std::nullopt);
+    ask({});
 }
 
 void KeptGameStore::ask(Job job)
@@ -55,10 +55,13 @@ void KeptGameStore::write(std::stop_token stop)
         waiting.reset();
         writing = true;
         lock.unlock();
-        if (job)
-            files.replaceText(path, *job);
-        else if (files.exists(path))
+        if (job.text) {
+            const WriteResult written = files.replaceText(path, *job.text);
+            if (job.report)
+                job.report(written.error);
+        } else if (files.exists(path)) {
             files.remove(path);
+        }
         lock.lock();
         writing = false;
         changed.notify_all();

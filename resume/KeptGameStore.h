@@ -3,9 +3,11 @@
 #include "resume/KeptGame.h"
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 
 namespace pintu {
@@ -17,6 +19,11 @@ class Files;
 // latest game asked for waits, and each write replaces the file whole.
 class KeptGameStore {
 public:
+    // How the write of a game went, told on the writer's thread: no error
+    // when the game is on the disk. A game that a later one replaced before
+    // its turn came is never written, and nothing is told of it.
+    using WriteReport = std::function<void(std::error_code)>;
+
     KeptGameStore(Files& files, std::string path);
     // Writes what is still asked for first.
     ~KeptGameStore();
@@ -24,14 +31,16 @@ public:
     // The game kept by an earlier run. One that cannot be played on is
     // forgotten on the way.
     std::optional<KeptGame> read();
-    void keep(const KeptGame& game);
+    void keep(const KeptGame& game, WriteReport report = nullptr);
     void forget();
     // Waits until everything asked for is on the disk.
     void settle();
 
 private:
-    // The text to write, or nothing: the file goes.
-    using Job = std::optional<std::string>;
+    struct Job {
+        std::optional<std::string> text; // nothing: the file goes
+        WriteReport report;
+    };
 
     void ask(Job job);
     void write(std::stop_token stop);

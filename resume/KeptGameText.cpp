@@ -1,12 +1,12 @@
 #include "resume/KeptGame.h"
 
+#include "board/Bounds.h"
 #include "platform/Files.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <limits>
 #include <vector>
 
 #include <zlib.h>
@@ -248,7 +248,8 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
     const auto replay = field(line[7], "replay");
     const auto tileText = field(line[8], "tiles");
     if (!layoutSet || *layoutSet >= layoutSets || !side || !picture || picture->empty() || !canNameAFile(*picture) ||
-        !phaseName || !steps || *steps > std::numeric_limits<int>::max() || !played || !replay || !tileText)
+        !phaseName || !steps || *steps > mostSteps || !played || *played > longestPlay.count() || !replay ||
+        !tileText)
         return std::nullopt;
 
     const auto size =
@@ -259,7 +260,8 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
         return std::nullopt;
     auto arrangement = arrangementOf(tileText, **size);
     auto start = withStart ? arrangementOf(field(line[9], "start"), **size) : std::nullopt;
-    if (!arrangement || (withStart && !start))
+    // Tiles that can never come home are damage, in the start as in the game.
+    if (!arrangement || !arrangement->isSolvable() || (withStart && (!start || !start->isSolvable())))
         return std::nullopt;
 
     Board::Snapshot game{phase->first, std::move(*arrangement), static_cast<int>(*steps),

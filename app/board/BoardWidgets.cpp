@@ -87,7 +87,7 @@ void BoardWidgets::buildControls()
     for (const Control hidden : {Control::StepBack, Control::StepForward})
         setVisible(hidden, false);
     QWidget* credit = controls.at(Control::Credit);
-    credit->setFont(kaiFont(creditFontPoints));
+    credit->setFont(designedKaiFont(creditFontPoints));
     setTextColour(credit, fromBgr(red));
     for (const auto& [control, widget] : controls) {
         if (sizesToText(control))

@@ -6,6 +6,7 @@
 #include "app/board/NoHintNote.h"
 #include "app/board/PictureLook.h"
 #include "app/board/TileView.h"
+#include "app/board/UnkeptGameNote.h"
 #include "app/dialogs/HelpWindow.h"
 #include "app/dialogs/MessageBoxes.h"
 #include "app/dialogs/RecordsWindow.h"
@@ -43,7 +44,6 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
       widgets(*this, layout, cells, timer, services.glide),
-      keeper(services.keptGames ? std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath) : nullptr),
       records(new RecordsOffer(this, services.records)),
       help(new HelpOffer(this, services.dataFiles))
 {
@@ -55,6 +55,9 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
         setPalette(colours);
     }
 
+    auto* unkept = new UnkeptGameNote(this, widgets.views());
+    if (services.keptGames)
+        keeper = std::make_unique<BoardKeeper>(*services.keptGames, layout, picturePath, *unkept);
     const BoardPlatform platform{
         widgets, cells, services.files, services.clock, *random, services.dataFiles, keeper.get()};
     MadeBoard made = makeBoard(*layout.size, platform, std::move(picturePath));

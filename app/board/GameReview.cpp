@@ -1,7 +1,6 @@
 #include "app/board/GameReview.h"
 
-#include "app/board/BoardHints.h"
-#include "app/board/NoHintNote.h"
+#include "app/board/SideNote.h"
 #include "board/Board.h"
 #include "board/NumberText.h"
 #include "records/RecordBook.h"
@@ -26,18 +25,13 @@ constexpr const char* unmeasuredText = QT_TRANSLATE_NOOP("pintu::GameReview", "ä
 GameReview::GameReview(QWidget* window, const Board& board, const std::vector<TileView*>& views,
                        ShortestWaySearch search, RecordBook* records, const Clock& clock)
     : QObject(window),
-      window(window),
       board(board),
       views(views),
       search(std::move(search)),
       records(records),
       clock(clock),
-      note(new QLabel(window))
+      note(newSideNote(window, "reviewNote"))
 {
-    note->setObjectName("reviewNote");
-    note->setAttribute(Qt::WA_TransparentForMouseEvents);
-    note->setStyleSheet(hintTextStyle);
-    note->hide();
 }
 
 void GameReview::gameBegan()
@@ -96,7 +90,7 @@ void GameReview::show()
     if (!isOffered())
         return;
     note->setText(words());
-    placeBesideTiles(*note, *window, views);
+    placeBesideTiles(*note, views);
     note->raise();
     note->show();
 }

@@ -46,7 +46,6 @@ private:
     void measured(int game, const std::optional<ShortestWay>& way);
     QString words() const;
 
-    QWidget* window;
     const Board& board;
     const std::vector<TileView*>& views;
     ShortestWaySearch search;

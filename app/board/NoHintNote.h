@@ -26,8 +26,4 @@ private:
     QTimer shown;
 };
 
-// Sizes a note to its text and places it beside the tiles, where it covers
-// no control that shows.
-void placeBesideTiles(QLabel& note, const QWidget& window, const std::vector<TileView*>& views);
-
 } // namespace pintu

@@ -43,7 +43,7 @@ HallOfFameWindow::HallOfFameWindow(const Files& files, const std::string& path, 
     records->setObjectName(Names::records);
     records->setGeometry(pixels(hallOfFameLayout.records));
     records->setAccessibleName(windowTitle());
-    records->setFont(songFont(12));
+    records->setFont(designedSongFont(12));
     records->setLineWrapMode(QPlainTextEdit::NoWrap);
     records->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     records->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -86,7 +86,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
 void MenuWindow::buildControls()
 {
     using Names = MenuControlNames;
-    const QFont title = kaiFont(72);
+    const QFont title = designedKaiFont(72);
     const QFont song9 = songFont(9);
     const QFont song1425 = songFont(14.25);
     const QFont song1575 = songFont(15.75);

@@ -15,7 +15,7 @@ void setUpApplication(QApplication& application, Language language)
     QApplication::setApplicationVersion(applicationVersion);
     QGuiApplication::setDesktopFileName(desktopId);
     QApplication::setWindowIcon(applicationIcon());
-    installChineseFonts();
+    installFonts(language);
     installTranslations(application, language);
 }
 

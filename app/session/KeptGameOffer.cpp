@@ -11,12 +11,15 @@ bool offerKeptGame(KeptGameStore* keptGames, const std::function<bool(const Kept
     const auto kept = keptGames ? keptGames->read() : std::nullopt;
     if (!kept)
         return false;
-    if (askYesNo(nullptr, messages::text(messages::continueKeptGame))) {
-        if (playOn(*kept))
-            return true;
-        showMessage(nullptr, messages::text(messages::pictureUnreadable));
+    if (!askYesNo(nullptr, messages::text(messages::continueKeptGame))) {
+        keptGames->forget();
+        return false;
     }
-    keptGames->forget();
+    if (playOn(*kept))
+        return true;
+    // The picture may well come back, on a stick plugged in again: the game
+    // waits for it, to be offered at the next start.
+    showMessage(nullptr, messages::text(messages::pictureUnreadable));
     return false;
 }
 

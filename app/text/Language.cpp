@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <optional>
 
 namespace pintu {
@@ -38,7 +39,11 @@ Language languageFor(const QStringList& uiLanguages)
         if (const std::optional<Language> language = spoken(tag))
             return *language;
     }
-    return Language::SimplifiedChinese;
+    // A player of a language the game has no words of reads English sooner
+    // than Chinese; C and POSIX name no language at all.
+    const bool namesALanguage = std::any_of(uiLanguages.begin(), uiLanguages.end(),
+                                            [](const QString& tag) { return tag != "C" && tag != "POSIX"; });
+    return namesALanguage ? Language::English : Language::SimplifiedChinese;
 }
 
 Language systemLanguage()

@@ -9,8 +9,9 @@ namespace pintu {
 enum class Language { SimplifiedChinese, TraditionalChinese, English };
 
 // The first of the player's languages, most wanted first, that the game
-// speaks; its own when it speaks none of them. Takes the forms
-// QLocale::uiLanguages gives ("zh-Hant-TW") and the system's ("zh_TW").
+// speaks; English when it speaks none of them, its own when they name no
+// language (C, POSIX). Takes the forms QLocale::uiLanguages gives
+// ("zh-Hant-TW") and the system's ("zh_TW").
 Language languageFor(const QStringList& uiLanguages);
 
 // The language of the desktop the game runs on: C and POSIX, which name no

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <span>
 
 namespace pintu {
@@ -145,12 +146,20 @@ bool QtFiles::appendText(const std::string& path, std::string_view text)
     return written && file.error() == QFileDevice::NoError;
 }
 
-bool QtFiles::replaceText(const std::string& path, std::string_view text)
+WriteResult QtFiles::replaceText(const std::string& path, std::string_view text)
 {
     const auto bytes = encoded(text);
-    const auto name = qtPath(path);
-    if (!bytes || !name || !makeFolderFor(*name))
-        return false;
+    if (!bytes)
+        return {std::make_error_code(std::errc::illegal_byte_sequence)};
+    if (!qtPath(path))
+        return {std::make_error_code(std::errc::invalid_argument)};
+    // Made here rather than by Qt, which would not say why it could not.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(path, error).parent_path();
+    if (!error)
+        std::filesystem::create_directories(folder, error);
+    if (error)
+        return {error};
     return replaceFile(path, {std::as_bytes(std::span(bytes->constData(), bytes->size()))});
 }
 

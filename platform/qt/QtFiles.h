@@ -13,7 +13,7 @@ public:
     bool remove(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool appendText(const std::string& path, std::string_view text) override;
-    bool replaceText(const std::string& path, std::string_view text) override;
+    WriteResult replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;
     std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
                                            std::size_t longest) const override;

@@ -87,7 +87,8 @@ std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, 
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table)
 {
     const Header header = headerFor(table.side, table.tiles, table.moves.size(), patternChecksum(table.moves));
-    return replaceFile(file, {std::as_bytes(std::span(header)), std::as_bytes(std::span(table.moves))});
+    return static_cast<bool>(
+        replaceFile(file, {std::as_bytes(std::span(header)), std::as_bytes(std::span(table.moves))}));
 }
 
 void removeAbandonedTables(const std::filesystem::path& folder)

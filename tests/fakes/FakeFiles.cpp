@@ -62,19 +62,19 @@ bool FakeFiles::appendText(const std::string& path, std::string_view text)
 bool FakeFiles::rename(const std::string& from, const std::string& to)
 {
     const auto file = contents.find(from);
-    if (failReplace || file == contents.end())
+    if (replaceFailure || file == contents.end())
         return false;
     contents[to] = std::move(file->second);
     contents.erase(from);
     return true;
 }
 
-bool FakeFiles::replaceText(const std::string& path, std::string_view text)
+WriteResult FakeFiles::replaceText(const std::string& path, std::string_view text)
 {
-    if (failReplace)
-        return false;
+    if (replaceFailure)
+        return {replaceFailure};
     contents[path] = text;
-    return true;
+    return {};
 }
 
 std::optional<std::string> FakeFiles::readText(const std::string& path, std::size_t largest) const

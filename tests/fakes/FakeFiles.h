@@ -17,7 +17,7 @@ public:
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
     bool rename(const std::string& from, const std::string& to) override;
     bool appendText(const std::string& path, std::string_view text) override;
-    bool replaceText(const std::string& path, std::string_view text) override;
+    WriteResult replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;
     std::optional<LastLines> readLastLines(const std::string& path, std::size_t count,
                                            std::size_t longest) const override;
@@ -28,7 +28,7 @@ public:
     bool failOpen = false;
     bool failWrites = false;
     bool failAppend = false;
-    bool failReplace = false;
+    std::error_code replaceFailure; // set: every replace fails for this reason
 };
 
 } // namespace pintu::test

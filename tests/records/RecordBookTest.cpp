@@ -44,7 +44,7 @@ TEST(RecordBook, NeverWritesOverADamagedFileItCannotSetAside)
 {
     FakeFiles files;
     files.contents[path] = "damaged\n";
-    files.failReplace = true;
+    files.replaceFailure = std::make_error_code(std::errc::no_space_on_device);
     RecordBook book(files, path);
     EXPECT_FALSE(book.add(win));
     EXPECT_EQ(files.contents.at(path), "damaged\n");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 namespace pintu::test {
 namespace {
@@ -27,9 +28,17 @@ TEST(KeptGameStore, WritesTheLatestGameWholeAndOnlyThat)
     store.settle();
     EXPECT_EQ(files.contents.at(keptPath), keptGameText(gameOfSteps(50)));
 
-    files.failReplace = true;
-    store.keep(gameOfSteps(51));
+    // Each write tells how it went.
+    std::vector<std::error_code> told;
+    const auto tell = [&told](std::error_code error) { told.push_back(error); };
+    const std::error_code full = std::make_error_code(std::errc::no_space_on_device);
+    files.replaceFailure = full;
+    store.keep(gameOfSteps(51), tell);
     EXPECT_EQ(store.read(), gameOfSteps(50)) << "a failed write leaves the game kept before";
+    files.replaceFailure.clear();
+    store.keep(gameOfSteps(52), tell);
+    store.settle();
+    EXPECT_EQ(told, (std::vector<std::error_code>{full, std::error_code()}));
 
     store.forget();
     store.settle();

@@ -1,3 +1,4 @@
+#include "board/Bounds.h"
 #include "resume/KeptGame.h"
 
 #include <gtest/gtest.h>
@@ -49,15 +50,41 @@ TEST(KeptGameText, IsAsciiLinesThatReadBackAsTheGame)
 TEST(KeptGameText, KeepsTheStartInItsOwnVersionAndStillReadsTheFirst)
 {
     KeptGame started = stepping();
-    started.game.start = Arrangement::fromTiles(4, {4, 1, 2, 3, 0, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    started.game.start = Arrangement::fromTiles(4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 14});
     Lines expected = linesOf(keptGameText(stepping()));
     expected.front() = "pintu kept game 2";
-    expected.push_back("start 4 1 2 3 0 5 6 7 8 9 10 11 12 13 14 15");
+    expected.push_back("start 0 1 2 3 4 5 6 7 8 9 10 11 12 13 15 14");
     const std::string text = keptGameText(started);
     EXPECT_EQ(linesOf(text), expected);
     EXPECT_EQ(readKeptGame(text), started);
     // A game kept before starts were kept plays on without one.
     EXPECT_EQ(readKeptGame(keptGameText(stepping()))->game.start, std::nullopt);
+}
+
+// Every game a board can keep, at either end of each count, reads back as itself.
+TEST(KeptGameText, ReadsBackEveryGameUpToTheBounds)
+{
+    for (const BoardSize* size : {&board3x3, &board4x4, &board5x5, &board10x10}) {
+        Arrangement moved = Arrangement::solved(size->side);
+        moved.apply(*moved.moveFor(Direction::Down));
+        std::vector<Board::Snapshot> games{{Phase::Playing, moved, 0, {}, false, 0},
+                                           {Phase::Won, Arrangement::solved(size->side), 0, {}, false, 0}};
+        if (size->kind == BoardKind::Logged) {
+            games.push_back({Phase::Playing, moved, 0, {}, true, 0});
+            for (const int block : {0, size->shuffleSteps})
+                games.push_back({Phase::Replaying, moved, 0, {}, false, block});
+        }
+        for (Board::Snapshot game : games) {
+            for (const int steps : {0, mostSteps}) {
+                for (const std::chrono::nanoseconds played : {std::chrono::nanoseconds(0), longestPlay}) {
+                    game.steps = steps;
+                    game.played = played;
+                    const KeptGame kept{1, size, "/p.bmp", game};
+                    EXPECT_EQ(readKeptGame(keptGameText(kept)), kept) << keptGameText(kept);
+                }
+            }
+        }
+    }
 }
 
 // The standard CRC-32, as zip and PNG sum their bytes, so that a kept game
@@ -77,6 +104,16 @@ std::function<std::string(Lines)> changed(std::size_t line, std::string value)
 {
     return [line, value](Lines lines) {
         lines.at(line) = value;
+        return withChecksum(joined(lines));
+    };
+}
+
+// The stepping game kept with a start that is damaged.
+std::function<std::string(Lines)> startOfVersion2(std::string start)
+{
+    return [start](Lines lines) {
+        lines[0] = "pintu kept game 2";
+        lines.push_back(start);
         return withChecksum(joined(lines));
     };
 }
@@ -101,19 +138,18 @@ const DamageRow damageRows[] = {
          lines.push_back("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13 14");
          return withChecksum(joined(lines));
      }},
-    {"StartTileMissing",
-     [](Lines lines) {
-         lines[0] = "pintu kept game 2";
-         lines.push_back("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13");
-         return withChecksum(joined(lines));
-     }},
+    {"StartTileMissing", startOfVersion2("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13")},
+    {"StartThatCanNeverComeHome", startOfVersion2("start 2 1 3 15 0 5 6 7 4 9 10 11 8 12 13 14")},
     {"OtherBoardSize", changed(2, "board 3")},
     {"PictureHoldingNul", changed(3, "picture /a%00b.bmp")},
     {"StepsNegative", changed(5, "steps -1")},
+    {"StepsBeyondTheirBound", changed(5, "steps " + std::to_string(mostSteps + 1))},
+    {"TimeBeyondItsBound", changed(6, "played-nanoseconds " + std::to_string(longestPlay.count() + 1))},
     {"ReplayBlockBeyondTheShuffle", changed(7, "replay block " + std::to_string(board4x4.shuffleSteps + 1))},
     {"ReplayingWithoutBlock", changed(7, "replay none")},
     {"TileTwice", changed(8, "tiles 1 1 3 15 0 5 6 7 4 9 10 11 8 12 13 14")},
     {"TileMissing", changed(8, "tiles 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13")},
+    {"TwoTilesSwapped", changed(8, "tiles 2 1 3 15 0 5 6 7 4 9 10 11 8 12 13 14")},
     {"WonUnsolved",
      [](Lines lines) {
          lines[4] = "phase won";

@@ -1,3 +1,4 @@
+#include "board/Bounds.h"
 #include "board/NumberText.h"
 #include "genius/GeniusBoard.h"
 #include "genius/MakeBoard.h"
@@ -101,7 +102,8 @@ constexpr Scenario scenarios[] = {
     {"Moved", "m", "m", false},          {"Won", "w", "c", false},
     {"Started", "", "a", true},          {"TouchedAStillTile", "t", "m", true},
     {"Stepping", "afff", "f", true},     {"SteppedToTheWholePicture", "aF", "b", true},
-    {"SteppedBack", "affb", "a", true},
+    {"SteppedBack", "affb", "a", true},  {"AutoSolved", "a", "f", true},
+    {"SteppedBackToTheStart", "afb", "f", true},
 };
 
 std::vector<KeptRow> keptRows()
@@ -114,6 +116,11 @@ std::vector<KeptRow> keptRows()
         }
     }
     return rows;
+}
+
+void PrintTo(const KeptRow& row, std::ostream* out)
+{
+    *out << row.name;
 }
 
 class KeptGameOnEachBoard : public ::testing::TestWithParam<KeptRow> {};
@@ -181,6 +188,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, EndsOfEachBoard, ::testing::Values(&board3x3, &b
 
 TEST_P(EndsOfEachBoard, ForgetTheGameAndOnlyThey)
 {
+    // The game an earlier run kept waits for its picture, whatever the player looks at meanwhile.
+    AnyBoard looked(*GetParam());
+    looked.keeper.kept = Board::Snapshot{Phase::Playing, Arrangement::solved(GetParam()->side), 1, {}, false, 0};
+    looked.board->exit();
+    EXPECT_TRUE(looked.keeper.kept) << "a preview left forgets nothing";
+
     AnyBoard left(*GetParam());
     EXPECT_EQ(left.keeper.keeps, 0) << "a preview is no game";
     left.board->start();
@@ -218,6 +231,33 @@ TEST(KeptGeniusGame, RecordsOnlyTheSecondsPlayed)
     after.clock.advance(milliseconds(250));
     ASSERT_TRUE(after.genius->recordWinner("阿明"));
     EXPECT_EQ(after.files.contents.at(testDataFiles.hallOfFame), "\"阿明    步数: 2    时间: 12.1 秒    05-09-2001\"\r\n");
+}
+
+// Steps and time stop at their bounds, where the kept file (its round trip
+// there: KeptGameText) and the hall of fame take them as they are.
+TEST(KeptGeniusGame, StopsItsNumbersAtTheirBounds)
+{
+    AnyBoard before(board10x10);
+    before.board->start();
+    Board::Snapshot nearTheEnd = *before.keeper.kept;
+    nearTheEnd.steps = mostSteps - 1;
+    nearTheEnd.played = longestPlay - std::chrono::seconds(1);
+
+    AnyBoard after(board10x10);
+    ASSERT_TRUE(after.board->resume(nearTheEnd));
+    after.board->click(board10x10.cells - 2);
+    after.clock.advance(std::chrono::hours(24));
+    after.board->tick();
+    EXPECT_EQ(after.screen.caption.at(Control::Steps), std::to_string(mostSteps));
+    EXPECT_EQ(after.screen.caption.at(Control::Clock), plainTenths(elapsedTenths(longestPlay)));
+    EXPECT_EQ(after.board->snapshot()->steps, mostSteps);
+    EXPECT_EQ(after.board->snapshot()->played, longestPlay);
+
+    ASSERT_EQ(after.board->click(board10x10.cells - 1), MoveOutcome::Solved);
+    after.board->celebrationBegins();
+    ASSERT_TRUE(after.genius->recordWinner("阿明"));
+    EXPECT_EQ(after.files.contents.at(testDataFiles.hallOfFame),
+              hallOfFameRecord("阿明", mostSteps, elapsedTenths(longestPlay), after.clock.date()));
 }
 
 } // namespace

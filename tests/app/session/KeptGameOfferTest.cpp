@@ -92,35 +92,48 @@ TEST(KeptGameOffer, YesPlaysOnOnTheBoardOfItsSetAndLeadsToItsMenu)
     EXPECT_FALSE(run.kept());
 }
 
-// "否", or "是" for a picture no longer there: the game is forgotten and the resolution window comes.
-struct Forgetting {
+// "否" forgets the game; "是" for a picture that cannot be read says so and
+// keeps it, to be offered again. Either way the resolution window comes.
+struct NotPlayedOn {
     const char* name;
     Qt::Key answer;
     const char* picture;
     QStringList messages;
+    bool keptStill;
 };
 
-class KeptGameForgotten : public ::testing::TestWithParam<Forgetting> {};
+class KeptGameNotPlayedOn : public ::testing::TestWithParam<NotPlayedOn> {};
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, KeptGameForgotten,
-    ::testing::Values(Forgetting{"No", Qt::Key_Escape, "tiles.bmp", {}},
-                      Forgetting{"APictureNoLongerThere", Qt::Key_Return, "gone.bmp", {"文件打开失败！"}}),
+    Rows, KeptGameNotPlayedOn,
+    ::testing::Values(NotPlayedOn{"No", Qt::Key_Escape, "tiles.bmp", {}, false},
+                      NotPlayedOn{"APictureNoLongerThere", Qt::Key_Return, "gone.bmp", {"文件打开失败！"}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(KeptGameForgotten, AndTheResolutionWindowComes)
+TEST_P(KeptGameNotPlayedOn, LeadsToTheResolutionWindow)
 {
     RunAfterAnother run;
     run.keep(board4x4, LayoutSet::A, fiveMovesIn(), GetParam().picture);
-    ModalScript boxes;
-    boxes.then([answer = GetParam().answer](QWidget* box) { QTest::keyClick(box, answer); });
-    if (!GetParam().messages.isEmpty())
-        boxes.thenOk();
+    {
+        ModalScript boxes;
+        boxes.then([answer = GetParam().answer](QWidget* box) { QTest::keyClick(box, answer); });
+        if (!GetParam().messages.isEmpty())
+            boxes.thenOk();
+        run.start();
+        EXPECT_EQ(boxes.messages(), GetParam().messages);
+        EXPECT_TRUE(resolutionWindow().isVisible());
+        EXPECT_EQ(run.board(LayoutSet::A), nullptr);
+        ASSERT_EQ(run.kept(), GetParam().keptStill);
+    }
+    if (!GetParam().keptStill)
+        return;
+    // Its picture back, on a stick plugged in again: the next start plays on.
+    run.folder.writeBitmap(GetParam().picture, positionPicture(300, 240));
+    ModalScript again;
+    again.then([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
     run.start();
-    EXPECT_EQ(boxes.messages(), GetParam().messages);
-    EXPECT_TRUE(resolutionWindow().isVisible());
-    EXPECT_EQ(run.board(LayoutSet::A), nullptr);
-    EXPECT_FALSE(run.kept());
+    ASSERT_NE(run.board(LayoutSet::A), nullptr);
+    EXPECT_EQ(run.board(LayoutSet::A)->logic().arrangement(), fiveMovesIn().arrangement);
 }
 
 TEST(KeptGameOffer, AGeniusWinCutShortAsksForTheNameAgain)

@@ -17,6 +17,8 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, PlayersLanguages,
     ::testing::Values(
         LanguageRow{"CAndPosix", {"C"}, Language::SimplifiedChinese},
+        LanguageRow{"PosixByName", {"POSIX"}, Language::SimplifiedChinese},
+        LanguageRow{"Singapore", {"zh-SG", "zh-Hans-SG"}, Language::SimplifiedChinese},
         LanguageRow{"None", {}, Language::SimplifiedChinese},
         LanguageRow{"Mainland", {"zh-CN", "zh-Hans-CN", "zh"}, Language::SimplifiedChinese},
         LanguageRow{"Taiwan", {"zh-TW", "zh-Hant-TW"}, Language::TraditionalChinese},
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageRow{"EnglishAfterAnUnspokenLanguage", {"fr", "fr-Latn-FR", "en-GB"}, Language::English},
         LanguageRow{"FirstSpokenWins", {"zh-CN", "en-US"}, Language::SimplifiedChinese},
         LanguageRow{"EnglishBeforeChinese", {"de-DE", "en", "zh-TW"}, Language::English},
-        LanguageRow{"OnlyUnspoken", {"fr-FR", "de", "eo"}, Language::SimplifiedChinese}),
+        LanguageRow{"France", {"fr-FR", "fr-Latn-FR", "fr"}, Language::English},
+        LanguageRow{"OnlyUnspoken", {"de-DE", "eo"}, Language::English}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(PlayersLanguages, ChooseTheFirstTheGameSpeaks)

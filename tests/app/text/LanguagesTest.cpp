@@ -1,4 +1,6 @@
+#include "app/board/UnkeptGameNote.h"
 #include "app/dialogs/HallOfFameWindow.h"
+#include "app/look/Fonts.h"
 #include "app/menu/MenuWindow.h"
 #include "app/menu/ResolutionWindow.h"
 #include "app/text/Translations.h"
@@ -8,6 +10,7 @@
 #include "tests/support/TestServices.h"
 
 #include <QAccessible>
+#include <QFontDatabase>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -24,8 +27,14 @@ constexpr std::array allLanguages{Language::SimplifiedChinese, Language::Traditi
 
 // The game speaks `language` while this lives, and its own words again after.
 struct Speaking {
-    explicit Speaking(Language language) { installTranslations(*QCoreApplication::instance(), language); }
-    ~Speaking() { installTranslations(*QCoreApplication::instance(), Language::SimplifiedChinese); }
+    explicit Speaking(Language language) { speak(language); }
+    ~Speaking() { speak(Language::SimplifiedChinese); }
+
+    static void speak(Language language)
+    {
+        installFonts(language);
+        installTranslations(*QCoreApplication::instance(), language);
+    }
 };
 
 // Every board, both menus, the resolution choice and the hall of fame, as
@@ -77,15 +86,32 @@ int captionRoom(const QWidget& control)
     return std::min(control.contentsRect().width(), limit - place.left());
 }
 
+// A note lies in the window over no control, the tiles aside: clicks go through it to them.
+void expectBesideTheTiles(const QWidget& window, const char* name)
+{
+    const auto* note = window.findChild<QLabel*>(name);
+    if (!note)
+        return;
+    SCOPED_TRACE(note->text().toStdString());
+    EXPECT_TRUE(window.rect().contains(note->geometry()));
+    for (const QWidget* control : controlsOf(window)) {
+        if (!control->isHidden() && !qobject_cast<const TileView*>(control)) {
+            EXPECT_FALSE(control->geometry().intersects(note->geometry())) << control->objectName().toStdString();
+        }
+    }
+}
+
 TEST(EveryScreenInEveryLanguage, FitsEachCaptionAndNamesEachControl)
 {
     TestServices game;
     FakeMenu menu;
+    std::map<std::pair<std::size_t, int>, std::pair<QString, QFont>> simplified; // by screen and control
     for (const Language language : allLanguages) {
         const Speaking speaking(language);
         const std::vector<Screen> screens = everyScreen(game, menu);
         for (std::size_t screen = 0; screen < screens.size(); ++screen) {
             const std::unique_ptr<QWidget> window = screens[screen]();
+            int index = 0;
             for (QWidget* control : controlsOf(*window)) {
                 SCOPED_TRACE(std::to_string(static_cast<int>(language)) + " " + window->metaObject()->className() +
                              " " + std::to_string(screen) + " " + control->objectName().toStdString());
@@ -95,17 +121,30 @@ TEST(EveryScreenInEveryLanguage, FitsEachCaptionAndNamesEachControl)
                 const QString caption = control->property("text").toString();
                 EXPECT_LE(QFontMetrics(control->font()).horizontalAdvance(caption), captionRoom(*control))
                     << caption.toStdString();
-            }
-            // The genius board's note on H lies in the window, over no control.
-            if (const auto* note = window->findChild<QLabel*>("noHintNote")) {
-                EXPECT_TRUE(window->rect().contains(note->geometry()));
-                for (const QWidget* control : controlsOf(*window)) {
-                    if (!control->isHidden()) {
-                        EXPECT_FALSE(control->geometry().intersects(note->geometry()))
-                            << static_cast<int>(language) << " " << control->objectName().toStdString();
+                // English in the desktop's own font where the caption is English,
+                // at the size the Chinese has.
+                std::pair<QString, QFont>& chinese = simplified[{screen, index++}];
+                if (language == Language::SimplifiedChinese) {
+                    chinese = {caption, control->font()};
+                } else if (language == Language::English) {
+                    EXPECT_EQ(control->font().pointSizeF(), chinese.second.pointSizeF());
+                    if (caption != chinese.first) {
+                        EXPECT_EQ(control->font().family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
                     }
                 }
             }
+            // The notes beside a board lie in the window, over no control:
+            // the genius board's on H, and that of a game not kept, for each reason a player can mend.
+            SCOPED_TRACE(std::to_string(static_cast<int>(language)) + " " + std::to_string(screen));
+            if (auto* unkept = window->findChild<UnkeptGameNote*>()) {
+                for (const std::errc reason : {std::errc::no_space_on_device, std::errc::read_only_file_system,
+                                               std::errc::permission_denied}) {
+                    unkept->forgotten();
+                    unkept->written(std::make_error_code(reason));
+                    expectBesideTheTiles(*window, "unkeptGameNote");
+                }
+            }
+            expectBesideTheTiles(*window, "noHintNote");
         }
     }
 }

@@ -41,7 +41,7 @@ std::optional<std::string> textOf(const std::optional<LastLines>& tail)
 
 // What `write` gives on a disk that lets a file grow to `bytes` only.
 template <typename Write>
-bool onADiskFullAt(rlim_t bytes, Write write)
+auto onADiskFullAt(rlim_t bytes, Write write)
 {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
@@ -49,7 +49,7 @@ bool onADiskFullAt(rlim_t bytes, Write write)
     rlimit tight = saved;
     tight.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &tight);
-    const bool written = write();
+    const auto written = write();
     setrlimit(RLIMIT_FSIZE, &saved);
     return written;
 }
@@ -133,14 +133,16 @@ TEST(ReplacedFile, HoldsTheNewTextOrTheOldWholeAndNothingBeside)
     ASSERT_TRUE(files.replaceText(path, "玩家\r\n"));
     const QByteArray written = QByteArray::fromHex("cde6bcd2" "0d0a");
     EXPECT_EQ(bytesOf(QString::fromStdString(path)), written);
-    EXPECT_FALSE(onADiskFullAt(written.size(), [&] {
+    const WriteResult full = onADiskFullAt(written.size(), [&] {
         return files.replaceText(path, "a game that took far longer to write down\r\n");
-    }));
+    });
+    EXPECT_EQ(full.error, std::errc::file_too_large);
     EXPECT_EQ(bytesOf(QString::fromStdString(path)), written);
     EXPECT_EQ(QDir(folder.filePath("new/folder")).entryList(QDir::Files), QStringList{"kept-game.txt"});
 
     folder.writeBytes("plain-file", "x");
-    EXPECT_FALSE(files.replaceText(fileIn(folder, "plain-file/kept-game.txt"), "text"));
+    EXPECT_EQ(files.replaceText(fileIn(folder, "plain-file/kept-game.txt"), "text").error,
+              std::errc::not_a_directory);
 }
 
 TEST(RenamedFile, TakesThePlaceOfAnyFileOfItsNewNameWithItsBytesAsTheyWere)
