@@ -12,6 +12,7 @@
 namespace pintu {
 
 class KeptGameStore;
+class RecordBook;
 
 // What every window of one run shares.
 struct GameServices {
@@ -23,6 +24,8 @@ struct GameServices {
     std::chrono::milliseconds glide; // how long a moved tile glides; 0 makes tiles jump
     HintSource hints;                // how the small boards find a hint; no search: they offer none
     KeptGameStore* keptGames = nullptr; // where the game under way is kept; none: it is not kept
+    ShortestWaySearch shortestWay = {}; // how the small boards measure a game's start; none: they do not
+    RecordBook* records = nullptr;      // where the player's wins are recorded; none: nowhere
 };
 
 } // namespace pintu

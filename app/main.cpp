@@ -7,6 +7,7 @@
 #include "platform/qt/QtFiles.h"
 #include "platform/SeededRandom.h"
 #include "platform/SystemClock.h"
+#include "records/RecordBook.h"
 #include "resume/KeptGameStore.h"
 #include "solver/Solver.h"
 
@@ -48,6 +49,7 @@ int main(int argc, char* argv[])
     std::optional<pintu::KeptGameStore> keptGames;
     if (instance.claim() == pintu::InstanceClaim::OnlyGame)
         keptGames.emplace(files, dataFolder.filePath("kept-game.txt").toStdString());
+    pintu::RecordBook records(files, dataFolder.filePath("records.txt").toStdString());
     const pintu::GameServices services{
         files,
         clock,
@@ -67,6 +69,10 @@ int main(int argc, char* argv[])
             [solver] { return solver->buildProgress(); },
         },
         keptGames ? &*keptGames : nullptr,
+        [solver](const pintu::Arrangement& start, std::stop_token stop) {
+            return pintu::shortestWay(*solver, start, stop);
+        },
+        &records,
     };
     pintu::Game game(services);
     // Ended by the desktop: the game under way reaches the disk, the lock is

@@ -22,7 +22,7 @@ Board::Board(const BoardSize& size, const BoardPlatform& platform, std::string p
 
 MoveOutcome Board::click(int cell)
 {
-    if (current != Phase::Playing || cell < 0 || cell >= size.cells)
+    if (current != Phase::Playing || paused || cell < 0 || cell >= size.cells)
         return MoveOutcome::NoEffect;
     tilesTouched();
     return play(board.moveFor(cell));
@@ -30,7 +30,7 @@ MoveOutcome Board::click(int cell)
 
 MoveOutcome Board::press(Direction direction)
 {
-    if (current != Phase::Playing)
+    if (current != Phase::Playing || paused)
         return MoveOutcome::NoEffect;
     tilesTouched();
     return play(board.moveFor(direction));
@@ -65,12 +65,45 @@ void Board::countStep()
 
 void Board::tick()
 {
-    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(playedUntil(platform.clock.now()))));
+    platform.screen.setCaption(Control::Clock, plainTenths(elapsedTenths(playedTime())));
 }
 
-std::chrono::nanoseconds Board::playedUntil(Clock::TimePoint until) const
+std::chrono::nanoseconds Board::playedTime() const
 {
-    return std::min<std::chrono::nanoseconds>(until - startTime, longestPlay);
+    return std::min<std::chrono::nanoseconds>(clockReading() - startTime, longestPlay);
+}
+
+Clock::TimePoint Board::clockReading() const
+{
+    if (current == Phase::Won || current == Phase::Completed)
+        return wonAt;
+    return paused ? pausedAt : platform.clock.now();
+}
+
+bool Board::pause()
+{
+    if (current != Phase::Playing || paused)
+        return false;
+    pausedAt = platform.clock.now();
+    paused = true;
+    tick();
+    platform.screen.setTimerEnabled(false);
+    platform.screen.coverTiles(true);
+    // The kept game's time stands too, whatever ends the program meanwhile.
+    keep();
+    return true;
+}
+
+bool Board::goOn()
+{
+    if (!paused)
+        return false;
+    startTime += platform.clock.now() - pausedAt;
+    paused = false;
+    platform.screen.coverTiles(false);
+    platform.screen.setTimerEnabled(true);
+    tick();
+    return true;
 }
 
 void Board::celebrationBegins()
@@ -106,8 +139,7 @@ std::optional<Board::Snapshot> Board::snapshot() const
     if (current != Phase::Playing && current != Phase::Replaying && current != Phase::Won)
         return std::nullopt;
     // A won game's clock stood still at the winning move.
-    const Clock::TimePoint until = current == Phase::Won ? wonAt : platform.clock.now();
-    Snapshot game{current, board, steps, playedUntil(until), false, 0};
+    Snapshot game{current, board, steps, playedTime(), false, 0, gameStart};
     describeReplay(game);
     return game;
 }
@@ -133,6 +165,7 @@ bool Board::resume(const Snapshot& kept)
     if (!platform.cells.setPicture(picPath))
         return false;
     board = kept.arrangement;
+    gameStart = kept.start;
     steps = kept.steps;
     gameKept = true; // the game played on is the one kept
     platform.screen.setCaption(Control::Steps, std::to_string(steps));
@@ -171,6 +204,7 @@ void Board::setStatusVisible(bool visible)
 
 void Board::restartClock()
 {
+    goOn(); // a clock that starts afresh stands no more
     startTime = platform.clock.now();
     tick(); // no stale time until the next tick
 }
@@ -187,6 +221,7 @@ StartOutcome Board::begin(const BlockRecorder& record)
     if (!shuffled)
         return StartOutcome::MoveLogUnwritable;
     board = std::move(*shuffled);
+    gameStart = board;
     showGame();
     restartClock();
     return StartOutcome::Started;

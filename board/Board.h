@@ -51,6 +51,9 @@ public:
         std::chrono::nanoseconds played;
         bool replayOffered; // "自动拼图" is there: no tile touched since the start
         int replayBlock;    // while replaying, the block on screen
+        // What the game started from, to measure the player's moves against;
+        // none for a game kept before starts were kept.
+        std::optional<Arrangement> start = std::nullopt;
 
         friend bool operator==(const Snapshot&, const Snapshot&) = default;
     };
@@ -68,6 +71,12 @@ public:
     MoveOutcome click(int cell);
     MoveOutcome press(Direction direction);
     void tick();
+    // A game in play stops: the clock stands, the tiles are covered and take
+    // no moves, until the player goes on. False when there is no game in play
+    // or it is paused already.
+    bool pause();
+    bool goOn();
+    bool isPaused() const { return paused; }
     // The window begins to celebrate a win, once the last tile has glided
     // home; the glide itself is no playing time.
     void celebrationBegins();
@@ -99,6 +108,10 @@ public:
     const Arrangement& arrangement() const { return board; }
     Phase phase() const { return current; }
     int stepCount() const { return steps; }
+    // The clock of the game under way or last won, which stops at its bound:
+    // paused time and a celebration are no part of it.
+    std::chrono::nanoseconds playedTime() const;
+    const std::optional<Arrangement>& startArrangement() const { return gameStart; }
 
 protected:
     // The whole picture behind empty, disabled views, the status hidden. The
@@ -110,8 +123,6 @@ protected:
     StartOutcome begin(const BlockRecorder& record);
     // An end of the game: nothing is kept any more.
     void forgetGame();
-    // The time played until `until`, which stops at its bound.
-    std::chrono::nanoseconds playedUntil(Clock::TimePoint until) const;
     void setStatusVisible(bool visible);
     void restartClock();
     void drawArrangement(const Arrangement& arrangement);
@@ -140,9 +151,14 @@ protected:
 
 private:
     MoveOutcome play(std::optional<Move> move);
+    // Where the clock stands: still at a won move or a pause, else now.
+    Clock::TimePoint clockReading() const;
     void countStep();
     void showGame();
 
+    std::optional<Arrangement> gameStart;
+    bool paused = false;
+    Clock::TimePoint pausedAt;
     // Whether a game of this board is kept; only that game is ever forgotten,
     // never one an earlier run left waiting.
     bool gameKept = false;

@@ -44,6 +44,10 @@ public:
     virtual bool setBackground(const std::string& path) = 0;
 
     virtual void setTimerEnabled(bool enabled) = 0;
+
+    // While a game is paused its tiles are covered, so that nobody studies
+    // the picture meanwhile.
+    virtual void coverTiles(bool covered) = 0;
 };
 
 } // namespace pintu

@@ -34,8 +34,8 @@ std::optional<HallOfFameEntry> GeniusBoard::recordWinner(const std::string& name
 {
     if (current != Phase::Won)
         return std::nullopt;
-    // Taken after the name is in, so the typing counts as playing time.
-    const long long tenths = elapsedTenths(playedUntil(platform.clock.now()));
+    // The clock stopped at the winning move: typing the name is no playing time.
+    const long long tenths = elapsedTenths(playedTime());
     std::string record = hallOfFameRecord(name, steps, tenths, platform.clock.date());
     const bool saved = platform.files.appendText(platform.dataFiles.hallOfFame, record);
     return HallOfFameEntry{std::move(record), saved};

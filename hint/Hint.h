@@ -23,4 +23,17 @@ struct Hint {
 // Nothing when the search was stopped or the picture is whole already.
 std::optional<Hint> findHint(solver::Solver& solver, const Arrangement& arrangement, std::stop_token stop = {});
 
+// How few moves take an arrangement to the whole picture: a game's start, to
+// measure the moves the player made against.
+struct ShortestWay {
+    int moves;
+    bool proven; // no way is shorter; else the shortest found in the time there was
+
+    friend bool operator==(const ShortestWay&, const ShortestWay&) = default;
+};
+
+// Nothing when the search was stopped or no way leads to the whole picture.
+std::optional<ShortestWay> shortestWay(solver::Solver& solver, const Arrangement& arrangement,
+                                       std::stop_token stop = {});
+
 } // namespace pintu

@@ -53,6 +53,8 @@ public:
 
     virtual bool exists(const std::string& path) const = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Gives the file at `from` the name `to`, in place of any file there.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
 
     // Appends `text` and closes the file again, creating it and its folder when
     // missing. A file that ends inside a line (edited by hand, or cut short)

@@ -17,7 +17,9 @@ namespace {
 
 using Phase = Board::Phase;
 
+// The first version kept no start; a game that knows none is still written so.
 constexpr std::string_view versionLine = "pintu kept game 1";
+constexpr std::string_view versionWithStart = "pintu kept game 2";
 constexpr std::string_view lineEnd = "\r\n";
 constexpr std::array<const BoardSize*, 4> sizes{&board3x3, &board4x4, &board5x5, &board10x10};
 constexpr std::array<std::pair<Phase, std::string_view>, 3> phaseNames{{
@@ -176,6 +178,20 @@ bool playable(const BoardSize& size, const Board::Snapshot& game)
     }
 }
 
+std::string spaced(const Arrangement& arrangement)
+{
+    std::string text;
+    for (const int tile : arrangement.tiles())
+        text += (text.empty() ? "" : " ") + std::to_string(tile);
+    return text;
+}
+
+std::optional<Arrangement> arrangementOf(std::optional<std::string_view> text, const BoardSize& size)
+{
+    const auto tileList = text ? tiles(*text, size.cells) : std::nullopt;
+    return tileList ? Arrangement::fromTiles(size.side, *tileList) : std::nullopt;
+}
+
 } // namespace
 
 std::string keptGameText(const KeptGame& kept)
@@ -186,13 +202,10 @@ std::string keptGameText(const KeptGame& kept)
         if (value == game.phase)
             phase = name;
     }
-    std::string tileText;
-    for (const int tile : game.arrangement.tiles())
-        tileText += (tileText.empty() ? "" : " ") + std::to_string(tile);
 
     std::string text;
     for (const std::string& line : {
-             std::string(versionLine),
+             std::string(game.start ? versionWithStart : versionLine),
              "layout-set " + std::to_string(kept.layoutSet),
              "board " + std::to_string(kept.size->side),
              "picture " + escaped(kept.picturePath),
@@ -200,9 +213,11 @@ std::string keptGameText(const KeptGame& kept)
              "steps " + std::to_string(game.steps),
              "played-nanoseconds " + std::to_string(game.played.count()),
              "replay " + replayText(game),
-             "tiles " + tileText,
+             "tiles " + spaced(game.arrangement),
          })
         text += line + std::string(lineEnd);
+    if (game.start)
+        text += "start " + spaced(*game.start) + std::string(lineEnd);
     return withChecksum(std::move(text));
 }
 
@@ -214,11 +229,13 @@ std::string withChecksum(std::string lines)
 std::optional<KeptGame> readKeptGame(std::string_view text)
 {
     const auto all = lines(text);
-    if (!all || all->size() != 10)
+    if (!all || all->empty())
         return std::nullopt;
     const std::vector<std::string_view>& line = *all;
     const std::size_t checked = text.size() - line.back().size() - lineEnd.size();
-    if (field(line[9], "crc32") != hex(crc32(text.substr(0, checked))) || line[0] != versionLine)
+    const bool withStart = line[0] == versionWithStart;
+    if (field(line.back(), "crc32") != hex(crc32(text.substr(0, checked))) ||
+        !(withStart || line[0] == versionLine) || line.size() != (withStart ? 11u : 10u))
         return std::nullopt;
 
     const auto layoutSet = number(field(line[1], "layout-set"));
@@ -241,13 +258,14 @@ std::optional<KeptGame> readKeptGame(std::string_view text)
                                     [&](const auto& named) { return named.second == *phaseName; });
     if (size == sizes.end() || phase == phaseNames.end())
         return std::nullopt;
-    const auto tileList = tiles(*tileText, (*size)->cells);
-    auto arrangement = tileList ? Arrangement::fromTiles((*size)->side, *tileList) : std::nullopt;
-    if (!arrangement || !arrangement->isSolvable())
+    auto arrangement = arrangementOf(tileText, **size);
+    auto start = withStart ? arrangementOf(field(line[9], "start"), **size) : std::nullopt;
+    // Tiles that can never come home are damage, in the start as in the game.
+    if (!arrangement || !arrangement->isSolvable() || (withStart && (!start || !start->isSolvable())))
         return std::nullopt;
 
     Board::Snapshot game{phase->first, std::move(*arrangement), static_cast<int>(*steps),
-                         std::chrono::nanoseconds(*played), *replay == "offered", 0};
+                         std::chrono::nanoseconds(*played), *replay == "offered", 0, std::move(start)};
     const auto block = number(field(*replay, "block"));
     if (block)
         game.replayBlock = static_cast<int>(std::min<long long>(*block, (*size)->shuffleSteps + 1));

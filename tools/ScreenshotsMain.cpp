@@ -7,13 +7,17 @@
 // seeded from it, so the same build renders the same files.
 
 #include "app/board/BoardWindow.h"
+#include "app/board/TileView.h"
 #include "app/dialogs/HallOfFameWindow.h"
+#include "app/dialogs/RecordsWindow.h"
 #include "app/menu/MenuWindow.h"
 #include "app/menu/ResolutionWindow.h"
 #include "app/session/ApplicationSetup.h"
 #include "genius/HallOfFame.h"
 #include "platform/qt/QtFiles.h"
 #include "platform/SeededRandom.h"
+#include "records/RecordBook.h"
+#include "solver/Solver.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/support/WindowControls.h"
 
@@ -30,6 +34,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -215,13 +220,19 @@ QString pictureName(const BoardLayout& layout)
     return QString::fromStdString("board-" + gridName(*layout.size) + "-" + displayName(layout.set));
 }
 
-void renderBoard(Renderer& renderer, MenuWindow& menu, FakeClock& clock, Difficulty difficulty)
+BoardWindow* openBoard(MenuWindow& menu, Difficulty difficulty)
 {
     found(difficultyOption(menu, difficulty))->click();
     found(named<QAbstractButton>(menu, MenuControlNames::ok))->click();
     BoardWindow* board = menu.openBoard();
     if (!board)
         qFatal("the menu opened no board");
+    return board;
+}
+
+void renderBoard(Renderer& renderer, MenuWindow& menu, FakeClock& clock, Difficulty difficulty)
+{
+    BoardWindow* board = openBoard(menu, difficulty);
     const QString name = pictureName(board->layout());
     renderer.save(*board, name + "-preview");
 
@@ -241,6 +252,61 @@ void renderBoard(Renderer& renderer, MenuWindow& menu, FakeClock& clock, Difficu
     }
     click(found(control(*board, Control::Exit)));
     Renderer::settle();
+}
+
+// Keys reach a window's shortcuts once it is the active one.
+void activate(BoardWindow& board)
+{
+    board.activateWindow();
+    if (!QTest::qWaitForWindowActive(&board))
+        qFatal("the board never became the active window");
+}
+
+void leave(BoardWindow& board)
+{
+    click(found(control(board, Control::Exit)));
+    Renderer::settle();
+}
+
+// A pause and a look at the picture on the 4x4 board, and a 3x3 game won
+// with a detour, its review asked for with H.
+void renderAskedForOnBoards(Renderer& renderer, MenuWindow& menu, FakeClock& clock, solver::Solver& solver,
+                            int& boxesToAnswer)
+{
+    BoardWindow* board = openBoard(menu, Difficulty::Normal);
+    const QString name = pictureName(board->layout());
+    click(found(control(*board, Control::Start)));
+    clock.advance(milliseconds(61400));
+    activate(*board);
+    QTest::keyClick(board, Qt::Key_P);
+    renderer.save(*board, name + "-paused");
+    QTest::keyClick(board, Qt::Key_P);
+    QTest::keyPress(board, Qt::Key_V);
+    renderer.save(*board, name + "-picture");
+    QTest::keyRelease(board, Qt::Key_V);
+    leave(*board);
+
+    board = openBoard(menu, Difficulty::Easy);
+    click(found(control(*board, Control::Start)));
+    clock.advance(milliseconds(23700));
+    const auto slideTile = [board](int tile) {
+        const auto& tiles = board->logic().arrangement().tiles();
+        click(tileView(*board, static_cast<int>(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin())));
+    };
+    const auto puzzle = solver::Puzzle::from(board->logic().arrangement().tiles());
+    const std::vector<int> way = solver.solve(std::get<solver::Puzzle>(puzzle)).slides;
+    // There and back again first: two steps more than the shortest way.
+    slideTile(way.front());
+    slideTile(way.front());
+    boxesToAnswer = 1;
+    for (const int tile : way)
+        slideTile(tile);
+    if (!QTest::qWaitFor([&] { return boxesToAnswer == 0; }))
+        qFatal("the win was not celebrated");
+    activate(*board);
+    QTest::keyClick(board, Qt::Key_H);
+    renderer.save(*board, pictureName(board->layout()) + "-review");
+    leave(*board);
 }
 
 QtMessageHandler defaultMessages = nullptr;
@@ -264,11 +330,18 @@ int main(int argc, char* argv[])
                                            : Language::SimplifiedChinese);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Nothing here should open a box; if one does, say what it says rather than wait for a click.
+    // Nothing here should open a box but a win's message, which is answered;
+    // if one does, say what it says rather than wait for a click.
+    int boxesToAnswer = 0;
     QTimer boxWatch;
-    QObject::connect(&boxWatch, &QTimer::timeout, [] {
+    QObject::connect(&boxWatch, &QTimer::timeout, [&boxesToAnswer] {
         if (QWidget* box = QApplication::activeModalWidget()) {
-            const auto* message = qobject_cast<QMessageBox*>(box);
+            auto* message = qobject_cast<QMessageBox*>(box);
+            if (message && boxesToAnswer > 0) {
+                --boxesToAnswer;
+                message->accept();
+                return;
+            }
             qFatal("a box opened: %s", qPrintable(message ? message->text() : box->windowTitle()));
         }
     });
@@ -331,6 +404,32 @@ int main(int argc, char* argv[])
         HallOfFameWindow viewer(files, hallOfFame, nullptr);
         viewer.show();
         renderer.save(viewer, "hall-of-fame");
+    }
+
+    // What a player asks for beyond the game's own screens. The 3x3 board
+    // alone measures its start: its table takes no time to build.
+    RecordBook records(files, work.filePath("data/records.txt").toStdString());
+    records.add({"03-14-2001", 3, 41, 387, 23});
+    records.add({"05-09-2001", 4, 96, 1423, 58});
+    records.add({"05-09-2001", 5, 233, 6120});
+    solver::Solver solver;
+    GameServices asked = services;
+    asked.records = &records;
+    asked.shortestWay = [&solver](const Arrangement& start, std::stop_token stop) {
+        return start.side() == 3 ? shortestWay(solver, start, stop) : std::nullopt;
+    };
+    {
+        MenuWindow menu(LayoutSet::A, asked);
+        menu.show();
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(4, 4));
+        auto* pictureList = found(named<QListWidget>(menu, MenuControlNames::pictures));
+        pictureList->setCurrentItem(pictureList->findItems(QString::fromUtf8(chosenPicture), Qt::MatchExactly).value(0));
+        renderAskedForOnBoards(renderer, menu, clock, solver, boxesToAnswer);
+    }
+    {
+        RecordsWindow window(records.read(), records.trouble(), {}, nullptr);
+        window.show();
+        renderer.save(window, "records");
     }
 
     work.removeRecursively();

@@ -1,13 +1,11 @@
 #include "app/board/BoardHints.h"
 
 #include "app/board/TileView.h"
-#include "app/text/KeyTable.h"
 #include "board/Board.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QShortcut>
 
 namespace pintu {
 
@@ -73,9 +71,6 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
     patience.setSingleShot(true);
     connect(&patience, &QTimer::timeout, this, &BoardHints::showSearching);
     connect(&finder, &HintFinder::answered, this, &BoardHints::show);
-    QShortcut* key = addShortcut(window, KeyCommand::Hint);
-    key->setAutoRepeat(false); // a held key asks once
-    connect(key, &QShortcut::activated, this, &BoardHints::request);
     if (const HintPreparation& prepare = source.prepare) {
         const int side = board.boardSize().side;
         finder.prepare([prepare, side](std::stop_token stop) { prepare(side, stop); });
@@ -84,7 +79,7 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
 
 bool BoardHints::isOffered() const
 {
-    return board.phase() == Board::Phase::Playing;
+    return board.phase() == Board::Phase::Playing && !board.isPaused();
 }
 
 void BoardHints::request()

@@ -19,6 +19,9 @@ namespace pintu {
 namespace {
 
 constexpr double creditFontPoints = 15.75;
+constexpr const char* pausedText = QT_TRANSLATE_NOOP("pintu::BoardWindow", "已暂停\n按 P 或点一下继续");
+constexpr const char* coverStyle = "QLabel { background: #3c3c46; color: white; }";
+constexpr double coverFontPoints = 14.25;
 
 QString qText(const std::string& text)
 {
@@ -47,6 +50,7 @@ BoardWidgets::BoardWidgets(QWidget& window, const BoardLayout& layout, const QtC
     buildViews();
     buildControls();
     buildNumberMap();
+    buildCover();
 }
 
 void BoardWidgets::buildViews()
@@ -109,6 +113,22 @@ void BoardWidgets::buildNumberMap()
         numberMap.push_back(label);
         nameMapLabel(k);
     }
+}
+
+void BoardWidgets::buildCover()
+{
+    // The words lie on the cover, which takes the clicks, as wide as it is.
+    cover = new ClickableLabel(&window);
+    cover->setObjectName("pauseCover");
+    cover->setStyleSheet(coverStyle);
+    cover->setGeometry(tileArea(tileViews));
+    cover->setAccessibleName(caption(pausedText));
+    auto* words = new QLabel(caption(pausedText), cover);
+    words->setAlignment(Qt::AlignCenter);
+    words->setFont(songFont(coverFontPoints));
+    words->setAttribute(Qt::WA_TransparentForMouseEvents);
+    words->setGeometry(cover->rect());
+    cover->hide();
 }
 
 QWidget* BoardWidgets::control(Control control) const
@@ -236,6 +256,16 @@ bool BoardWidgets::setBackground(const std::string& path)
     backgroundPicture = previewPicture;
     window.update();
     return true;
+}
+
+void BoardWidgets::coverTiles(bool covered)
+{
+    if (covered) {
+        // A tile still gliding would show above the cover.
+        tileGlide.land();
+        cover->raise();
+    }
+    cover->setVisible(covered);
 }
 
 void BoardWidgets::setTimerEnabled(bool enabled)

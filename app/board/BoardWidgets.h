@@ -18,6 +18,7 @@ class QTimer;
 
 namespace pintu {
 
+class ClickableLabel;
 class QtCellSource;
 class TileView;
 
@@ -35,6 +36,8 @@ public:
     TileGlide& glide() { return tileGlide; }
     // The picture behind the views; null when none shows.
     const QPixmap& background() const { return backgroundPicture; }
+    // Over the tiles while the game is paused; a click on it goes on.
+    ClickableLabel* tileCover() const { return cover; }
 
     void showTile(int cell, int tile) override;
     void showEmpty(int cell) override;
@@ -47,11 +50,13 @@ public:
     void setMapCaption(int cell, const std::string& caption) override;
     bool setBackground(const std::string& path) override;
     void setTimerEnabled(bool enabled) override;
+    void coverTiles(bool covered) override;
 
 private:
     void buildViews();
     void buildControls();
     void buildNumberMap();
+    void buildCover();
     void showView(int cell, const QPixmap& picture, std::optional<int> tile);
     void nameValues();
     void nameMapLabel(int cell);
@@ -64,6 +69,7 @@ private:
     std::vector<TileView*> tileViews;
     std::map<Control, QWidget*> controls;
     std::vector<QLabel*> numberMap;
+    ClickableLabel* cover;
     // The top-left of the picture as last read, and which file it came from.
     struct PreviewKey {
         std::string path;

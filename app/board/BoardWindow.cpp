@@ -1,12 +1,15 @@
 #include "app/board/BoardWindow.h"
 
 #include "app/board/BoardHints.h"
+#include "app/board/GameReview.h"
 #include "app/board/MenuScreen.h"
 #include "app/board/NoHintNote.h"
+#include "app/board/PictureLook.h"
 #include "app/board/TileView.h"
 #include "app/board/UnkeptGameNote.h"
 #include "app/dialogs/HelpWindow.h"
 #include "app/dialogs/MessageBoxes.h"
+#include "app/dialogs/RecordsWindow.h"
 #include "app/look/ClickableLabel.h"
 #include "app/look/Colours.h"
 #include "app/text/KeyTable.h"
@@ -16,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -28,6 +32,8 @@ namespace pintu {
 namespace {
 
 constexpr int tickMilliseconds = 100;
+constexpr const char* pauseEntry = QT_TRANSLATE_NOOP("pintu::BoardWindow", "暂停");
+constexpr const char* lookEntry = QT_TRANSLATE_NOOP("pintu::BoardWindow", "看原图");
 
 } // namespace
 
@@ -38,6 +44,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
       cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
       widgets(*this, layout, cells, timer, services.glide),
+      records(new RecordsOffer(this, services.records)),
       help(new HelpOffer(this, services.dataFiles))
 {
     setWindowTitle(messages::text(messages::applicationTitle));
@@ -58,11 +65,16 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     genius = made.genius;
     connectCommands();
     connectArrowKeys();
+    const bool logged = layout.size->kind == BoardKind::Logged;
     // The genius board's hall of fame stays earned: it offers no hint.
-    if (layout.size->kind == BoardKind::Logged && services.hints.search)
+    if (logged && services.hints.search)
         hints = std::make_unique<BoardHints>(this, *game, widgets.views(), services.hints);
-    if (layout.size->kind == BoardKind::Genius)
-        new NoHintNote(this, widgets.views());
+    if (!logged)
+        noHint = new NoHintNote(this, widgets.views());
+    review = new GameReview(this, *game, widgets.views(), logged ? services.shortestWay : nullptr, services.records,
+                            services.clock);
+    look = new PictureLook(this, widgets.views(), cells);
+    connectPlayerKeys();
     // The board itself takes the focus that a button loses while a game goes
     // on (see focusNextPrevChild), and a click on a tile.
     setFocusPolicy(Qt::StrongFocus);
@@ -92,6 +104,7 @@ void BoardWindow::connectCommands()
     connect(static_cast<ClickableLabel*>(widgets.control(Control::Credit)), &ClickableLabel::clicked, this,
             [this] { game->showNumberMap(); });
     connect(&timer, &QTimer::timeout, this, [this] { game->tick(); });
+    connect(widgets.tileCover(), &ClickableLabel::clicked, this, [this] { game->goOn(); });
 }
 
 void BoardWindow::connectArrowKeys()
@@ -108,9 +121,68 @@ void BoardWindow::connectArrowKeys()
         QShortcut* shortcut = addShortcut(this, command);
         shortcut->setAutoRepeat(true);
         // Copied by name: clang before 16 cannot capture a structured binding.
-        connect(shortcut, &QShortcut::activated, this,
-                [this, direction = direction] { afterMove(game->press(direction)); });
+        connect(shortcut, &QShortcut::activated, this, [this, direction = direction] {
+            // The board under a look at the picture stays as it was.
+            if (!look->isVisible())
+                afterMove(game->press(direction));
+        });
     }
+}
+
+void BoardWindow::connectPlayerKeys()
+{
+    const std::pair<KeyCommand, void (BoardWindow::*)()> keys[] = {
+        {KeyCommand::Hint, &BoardWindow::askForHint},
+        {KeyCommand::Pause, &BoardWindow::togglePause},
+        {KeyCommand::PauseKey, &BoardWindow::togglePause},
+    };
+    for (const auto& [command, act] : keys) {
+        QShortcut* shortcut = addShortcut(this, command);
+        shortcut->setAutoRepeat(false); // a held key acts once
+        connect(shortcut, &QShortcut::activated, this, act);
+    }
+    // Held, it shows the picture; its release, which no shortcut sees, ends that.
+    QShortcut* lookKey = addShortcut(this, KeyCommand::LookAtPicture);
+    lookKey->setAutoRepeat(false);
+    connect(lookKey, &QShortcut::activated, this, [this] {
+        if (canLook())
+            look->hold();
+    });
+}
+
+void BoardWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() == keyOf(KeyCommand::LookAtPicture).key() && !event->isAutoRepeat())
+        look->letGo();
+    QWidget::keyReleaseEvent(event);
+}
+
+void BoardWindow::askForHint()
+{
+    if (game->isPaused() || look->isVisible())
+        return;
+    if (review->isOffered())
+        review->show();
+    else if (hints)
+        hints->request();
+    else if (noHint)
+        noHint->show();
+}
+
+void BoardWindow::togglePause()
+{
+    if (game->goOn())
+        return;
+    if (game->pause()) {
+        forgetHint();
+        look->end();
+    }
+}
+
+bool BoardWindow::canLook() const
+{
+    const Board::Phase phase = game->phase();
+    return (phase == Board::Phase::Playing || phase == Board::Phase::Replaying) && !game->isPaused();
 }
 
 void BoardWindow::open()
@@ -128,6 +200,7 @@ bool BoardWindow::resume(const Board::Snapshot& kept)
     cells.setDevicePixelRatio(devicePixelRatioF());
     if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept))
         return false;
+    review->gameBegan();
     show();
     // Nothing else is on screen: the keys come here at once, to the board
     // itself, as in any game under way, and not to a button.
@@ -151,6 +224,7 @@ void BoardWindow::start()
     cells.setDevicePixelRatio(devicePixelRatioF());
     switch (game->start()) {
     case StartOutcome::Started:
+        review->gameBegan();
         break;
     case StartOutcome::PictureUnreadable:
         showMessage(this, messages::text(messages::pictureUnreadable));
@@ -182,9 +256,14 @@ void BoardWindow::afterMove(MoveOutcome outcome)
 {
     if (outcome != MoveOutcome::NoEffect)
         forgetHint();
-    // The message waits until the winning tile has landed.
-    if (outcome == MoveOutcome::Solved)
-        widgets.glide().afterLanding([this] { celebrate(); });
+    // The message waits until the winning tile has landed, and so does the
+    // record, which is written to the disk.
+    if (outcome == MoveOutcome::Solved) {
+        widgets.glide().afterLanding([this] {
+            review->recordWin();
+            celebrate();
+        });
+    }
 }
 
 void BoardWindow::afterReplay(ReplayOutcome outcome)
@@ -236,8 +315,24 @@ void BoardWindow::contextMenuEvent(QContextMenuEvent* event)
     QMenu menu(this);
     if (hints)
         hints->addEntry(menu);
+    review->addEntry(menu);
+    addPlayerEntries(menu);
+    records->addEntry(menu);
     help->addEntry(menu);
     menu.exec(event->globalPos());
+}
+
+void BoardWindow::addPlayerEntries(QMenu& menu)
+{
+    QAction* pause = menu.addAction(tr(pauseEntry));
+    pause->setCheckable(true);
+    pause->setChecked(game->isPaused());
+    pause->setEnabled(game->phase() == Board::Phase::Playing);
+    connect(pause, &QAction::triggered, this, &BoardWindow::togglePause);
+    QAction* picture = menu.addAction(tr(lookEntry));
+    picture->setEnabled(canLook());
+    // Once the right-click menu has closed, so that its own click does not end the look at once.
+    connect(picture, &QAction::triggered, look, &PictureLook::showUntilNextInput, Qt::QueuedConnection);
 }
 
 bool BoardWindow::focusNextPrevChild(bool next)

@@ -9,6 +9,8 @@
 #include "platform/qt/pictures/QtCellSource.h"
 
 #include <QTimer>
+
+class QMenu;
 #include <QWidget>
 
 #include <memory>
@@ -17,9 +19,13 @@
 namespace pintu {
 
 class BoardHints;
+class GameReview;
 class GeniusBoard;
 class HelpOffer;
 class MenuScreen;
+class NoHintNote;
+class PictureLook;
+class RecordsOffer;
 
 // A board window of any size and either layout set, built from its layout
 // row. The rules are the board logic behind it, which draws on the window's
@@ -47,11 +53,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
     void connectCommands();
     void connectArrowKeys();
+    void connectPlayerKeys();
+    void addPlayerEntries(QMenu& menu);
 
     void start();
     void leave();
@@ -60,6 +69,11 @@ private:
     void celebrate();
     void forgetHint();
     void recordWinner(GeniusBoard& genius);
+    // H: a hint in play, the review after a win, or the note that there is none.
+    void askForHint();
+    void togglePause();
+    // The picture can be looked at while tiles take its place and the game is not paused.
+    bool canLook() const;
 
     const BoardLayout& windowLayout;
     MenuScreen& menu;
@@ -71,6 +85,10 @@ private:
     std::unique_ptr<Board> game;
     GeniusBoard* genius; // the same board, when it keeps a hall of fame
     std::unique_ptr<BoardHints> hints; // on the boards that offer them
+    NoHintNote* noHint = nullptr;      // on the board that does not
+    GameReview* review;
+    PictureLook* look;
+    RecordsOffer* records;
     HelpOffer* help;
 };
 

@@ -2,16 +2,13 @@
 
 #include "board/Arrangement.h"
 #include "hint/Hint.h"
+#include "hint/SearchThreads.h"
 
 #include <QObject>
 
-#include <atomic>
 #include <functional>
-#include <list>
-#include <memory>
 #include <optional>
 #include <stop_token>
-#include <thread>
 
 namespace pintu {
 
@@ -22,6 +19,9 @@ using HintPreparation = std::function<void(int side, std::stop_token)>;
 // How far getting ready has come, in percent, while it takes a while (a first
 // build of the tables); nothing otherwise. Asked from the window's thread.
 using HintProgress = std::function<std::optional<int>()>;
+
+// How few moves a game's start needs; it returns soon once `stop` is asked.
+using ShortestWaySearch = std::function<std::optional<ShortestWay>(const Arrangement&, std::stop_token)>;
 
 // What the small boards use for their hints; without a search they offer none.
 struct HintSource {
@@ -36,7 +36,6 @@ class HintFinder final : public QObject {
     Q_OBJECT
 public:
     explicit HintFinder(HintSearch search, QObject* parent = nullptr);
-    ~HintFinder() override;
 
     // Starts `preparation` off the window's thread, to run alongside searches.
     void prepare(std::function<void(std::stop_token)> preparation);
@@ -51,19 +50,12 @@ signals:
     void answered(const std::optional<pintu::Hint>& hint);
 
 private:
-    struct Worker {
-        std::shared_ptr<std::atomic<bool>> done;
-        std::jthread thread;
-    };
-
-    std::stop_source run(std::function<void(std::stop_token)> work);
     void finished(int search, const std::optional<Hint>& hint);
 
     HintSearch search;
-    // Every thread still running, cancelled searches included: one may wait
-    // for tables that another builds, so none is ever waited for on the
-    // window's thread while the window lives.
-    std::list<Worker> workers;
+    // Cancelled searches included: none is waited for on the window's thread
+    // while the window lives.
+    SearchThreads threads;
     std::stop_source currentSearch;
     int searches = 0; // numbers each search, so that a cancelled one's late answer is known
     bool finding = false;

@@ -1,11 +1,9 @@
 #include "app/board/NoHintNote.h"
 
 #include "app/board/SideNote.h"
-#include "app/text/KeyTable.h"
 #include "app/text/Messages.h"
 
 #include <QLabel>
-#include <QShortcut>
 
 namespace pintu {
 
@@ -22,9 +20,6 @@ NoHintNote::NoHintNote(QWidget* window, const std::vector<TileView*>& views)
     shown.setSingleShot(true);
     shown.setInterval(shownMilliseconds);
     connect(&shown, &QTimer::timeout, note, &QWidget::hide);
-    QShortcut* key = addShortcut(window, KeyCommand::Hint);
-    key->setAutoRepeat(false);
-    connect(key, &QShortcut::activated, this, &NoHintNote::show);
 }
 
 void NoHintNote::show()

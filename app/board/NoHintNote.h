@@ -19,9 +19,9 @@ class NoHintNote final : public QObject {
 public:
     NoHintNote(QWidget* window, const std::vector<TileView*>& views);
 
-private:
     void show();
 
+private:
     QLabel* note;
     QTimer shown;
 };

@@ -50,9 +50,7 @@ QLabel* newSideNote(QWidget* window, const char* name, const QString& text)
 void placeBesideTiles(QLabel& note, const std::vector<TileView*>& views)
 {
     const QWidget& window = *note.parentWidget();
-    QRect tiles;
-    for (const TileView* view : views)
-        tiles |= view->geometry();
+    const QRect tiles = tileArea(views);
     unwrap(note);
     if (window.width() - tiles.right() > note.width() + 2 * gap) {
         note.move(tiles.right() + gap, tiles.center().y() - note.height() / 2);

@@ -57,4 +57,12 @@ void paintTile(QPainter& painter, const QRect& target, const QPixmap& picture)
     painter.drawPixmap(target, picture);
 }
 
+QRect tileArea(const std::vector<TileView*>& views)
+{
+    QRect area;
+    for (const TileView* view : views)
+        area |= view->geometry();
+    return area;
+}
+
 } // namespace pintu

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 namespace pintu {
 
@@ -41,5 +42,8 @@ private:
 
 // Draws `picture` stretched over `target`, as every tile is drawn.
 void paintTile(QPainter& painter, const QRect& target, const QPixmap& picture);
+
+// Where the views lie together in their window.
+QRect tileArea(const std::vector<TileView*>& views);
 
 } // namespace pintu

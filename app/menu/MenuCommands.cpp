@@ -1,6 +1,7 @@
 #include "app/menu/MenuCommands.h"
 
 #include "app/dialogs/HelpWindow.h"
+#include "app/dialogs/RecordsWindow.h"
 #include "app/menu/MenuWindow.h"
 #include "app/menu/PictureDialog.h"
 #include "app/text/KeyTable.h"
@@ -12,8 +13,8 @@
 
 namespace pintu {
 
-MenuCommands::MenuCommands(MenuWindow* menu, const DataFiles& dataFiles)
-    : QObject(menu), menu(menu), help(new HelpOffer(menu, dataFiles))
+MenuCommands::MenuCommands(MenuWindow* menu, const DataFiles& dataFiles, RecordBook* records)
+    : QObject(menu), menu(menu), help(new HelpOffer(menu, dataFiles)), records(new RecordsOffer(menu, records))
 {
     connect(addShortcut(menu, KeyCommand::OpenPicture), &QShortcut::activated, this, &MenuCommands::openPicture);
     // The lists leave their right-clicks to the window, so one menu serves them all.
@@ -28,6 +29,7 @@ bool MenuCommands::eventFilter(QObject*, QEvent* event)
     // Opened once the right-click menu has closed.
     connect(choices.addAction(messages::text(messages::openPictureEntry)), &QAction::triggered, this,
             &MenuCommands::openPicture, Qt::QueuedConnection);
+    records->addEntry(choices);
     help->addEntry(choices);
     choices.exec(static_cast<QContextMenuEvent*>(event)->globalPos());
     return true;

@@ -80,7 +80,7 @@ MenuWindow::MenuWindow(LayoutSet set, const GameServices& services) : menu(menuL
     connect(exitButton, &QPushButton::clicked, this, &MenuWindow::exit);
     connect(hallOfFameButton, &QPushButton::clicked, this, &MenuWindow::showHallOfFame);
     new PictureDrop(this, [this](const std::string& path) { choosePicture(path); });
-    new MenuCommands(this, services.dataFiles);
+    new MenuCommands(this, services.dataFiles, services.records);
 }
 
 void MenuWindow::buildControls()

@@ -21,4 +21,9 @@ QShortcut* addShortcut(QWidget* window, KeyCommand command)
     return new QShortcut(QKeySequence(keyBinding(command).keys), window);
 }
 
+QKeyCombination keyOf(KeyCommand command)
+{
+    return keyBinding(command).keys;
+}
+
 } // namespace pintu

@@ -63,7 +63,9 @@ inline constexpr std::array<HelpSection, 4> helpMore{{
     {QT_TRANSLATE_NOOP("pintu::Messages", "鼠标"),
      QT_TRANSLATE_NOOP("pintu::Messages",
                        "点击空格旁边的图块：把它滑进空格。\n"
-                       "在棋盘上点右键：“提示”和“帮助”；在菜单上点右键：“打开图片…”和“帮助”。\n"
+                       "在棋盘上点右键：“提示”“本局回顾”“暂停”“看原图”“成绩…”和“帮助”；"
+                       "在菜单上点右键：“打开图片…”“成绩…”和“帮助”。\n"
+                       "暂停时点一下盖住图块的板：继续。\n"
                        "把一张图片从文件管理器拖到菜单上：它成为选中的图片，它的文件夹在列表里打开。\n"
                        "点击红色的“Tavro”：显示图块的编号（天才级没有）。\n"
                        "开始后、走第一步之前：“自动拼图”和“上”“下”一步一步倒着演示打乱的过程，"
@@ -90,6 +92,7 @@ inline constexpr HelpSection helpFiles{
                       "kel.txt：小棋盘打乱的记录，离开棋盘时删除。\n"
                       "grb.kel：光荣榜。\n"
                       "kept-game.txt：还没有结束的游戏，下次启动时可以接着玩。\n"
+                      "records.txt：你的成绩（F4），每种棋盘的最好成绩和最近赢的局；坏了的文件改名为 records.txt.damaged 保存。\n"
                       "pintu.lock：表示拼图正在运行，同一时间只运行一个拼图。\n"
                       "pattern-*.pdb：提示用的表，第一次提示时建立。")};
 

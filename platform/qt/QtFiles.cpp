@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <span>
 
@@ -115,6 +116,15 @@ bool QtFiles::exists(const std::string& path) const
 bool QtFiles::remove(const std::string& path)
 {
     return QFile::remove(qPath(path));
+}
+
+bool QtFiles::rename(const std::string& from, const std::string& to)
+{
+    const QString source = qPath(from);
+    const QString target = qPath(to);
+    // The system's own rename takes the place of a file already there, in one step.
+    return !source.isEmpty() && !target.isEmpty() &&
+           std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
 bool QtFiles::appendText(const std::string& path, std::string_view text)

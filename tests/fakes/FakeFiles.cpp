@@ -59,6 +59,16 @@ bool FakeFiles::appendText(const std::string& path, std::string_view text)
     return true;
 }
 
+bool FakeFiles::rename(const std::string& from, const std::string& to)
+{
+    const auto file = contents.find(from);
+    if (replaceFailure || file == contents.end())
+        return false;
+    contents[to] = std::move(file->second);
+    contents.erase(from);
+    return true;
+}
+
 WriteResult FakeFiles::replaceText(const std::string& path, std::string_view text)
 {
     if (replaceFailure)

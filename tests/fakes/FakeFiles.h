@@ -15,6 +15,7 @@ public:
     std::unique_ptr<RecordFile> openRecords(const std::string& path) override;
     bool exists(const std::string& path) const override { return contents.count(path) != 0; }
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
+    bool rename(const std::string& from, const std::string& to) override;
     bool appendText(const std::string& path, std::string_view text) override;
     WriteResult replaceText(const std::string& path, std::string_view text) override;
     std::optional<std::string> readText(const std::string& path, std::size_t largest) const override;

@@ -29,6 +29,7 @@ public:
     void setMapCaption(int cell, const std::string& text) override { mapCaption.at(cell) = text; }
     bool setBackground(const std::string& path) override;
     void setTimerEnabled(bool isEnabled) override { timerEnabled = isEnabled; }
+    void coverTiles(bool covered) override { tilesCovered = covered; }
 
     int emptyViews() const;
     bool isVisible(Control control) const { return visible.at(control); }
@@ -47,6 +48,7 @@ public:
     std::string background;
     std::vector<std::string> unreadableBackgrounds;
     bool timerEnabled = true;
+    bool tilesCovered = false;
 };
 
 } // namespace pintu::test

@@ -37,12 +37,16 @@ TEST(GeniusBoard, StartsWithEveryTileOnceAndTheBlankOnAnEvenCell)
     EXPECT_TRUE(game.screen.isVisible(Control::Clock));
 }
 
-TEST(GeniusBoard, AWinRecordsTheNameWithTheTimeSpentTypingIt)
+TEST(GeniusBoard, AWinRecordsTheNameWithTheSecondsTheClockStoppedAt)
 {
     GeniusHarness game(twoMovesFromSolved());
     game.board.start();
     ASSERT_EQ(game.screen.view[79], noTile);
-    game.clock.advance(milliseconds(12000));
+    game.clock.advance(milliseconds(5000));
+    ASSERT_TRUE(game.board.pause());
+    game.clock.advance(milliseconds(600000)); // the player answers the door
+    ASSERT_TRUE(game.board.goOn());
+    game.clock.advance(milliseconds(7000));
 
     EXPECT_EQ(game.click(89), MoveOutcome::Moved);
     EXPECT_EQ(game.board.stepCount(), 1);
@@ -53,15 +57,15 @@ TEST(GeniusBoard, AWinRecordsTheNameWithTheTimeSpentTypingIt)
     EXPECT_TRUE(game.screen.showsWholePicture());
     EXPECT_FALSE(game.screen.timerEnabled);
     EXPECT_FALSE(game.files.exists(testDataFiles.hallOfFame));
-    game.clock.advance(milliseconds(100)); // the winning tile glides home: no playing time
+    game.clock.advance(milliseconds(100)); // the winning tile glides home
     game.board.celebrationBegins();
-    game.clock.advance(milliseconds(300));
+    game.clock.advance(milliseconds(16200));
     const auto entry = game.board.recordWinner("  ");
     game.board.closeCompletedPicture();
 
-    // 12 s before the winning move, 0.3 s of typing; a name of spaces counts.
+    // 12 s played: neither the pause nor the typing counts; a name of spaces does.
     EXPECT_EQ(game.files.contents.at(testDataFiles.hallOfFame),
-              "\"      步数: 2    时间: 12.3 秒    05-09-2001\"\r\n");
+              "\"      步数: 2    时间: 12 秒    05-09-2001\"\r\n");
     ASSERT_TRUE(entry);
     EXPECT_TRUE(entry->saved);
     EXPECT_EQ(entry->record, game.files.contents.at(testDataFiles.hallOfFame));

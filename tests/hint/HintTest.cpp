@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <queue>
 #include <random>
@@ -72,6 +73,24 @@ TEST(Hint, NamesATileBesideTheBlankOnTheShortestWayHome)
     }
 }
 
+TEST(ShortestWay, IsTheTrueDistanceOfEvery3x3Start)
+{
+    solver::Solver solver;
+    std::mt19937 random(17);
+    const auto& distances = distances3x3();
+    // The whole picture and a start as far from it as any, among games' shuffles.
+    std::vector<Arrangement> starts{Arrangement::solved(3)};
+    const auto farthest = std::ranges::max_element(distances, {}, [](const auto& known) { return known.second; });
+    starts.push_back(*Arrangement::fromTiles(3, farthest->first));
+    for (int round = 0; round < 200; ++round)
+        starts.push_back(randomWalk(3, 100, random));
+    for (const Arrangement& start : starts) {
+        const auto way = shortestWay(solver, start);
+        ASSERT_TRUE(way);
+        EXPECT_EQ(*way, (ShortestWay{distances.at(start.tiles()), true}));
+    }
+}
+
 TEST(Hint, OnALargerBoardWithoutTimeToProveItSaysAbout)
 {
     solver::Solver solver(solver::SolverOptions{.tableFolder = std::nullopt, .budget = std::chrono::milliseconds(0)});
@@ -93,6 +112,7 @@ TEST(Hint, NoneForTheWholePictureNorForASearchAskedToStop)
     stop.request_stop();
     std::mt19937 random(3);
     EXPECT_EQ(findHint(solver, randomWalk(5, 200, random), stop.get_token()), std::nullopt);
+    EXPECT_EQ(shortestWay(solver, randomWalk(5, 200, random), stop.get_token()), std::nullopt);
 }
 
 } // namespace

@@ -47,6 +47,20 @@ TEST(KeptGameText, IsAsciiLinesThatReadBackAsTheGame)
     EXPECT_EQ(readKeptGame(text), stepping());
 }
 
+TEST(KeptGameText, KeepsTheStartInItsOwnVersionAndStillReadsTheFirst)
+{
+    KeptGame started = stepping();
+    started.game.start = Arrangement::fromTiles(4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 14});
+    Lines expected = linesOf(keptGameText(stepping()));
+    expected.front() = "pintu kept game 2";
+    expected.push_back("start 0 1 2 3 4 5 6 7 8 9 10 11 12 13 15 14");
+    const std::string text = keptGameText(started);
+    EXPECT_EQ(linesOf(text), expected);
+    EXPECT_EQ(readKeptGame(text), started);
+    // A game kept before starts were kept plays on without one.
+    EXPECT_EQ(readKeptGame(keptGameText(stepping()))->game.start, std::nullopt);
+}
+
 // Every game a board can keep, at either end of each count, reads back as itself.
 TEST(KeptGameText, ReadsBackEveryGameUpToTheBounds)
 {
@@ -94,6 +108,16 @@ std::function<std::string(Lines)> changed(std::size_t line, std::string value)
     };
 }
 
+// The stepping game kept with a start that is damaged.
+std::function<std::string(Lines)> startOfVersion2(std::string start)
+{
+    return [start](Lines lines) {
+        lines[0] = "pintu kept game 2";
+        lines.push_back(start);
+        return withChecksum(joined(lines));
+    };
+}
+
 const DamageRow damageRows[] = {
     {"Empty", [](Lines) { return std::string(); }},
     {"CutShort", [](Lines lines) { return withChecksum(joined(lines)).substr(0, 90); }},
@@ -107,7 +131,15 @@ const DamageRow damageRows[] = {
          std::string text = withChecksum(joined(lines));
          return text.replace(text.find("tiles 1 2"), 9, "tiles 2 1");
      }},
-    {"OtherVersion", changed(0, "pintu kept game 2")},
+    {"OtherVersion", changed(0, "pintu kept game 3")},
+    {"StartVersionWithoutStart", changed(0, "pintu kept game 2")},
+    {"StartInTheFirstVersion",
+     [](Lines lines) {
+         lines.push_back("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13 14");
+         return withChecksum(joined(lines));
+     }},
+    {"StartTileMissing", startOfVersion2("start 1 2 3 15 0 5 6 7 4 9 10 11 8 12 13")},
+    {"StartThatCanNeverComeHome", startOfVersion2("start 2 1 3 15 0 5 6 7 4 9 10 11 8 12 13 14")},
     {"OtherBoardSize", changed(2, "board 3")},
     {"PictureHoldingNul", changed(3, "picture /a%00b.bmp")},
     {"StepsNegative", changed(5, "steps -1")},

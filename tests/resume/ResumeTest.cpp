@@ -213,7 +213,7 @@ TEST_P(EndsOfEachBoard, ForgetTheGameAndOnlyThey)
     EXPECT_FALSE(won.keeper.kept);
 }
 
-// Typing the name counts, as it always did; the hour the program was down does not.
+// Neither the hour the program was down nor typing the name is playing time.
 TEST(KeptGeniusGame, RecordsOnlyTheSecondsPlayed)
 {
     AnyBoard before(board10x10);
@@ -230,7 +230,7 @@ TEST(KeptGeniusGame, RecordsOnlyTheSecondsPlayed)
     after.board->celebrationBegins();
     after.clock.advance(milliseconds(250));
     ASSERT_TRUE(after.genius->recordWinner("阿明"));
-    EXPECT_EQ(after.files.contents.at(testDataFiles.hallOfFame), "\"阿明    步数: 2    时间: 12.3 秒    05-09-2001\"\r\n");
+    EXPECT_EQ(after.files.contents.at(testDataFiles.hallOfFame), "\"阿明    步数: 2    时间: 12.1 秒    05-09-2001\"\r\n");
 }
 
 // Steps and time stop at their bounds, where the kept file (its round trip

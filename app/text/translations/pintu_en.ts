@@ -87,6 +87,20 @@
         <source>计时(秒)</source>
         <translation>Time(s)</translation>
     </message>
+    <message>
+        <source>已暂停
+按 P 或点一下继续</source>
+        <translation>Paused
+Press P or click to go on</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>看原图</source>
+        <translation>View Picture</translation>
+    </message>
 </context>
 <context>
     <name>pintu::CommandLine</name>
@@ -117,6 +131,29 @@
     <message>
         <source>一次只能打开一张图片。</source>
         <translation>Only one picture can be opened at a time.</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::GameReview</name>
+    <message>
+        <source>本局回顾</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步，最少 %2 步</source>
+        <translation>Your moves: %1, fewest: %2</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步，最少不超过 %2 步</source>
+        <translation>Your moves: %1, fewest: %2 at most</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步，最少几步还在计算…</source>
+        <translation>Your moves: %1, fewest: working it out…</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步</source>
+        <translation>Your moves: %1</translation>
     </message>
 </context>
 <context>
@@ -160,16 +197,32 @@
         <translation>Slides the tile above the blank down into it</translation>
     </message>
     <message>
-        <source>提示下一步该动哪一块、最少还需几步（天才级没有提示）</source>
-        <translation>Hint: the tile to move next and the fewest moves left (not on the Ace board)</translation>
-    </message>
-    <message>
         <source>打开这份帮助（每个窗口都可以）</source>
         <translation>Opens this help (in every window)</translation>
     </message>
     <message>
         <source>在菜单里用文件对话框打开任意图片</source>
         <translation>Opens any picture with the file dialog, in the menu</translation>
+    </message>
+    <message>
+        <source>提示下一步该动哪一块、最少还需几步（天才级没有提示）；赢了以后：你用的步数和最少的步数</source>
+        <translation>Hint: the tile to move next and the fewest moves left (not on the Ace board); after a win: your moves against the fewest</translation>
+    </message>
+    <message>
+        <source>暂停：盖住图块，时钟停住；再按一次（或点一下盖板）继续</source>
+        <translation>Pauses: covers the tiles and stops the clock; again (or a click on the cover) goes on</translation>
+    </message>
+    <message>
+        <source>和 P 一样：暂停或继续</source>
+        <translation>Like P: pauses or goes on</translation>
+    </message>
+    <message>
+        <source>按住时看整张原图，松开回到棋盘；时钟照走</source>
+        <translation>Held down, shows the whole picture; let go, the board again; the clock runs on</translation>
+    </message>
+    <message>
+        <source>打开“拼图成绩”：各难度的胜局、最少步数、最快时间和最近赢的局（菜单和棋盘上都可以）</source>
+        <translation>Opens &quot;Pintu Records&quot;: each board&apos;s wins, fewest steps, best time and latest wins (in the menu and on the boards)</translation>
     </message>
 </context>
 <context>
@@ -366,18 +419,6 @@ Slide the tiles beside the blank into it until the picture is whole again. &quot
         <translation>Mouse</translation>
     </message>
     <message>
-        <source>点击空格旁边的图块：把它滑进空格。
-在棋盘上点右键：“提示”和“帮助”；在菜单上点右键：“打开图片…”和“帮助”。
-把一张图片从文件管理器拖到菜单上：它成为选中的图片，它的文件夹在列表里打开。
-点击红色的“Tavro”：显示图块的编号（天才级没有）。
-开始后、走第一步之前：“自动拼图”和“上”“下”一步一步倒着演示打乱的过程，“重新开始”重新摆出打乱后的局面。</source>
-        <translation>Click a tile beside the blank: it slides into the blank.
-Right-click the board: &quot;Hint&quot; and &quot;Help&quot;; right-click the menu: &quot;Open Picture…&quot; and &quot;Help&quot;.
-Drag a picture from the file manager onto the menu: it becomes the chosen picture, its folder open in the lists.
-Click the red &quot;Tavro&quot;: the map of tile numbers (not on the Ace board).
-After &quot;Start&quot;, before your first move: &quot;Solve&quot; with ▲ and ▼ walks the shuffle back step by step, &quot;Restart&quot; lays out the shuffled board again.</translation>
-    </message>
-    <message>
         <source>图片</source>
         <translation>Pictures</translation>
     </message>
@@ -414,18 +455,104 @@ The menu&apos;s &quot;Heroes&quot; button shows it, newest first; until there is
         <translation>Files</translation>
     </message>
     <message>
+        <source>点击空格旁边的图块：把它滑进空格。
+在棋盘上点右键：“提示”“本局回顾”“暂停”“看原图”“成绩…”和“帮助”；在菜单上点右键：“打开图片…”“成绩…”和“帮助”。
+暂停时点一下盖住图块的板：继续。
+把一张图片从文件管理器拖到菜单上：它成为选中的图片，它的文件夹在列表里打开。
+点击红色的“Tavro”：显示图块的编号（天才级没有）。
+开始后、走第一步之前：“自动拼图”和“上”“下”一步一步倒着演示打乱的过程，“重新开始”重新摆出打乱后的局面。</source>
+        <translation>Click a tile beside the blank: it slides into the blank.
+Right-click the board: &quot;Hint&quot;, &quot;Review&quot;, &quot;Pause&quot;, &quot;View Picture&quot;, &quot;Records…&quot; and &quot;Help&quot;; right-click the menu: &quot;Open Picture…&quot;, &quot;Records…&quot; and &quot;Help&quot;.
+While paused, click the cover over the tiles: play goes on.
+Drag a picture from the file manager onto the menu: it becomes the chosen picture, its folder open in the lists.
+Click the red &quot;Tavro&quot;: the map of tile numbers (not on the Ace board).
+After &quot;Start&quot;, before your first move: &quot;Solve&quot; with ▲ and ▼ walks the shuffle back step by step, &quot;Restart&quot; lays out the shuffled board again.</translation>
+    </message>
+    <message>
         <source>拼图的文件都在 %1
 kel.txt：小棋盘打乱的记录，离开棋盘时删除。
 grb.kel：光荣榜。
 kept-game.txt：还没有结束的游戏，下次启动时可以接着玩。
+records.txt：你的成绩（F4），每种棋盘的最好成绩和最近赢的局；坏了的文件改名为 records.txt.damaged 保存。
 pintu.lock：表示拼图正在运行，同一时间只运行一个拼图。
 pattern-*.pdb：提示用的表，第一次提示时建立。</source>
         <translation>Pintu keeps its files in %1
 kel.txt: the shuffle of a small board, removed when you leave the board.
 grb.kel: the hall of fame.
 kept-game.txt: a game not yet over, to play on at the next start.
+records.txt: your records (F4), each board&apos;s bests and your latest wins; a damaged one is kept as records.txt.damaged.
 pintu.lock: says that Pintu runs; only one Pintu runs at a time.
 pattern-*.pdb: the tables behind the hint, built at the first hint.</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::PictureLook</name>
+    <message>
+        <source>原图</source>
+        <translation>Picture</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::RecordsWindow</name>
+    <message>
+        <source>拼图成绩</source>
+        <translation>Pintu Records</translation>
+    </message>
+    <message>
+        <source>成绩…</source>
+        <translation>Records…</translation>
+    </message>
+    <message>
+        <source>还没有赢过一局。拼好一张图片，成绩就记在这里。</source>
+        <translation>No game won yet. Finish a picture and your records show here.</translation>
+    </message>
+    <message>
+        <source>成绩文件坏了，已原样改名保存为 %1，新的成绩从这里记起。</source>
+        <translation>The records file was damaged: it is kept as it was under %1, and new records begin here.</translation>
+    </message>
+    <message>
+        <source>成绩文件无法写入，最近赢的一局没有记下。</source>
+        <translation>The records file cannot be written: the latest win is not recorded.</translation>
+    </message>
+    <message>
+        <source>各棋盘的最好成绩</source>
+        <translation>Each board&apos;s best</translation>
+    </message>
+    <message>
+        <source>最近赢的 %1 局</source>
+        <translation>The latest %1 wins</translation>
+    </message>
+    <message>
+        <source>棋盘</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>胜局</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>最少步数</source>
+        <translation>Fewest steps</translation>
+    </message>
+    <message>
+        <source>最快（秒）</source>
+        <translation>Fastest (s)</translation>
+    </message>
+    <message>
+        <source>最接近最短（步数/最少）</source>
+        <translation>Closest (steps/fewest)</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>步数</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>Seconds</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,20 @@
         <source>计时(秒)</source>
         <translation>計時(秒)</translation>
     </message>
+    <message>
+        <source>已暂停
+按 P 或点一下继续</source>
+        <translation>已暫停
+按 P 或點一下繼續</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>看原图</source>
+        <translation>看原圖</translation>
+    </message>
 </context>
 <context>
     <name>pintu::CommandLine</name>
@@ -115,6 +129,29 @@
     <message>
         <source>一次只能打开一张图片。</source>
         <translation>一次只能開啟一張圖片。</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::GameReview</name>
+    <message>
+        <source>本局回顾</source>
+        <translation>本局回顧</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步，最少 %2 步</source>
+        <translation>你用了 %1 步，最少 %2 步</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步，最少不超过 %2 步</source>
+        <translation>你用了 %1 步，最少不超過 %2 步</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步，最少几步还在计算…</source>
+        <translation>你用了 %1 步，最少幾步還在計算…</translation>
+    </message>
+    <message>
+        <source>你用了 %1 步</source>
+        <translation>你用了 %1 步</translation>
     </message>
 </context>
 <context>
@@ -157,16 +194,32 @@
         <translation>把空格上面的圖塊向下滑進空格</translation>
     </message>
     <message>
-        <source>提示下一步该动哪一块、最少还需几步（天才级没有提示）</source>
-        <translation>提示下一步該動哪一塊、最少還需幾步（天才級沒有提示）</translation>
-    </message>
-    <message>
         <source>打开这份帮助（每个窗口都可以）</source>
         <translation>打開這份說明（每個視窗都可以）</translation>
     </message>
     <message>
         <source>在菜单里用文件对话框打开任意图片</source>
         <translation>在選單裡用檔案對話框打開任意圖片</translation>
+    </message>
+    <message>
+        <source>提示下一步该动哪一块、最少还需几步（天才级没有提示）；赢了以后：你用的步数和最少的步数</source>
+        <translation>提示下一步該動哪一塊、最少還需幾步（天才級沒有提示）；贏了以後：你用的步數和最少的步數</translation>
+    </message>
+    <message>
+        <source>暂停：盖住图块，时钟停住；再按一次（或点一下盖板）继续</source>
+        <translation>暫停：蓋住圖塊，時鐘停住；再按一次（或點一下蓋板）繼續</translation>
+    </message>
+    <message>
+        <source>和 P 一样：暂停或继续</source>
+        <translation>和 P 一樣：暫停或繼續</translation>
+    </message>
+    <message>
+        <source>按住时看整张原图，松开回到棋盘；时钟照走</source>
+        <translation>按住時看整張原圖，鬆開回到棋盤；時鐘照走</translation>
+    </message>
+    <message>
+        <source>打开“拼图成绩”：各难度的胜局、最少步数、最快时间和最近赢的局（菜单和棋盘上都可以）</source>
+        <translation>打開「拼圖成績」：各難度的勝局、最少步數、最快時間和最近贏的局（選單和棋盤上都可以）</translation>
     </message>
 </context>
 <context>
@@ -363,18 +416,6 @@
         <translation>滑鼠</translation>
     </message>
     <message>
-        <source>点击空格旁边的图块：把它滑进空格。
-在棋盘上点右键：“提示”和“帮助”；在菜单上点右键：“打开图片…”和“帮助”。
-把一张图片从文件管理器拖到菜单上：它成为选中的图片，它的文件夹在列表里打开。
-点击红色的“Tavro”：显示图块的编号（天才级没有）。
-开始后、走第一步之前：“自动拼图”和“上”“下”一步一步倒着演示打乱的过程，“重新开始”重新摆出打乱后的局面。</source>
-        <translation>點擊空格旁邊的圖塊：把它滑進空格。
-在棋盤上按右鍵：「提示」和「說明」；在選單上按右鍵：「打開圖片…」和「說明」。
-把一張圖片從檔案管理員拖到選單上：它成為選中的圖片，它的資料夾在清單裡打開。
-點擊紅色的「Tavro」：顯示圖塊的編號（天才級沒有）。
-開始後、走第一步之前：「自動拼圖」和「上」「下」一步一步倒著示範打亂的過程，「重新開始」重新擺出打亂後的局面。</translation>
-    </message>
-    <message>
         <source>图片</source>
         <translation>圖片</translation>
     </message>
@@ -411,18 +452,104 @@ JPEG、PNG、GIF、WebP、TIFF 等圖片可以用 Ctrl+O 打開、拖到選單�
         <translation>檔案</translation>
     </message>
     <message>
+        <source>点击空格旁边的图块：把它滑进空格。
+在棋盘上点右键：“提示”“本局回顾”“暂停”“看原图”“成绩…”和“帮助”；在菜单上点右键：“打开图片…”“成绩…”和“帮助”。
+暂停时点一下盖住图块的板：继续。
+把一张图片从文件管理器拖到菜单上：它成为选中的图片，它的文件夹在列表里打开。
+点击红色的“Tavro”：显示图块的编号（天才级没有）。
+开始后、走第一步之前：“自动拼图”和“上”“下”一步一步倒着演示打乱的过程，“重新开始”重新摆出打乱后的局面。</source>
+        <translation>點擊空格旁邊的圖塊：把它滑進空格。
+在棋盤上按右鍵：「提示」「本局回顧」「暫停」「看原圖」「成績…」和「說明」；在選單上按右鍵：「打開圖片…」「成績…」和「說明」。
+暫停時點一下蓋住圖塊的板：繼續。
+把一張圖片從檔案管理員拖到選單上：它成為選中的圖片，它的資料夾在清單裡打開。
+點擊紅色的「Tavro」：顯示圖塊的編號（天才級沒有）。
+開始後、走第一步之前：「自動拼圖」和「上」「下」一步一步倒著示範打亂的過程，「重新開始」重新擺出打亂後的局面。</translation>
+    </message>
+    <message>
         <source>拼图的文件都在 %1
 kel.txt：小棋盘打乱的记录，离开棋盘时删除。
 grb.kel：光荣榜。
 kept-game.txt：还没有结束的游戏，下次启动时可以接着玩。
+records.txt：你的成绩（F4），每种棋盘的最好成绩和最近赢的局；坏了的文件改名为 records.txt.damaged 保存。
 pintu.lock：表示拼图正在运行，同一时间只运行一个拼图。
 pattern-*.pdb：提示用的表，第一次提示时建立。</source>
         <translation>拼圖的檔案都在 %1
 kel.txt：小棋盤打亂的記錄，離開棋盤時刪除。
 grb.kel：光榮榜。
 kept-game.txt：還沒有結束的遊戲，下次啟動時可以接著玩。
+records.txt：你的成績（F4），每種棋盤的最好成績和最近贏的局；壞了的檔案改名為 records.txt.damaged 保存。
 pintu.lock：表示拼圖正在執行，同一時間只執行一個拼圖。
 pattern-*.pdb：提示用的表，第一次提示時建立。</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::PictureLook</name>
+    <message>
+        <source>原图</source>
+        <translation>原圖</translation>
+    </message>
+</context>
+<context>
+    <name>pintu::RecordsWindow</name>
+    <message>
+        <source>拼图成绩</source>
+        <translation>拼圖成績</translation>
+    </message>
+    <message>
+        <source>成绩…</source>
+        <translation>成績…</translation>
+    </message>
+    <message>
+        <source>还没有赢过一局。拼好一张图片，成绩就记在这里。</source>
+        <translation>還沒有贏過一局。拼好一張圖片，成績就記在這裡。</translation>
+    </message>
+    <message>
+        <source>成绩文件坏了，已原样改名保存为 %1，新的成绩从这里记起。</source>
+        <translation>成績檔案壞了，已原樣改名保存為 %1，新的成績從這裡記起。</translation>
+    </message>
+    <message>
+        <source>成绩文件无法写入，最近赢的一局没有记下。</source>
+        <translation>成績檔案無法寫入，最近贏的一局沒有記下。</translation>
+    </message>
+    <message>
+        <source>各棋盘的最好成绩</source>
+        <translation>各棋盤的最好成績</translation>
+    </message>
+    <message>
+        <source>最近赢的 %1 局</source>
+        <translation>最近贏的 %1 局</translation>
+    </message>
+    <message>
+        <source>棋盘</source>
+        <translation>棋盤</translation>
+    </message>
+    <message>
+        <source>胜局</source>
+        <translation>勝局</translation>
+    </message>
+    <message>
+        <source>最少步数</source>
+        <translation>最少步數</translation>
+    </message>
+    <message>
+        <source>最快（秒）</source>
+        <translation>最快（秒）</translation>
+    </message>
+    <message>
+        <source>最接近最短（步数/最少）</source>
+        <translation>最接近最短（步數/最少）</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>步数</source>
+        <translation>步數</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
     </message>
 </context>
 <context>

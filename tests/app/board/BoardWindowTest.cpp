@@ -3,6 +3,8 @@
 
 #include <QFileInfo>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace pintu::test {
@@ -202,6 +204,80 @@ TEST(BoardWindow, AutoSolveStepsAndRestartWithTheButtons)
     EXPECT_TRUE(board.view(0)->isEnabled());
     EXPECT_FALSE(up->isVisible());
     EXPECT_TRUE(board.button(Control::AutoSolve)->isVisible());
+}
+
+// A pause, or a look at the picture, takes the tiles' place and gives it
+// back exactly as it was.
+struct OverTheTilesRow {
+    const char* name;
+    std::function<void(BoardWindowHarness&)> show;
+    bool wholePicture; // else the tiles are covered
+    std::function<void(BoardWindowHarness&)> end;
+};
+
+const OverTheTilesRow overTheTilesRows[] = {
+    {"Pause", [](BoardWindowHarness& board) { board.press(Qt::Key_P); }, false,
+     [](BoardWindowHarness& board) { board.click(board.window->findChild<QWidget*>("pauseCover")); }},
+    {"PauseKey", [](BoardWindowHarness& board) { board.press(Qt::Key_Pause); }, false,
+     [](BoardWindowHarness& board) { board.press(Qt::Key_Pause); }},
+    {"HeldV", [](BoardWindowHarness& board) { QTest::keyPress(board.window.data(), Qt::Key_V); }, true,
+     [](BoardWindowHarness& board) { QTest::keyRelease(board.window.data(), Qt::Key_V); }},
+    {"LookFromTheMenuUntilAKey",
+     [](BoardWindowHarness& board) {
+         rightClickMenu(board.window.data(), QPoint(5, 5), "看原图");
+         QTest::qWait(50);
+     },
+     true, [](BoardWindowHarness& board) { board.press(Qt::Key_Left); }},
+};
+
+void PrintTo(const OverTheTilesRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class OverTheTiles : public ::testing::TestWithParam<OverTheTilesRow> {};
+
+INSTANTIATE_TEST_SUITE_P(Rows, OverTheTiles, ::testing::ValuesIn(overTheTilesRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(OverTheTiles, ShowsInTheirPlaceAndGivesThemBack)
+{
+    const OverTheTilesRow& row = GetParam();
+    const BoardLayout& layout = boardOf(Difficulty::Normal, LayoutSet::A);
+    BoardWindowHarness board(layout, BoardWindowHarness::endingAt(layout, 5));
+    BoardWindow& window = board.openActive();
+    board.click(board.button(Control::Start));
+    board.clock.advance(milliseconds(3000));
+    QTest::qWait(250);
+    QRect tiles;
+    for (int k = 0; k < layout.size->cells; ++k)
+        tiles |= board.view(k)->geometry();
+    const QImage before = window.grab(tiles).toImage();
+
+    row.show(board);
+    board.clock.advance(milliseconds(60000));
+    QTest::qWait(250);
+    if (row.wholePicture) {
+        EXPECT_TRUE(board.viewsShowWholePicture());
+        EXPECT_EQ(board.label(Control::Clock)->text(), "63");
+    } else {
+        const QImage shot = window.grab().toImage();
+        for (int k = 0; k < layout.size->cells; ++k) {
+            const QPoint centre = board.view(k)->geometry().center();
+            if (k != 5 && shot.rect().contains(centre)) {
+                EXPECT_FALSE(looksLike(shot.pixelColor(centre), cellCentreColour(k, layout.size->side))) << k;
+            }
+        }
+        EXPECT_EQ(board.label(Control::Clock)->text(), "3");
+        board.clickTile(6);
+        QTest::keyClick(board.window.data(), Qt::Key_Left);
+    }
+
+    row.end(board);
+    EXPECT_EQ(board.label(Control::Steps)->text(), "0");
+    EXPECT_EQ(window.grab(tiles).toImage(), before);
+    QTest::keyClick(board.window.data(), Qt::Key_Left);
+    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
 }
 
 } // namespace

@@ -1,4 +1,6 @@
+#include "app/dialogs/RecordsWindow.h"
 #include "board/Board.h"
+#include "records/RecordBook.h"
 #include "solver/Solver.h"
 #include "tests/support/BoardWindowHarness.h"
 #include "tests/support/ModalScript.h"
@@ -183,7 +185,7 @@ TEST(Hint, IsNotOfferedOnTheGeniusBoardWhichSaysSoBesideTheTiles)
     }, Difficulty::Genius, 0);
     board.start();
     board.pressH();
-    EXPECT_EQ(rightClickMenu(board.window.data(), QPoint(100, 100)), QStringList{"帮助"});
+    EXPECT_EQ(rightClickMenu(board.window.data(), QPoint(100, 100)), (QStringList{"暂停", "看原图", "成绩…", "帮助"}));
     EXPECT_EQ(searches, 0);
     EXPECT_EQ(board.mark(), nullptr);
 
@@ -202,11 +204,53 @@ TEST(Hint, TheRightClickMenuOffersIt)
         return besideTheBlank(arrangement, stop);
     });
     const QPoint inside(100, 100);
-    EXPECT_EQ(rightClickMenu(board.window.data(), inside, "提示"), (QStringList{"提示", "帮助"}));
+    EXPECT_EQ(rightClickMenu(board.window.data(), inside, "提示"),
+              (QStringList{"提示", "暂停", "看原图", "成绩…", "帮助"}));
     board.start();
     EXPECT_EQ(searches, 0); // not before the start
     rightClickMenu(board.window.data(), inside, "提示");
     EXPECT_TRUE(QTest::qWaitFor([&] { return board.textShows(); }, 2000));
+}
+
+// After a win by moves, H sets them against the fewest the start needed,
+// worked out by the game's own solver, and F4 lists the win.
+TEST(Review, AfterAWinSaysTheFewestMovesAndTheRecordsShowTheWin)
+{
+    auto solver = std::make_shared<solver::Solver>();
+    const BoardLayout& layout = boardOf(Difficulty::Easy, LayoutSet::A);
+    // The shuffle ends with the blank two moves from home, in cell 4 by way of cell 5.
+    BoardWindowHarness board(layout, BoardWindowHarness::endingAt(layout, 4));
+    RecordBook records(board.files, board.folder.filePath("data/records.txt").toStdString());
+    board.services.shortestWay = [solver](const Arrangement& start, std::stop_token stop) {
+        return shortestWay(*solver, start, stop);
+    };
+    board.services.records = &records;
+    board.openActive();
+    board.click(board.button(Control::Start));
+    board.clock.advance(milliseconds(4200));
+    ModalScript boxes;
+    boxes.thenOk();
+    for (const int cell : {5, 4, 5, 8}) // a detour, then home
+        board.clickTile(cell);
+    EXPECT_EQ(boxes.messages(), QStringList{"Tavro祝你:\n 拼图成功 !"});
+
+    activate(*board.window); // as the desktop does once the message has closed
+    board.press(Qt::Key_H);
+    const auto* note = board.window->findChild<QLabel*>("reviewNote");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return note->isVisible() && note->text() == "你用了 4 步，最少 2 步"; }, 5000))
+        << note->text().toStdString();
+
+    QString shown;
+    boxes.then([&](QWidget* box) {
+        shown = box->windowTitle() + "\n" + static_cast<RecordsWindow*>(box)->text();
+        box->close();
+    });
+    board.press(Qt::Key_F4);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 2000));
+    EXPECT_TRUE(shown.startsWith("拼图成绩\n")) << shown.toStdString();
+    for (const char* cell : {"3×3", "05-09-2001", "4.2", "4 / 2"})
+        EXPECT_TRUE(shown.contains(cell)) << cell << " in " << shown.toStdString();
 }
 
 } // namespace

@@ -145,6 +145,18 @@ TEST(ReplacedFile, HoldsTheNewTextOrTheOldWholeAndNothingBeside)
               std::errc::not_a_directory);
 }
 
+TEST(RenamedFile, TakesThePlaceOfAnyFileOfItsNewNameWithItsBytesAsTheyWere)
+{
+    TestFolder folder;
+    QtFiles files;
+    folder.writeBytes("records.txt", "win\xff\r\n");
+    folder.writeBytes("records.txt.damaged", "an earlier one");
+    ASSERT_TRUE(files.rename(fileIn(folder, "records.txt"), fileIn(folder, "records.txt.damaged")));
+    EXPECT_EQ(bytesOf(folder.filePath("records.txt.damaged")), QByteArray("win\xff\r\n"));
+    EXPECT_FALSE(files.exists(fileIn(folder, "records.txt")));
+    EXPECT_FALSE(files.rename(fileIn(folder, "records.txt"), fileIn(folder, "elsewhere.txt")));
+}
+
 TEST(HallOfFameFile, ReadsBytesThatAreNotGb18030AsReplacements)
 {
     TestFolder folder;
