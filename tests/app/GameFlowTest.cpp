@@ -141,6 +141,41 @@ TEST(GameFlow, APictureHandedOverWaitsWhileABoardIsOpenAndLeavesItsGameAlone)
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu.pictureFileName() == "later.bmp"; }, 2000));
 }
 
+// Another program handing over one picture after another, as fast as the
+// game hears them: 199 of one, then one of another.
+struct Flood {
+    const char* name;
+    const char* first;
+    const char* last;
+    const char* chosen;
+    QStringList boxes;
+};
+
+class AFloodOfPicturesHandedOver : public ::testing::TestWithParam<Flood> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AFloodOfPicturesHandedOver,
+    ::testing::Values(Flood{"Unreadable", "gone.bmp", "gone.bmp", "", {"文件打开失败！"}},
+                      Flood{"UnreadableThenReadable", "gone.bmp", "tiles.bmp", "tiles.bmp", {}},
+                      Flood{"ReadableThenUnreadable", "tiles.bmp", "gone.bmp", "tiles.bmp", {"文件打开失败！"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_P(AFloodOfPicturesHandedOver, LeavesOneBoxAtMostThatOfTheLatest)
+{
+    const Flood& flood = GetParam();
+    GameRun run;
+    MenuWindow& menu = run.startWith(LayoutSet::A);
+    ModalScript boxes;
+    if (!flood.boxes.empty())
+        boxes.thenOk();
+    constexpr int pictures = 200;
+    for (int i = 1; i <= pictures; ++i)
+        run.game.choosePicture(run.folder.filePath(i < pictures ? flood.first : flood.last).toStdString());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.boxesSeen() == flood.boxes.size(); }, 2000));
+    EXPECT_EQ(boxes.messages(), flood.boxes);
+    EXPECT_EQ(menu.pictureFileName(), flood.chosen);
+}
+
 TEST(GameFlow, F1OpensTheHelpInEveryWindowAndTheGameGoesOn)
 {
     GameRun run;

@@ -35,5 +35,28 @@ TEST(InstanceChannel, HandsOverThePathsBytes)
     EXPECT_EQ(handed[1], std::nullopt);
 }
 
+// Another program starting pintu again and again: every start has its
+// answer, many more than the game hears at once, and the last picture acted
+// on is the latest.
+TEST(InstanceChannel, AnswersAFloodAndActsOnTheLatest)
+{
+    TestFolder folder;
+    const QString name = folder.filePath("channel");
+    std::vector<std::optional<std::string>> handed;
+    const InstanceChannel channel(name, [&](std::optional<std::string> picture) { handed.push_back(picture); });
+
+    constexpr int starts = 100;
+    const auto picture = [](int start) { return "/pictures/" + std::to_string(start) + ".bmp"; };
+    std::future<int> answered = std::async(std::launch::async, [&] {
+        int answers = 0;
+        for (int start = 0; start < starts; ++start)
+            answers += handOverToRunningGame(name, picture(start)) ? 1 : 0;
+        return answers;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered.wait_for(0s) == std::future_status::ready; }, 60'000));
+    EXPECT_EQ(answered.get(), starts);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !handed.empty() && handed.back() == picture(starts - 1); }));
+}
+
 } // namespace
 } // namespace pintu::test
