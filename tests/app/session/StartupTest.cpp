@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -16,6 +17,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <pwd.h>
+#include <unistd.h>
 #include <functional>
 #include <optional>
 
@@ -24,6 +27,7 @@ namespace {
 
 // Slow enough for a game built with sanitizers on a busy machine.
 constexpr int patienceMs = 60'000;
+constexpr uid_t nobody = 65534;
 
 // The real game on a data folder of the test's own: ~/.local/share is never touched.
 class GameFolder {
@@ -152,10 +156,44 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     EXPECT_EQ(data.bytesOf("grb.kel"), hallOfFame);
 }
 
+// The system's temporary folder as Qt finds Qt's own stand-in for a runtime
+// folder, `runtime-<user>`, there: made by another user.
+void makeTemporaryFolderWithAForeignRuntimeFolder(const QString& temporary)
+{
+    const QString foreign = temporary + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    QDir().mkpath(temporary);
+    if (::geteuid() == 0) {
+        QDir().mkpath(foreign);
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), nobody, nobody), 0);
+    } else {
+        QFile::link("/", foreign);
+    }
+}
+
+class ASecondStart : public ::testing::TestWithParam<bool> {};
+
+INSTANTIATE_TEST_SUITE_P(Rows, ASecondStart, ::testing::Bool(), [](const auto& info) {
+    return info.param ? "InTheSessionsRuntimeFolder" : "WithoutOneWhereAnotherUserMadeQtsStandIn";
+});
+
 // What the running game then does with the picture is the game flow's test.
-TEST(Startup, ASecondStartHandsItsPictureToTheRunningGame)
+TEST_P(ASecondStart, HandsItsPictureToTheRunningGame)
 {
     GameFolder data;
+    QProcessEnvironment environment = data.environment();
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray temporary = qgetenv("TMPDIR");
+    const auto restoring = qScopeGuard([&] {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", temporary);
+    });
+    if (!GetParam()) {
+        makeTemporaryFolderWithAForeignRuntimeFolder(data.folder.filePath("tmp"));
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(data.folder.filePath("tmp")));
+        environment.remove("XDG_RUNTIME_DIR");
+        environment.insert("TMPDIR", data.folder.filePath("tmp"));
+    }
     // This test is the running game, with the lock and the channel of that data folder.
     const SingleInstance running(data.dataFile(""));
     ASSERT_EQ(running.claim(), InstanceClaim::OnlyGame);
@@ -163,8 +201,9 @@ TEST(Startup, ASecondStartHandsItsPictureToTheRunningGame)
     const InstanceChannel channel(running.channelName(), [&](std::optional<std::string> picture) { handed = picture; });
     data.folder.writeBytes("photo.png", pictureFile(positionPicture(40, 30), "png"));
 
+    ASSERT_FALSE(running.channelName().isEmpty());
     QProcess second;
-    data.start(second, {"photo.png"}); // in the folder the second start was started in
+    data.start(second, {"photo.png"}, environment); // in the folder the second start was started in
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, patienceMs));
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
     EXPECT_EQ(handed, data.folder.filePath("photo.png").toStdString());
