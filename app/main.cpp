@@ -56,7 +56,8 @@ int main(int argc, char* argv[])
         [] {
             for (QWidget* window : QApplication::topLevelWidgets())
                 window->hide();
-            QApplication::quit();
+            // Not through a quit, which stands for the session's end.
+            QCoreApplication::exit(EXIT_SUCCESS);
         },
         std::chrono::milliseconds(100),
         {
@@ -71,14 +72,18 @@ int main(int argc, char* argv[])
     pintu::Game game(services);
     // Ended by the desktop: the game under way reaches the disk, the lock is
     // let go, and nothing more of the game runs, not even a box it had open.
-    const pintu::EndOfSession endOfSession(application, [&] {
-        game.keepGameUnderWay();
-        if (keptGames)
-            keptGames->settle();
-        instance.release();
-        std::fflush(nullptr);
-        std::_Exit(EXIT_SUCCESS);
-    });
+    const pintu::EndOfSession endOfSession(
+        application,
+        [&] {
+            game.keepGameUnderWay();
+            if (keptGames)
+                keptGames->settle();
+        },
+        [&] {
+            instance.release();
+            std::fflush(nullptr);
+            std::_Exit(EXIT_SUCCESS);
+        });
     const pintu::InstanceChannel channel(instance.channelName(), [&game](std::optional<std::string> handed) {
         game.choosePicture(std::move(handed));
     });
