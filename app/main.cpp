@@ -3,6 +3,7 @@
 #include "app/session/CommandLine.h"
 #include "app/session/EndOfSession.h"
 #include "app/session/InstanceChannel.h"
+#include "app/session/Leftovers.h"
 #include "app/session/SingleInstance.h"
 #include "platform/qt/QtFiles.h"
 #include "platform/SeededRandom.h"
@@ -44,10 +45,13 @@ int main(int argc, char* argv[])
         pintu::solver::SolverOptions{.tableFolder = dataFolder.path().toStdString()});
     pintu::QtFiles files;
     pintu::SystemClock clock;
-    // Only the one game that holds the folder keeps a game there.
+    // Only the one game that holds the folder keeps a game there, and clears
+    // what earlier runs left.
     std::optional<pintu::KeptGameStore> keptGames;
-    if (instance.claim() == pintu::InstanceClaim::OnlyGame)
+    if (instance.claim() == pintu::InstanceClaim::OnlyGame) {
+        pintu::removeLeftovers(dataFolder.path().toStdString());
         keptGames.emplace(files, dataFolder.filePath("kept-game.txt").toStdString());
+    }
     const pintu::GameServices services{
         files,
         clock,

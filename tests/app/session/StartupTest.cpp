@@ -139,9 +139,14 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     const QByteArray hallOfFame = "\"winner\"\r\n";
     data.folder.writeBytes("pintu/kel.txt", moveLog);
     data.folder.writeBytes("pintu/grb.kel", hallOfFame);
+    // What a write killed midway left, which the game that holds the folder clears.
+    const QString leftover = "kept-game.txt.Qzr7Tb";
+    data.folder.writeBytes("pintu/" + leftover, "half");
     Running first;
     data.start(first.game);
     ASSERT_TRUE(data.waitForLockOf(first.game));
+    EXPECT_TRUE(data.waitUntil(first.game, [&] { return !QFile::exists(data.dataFile(leftover)); }));
+    data.folder.writeBytes("pintu/" + leftover, "half");
 
     // The second hands over to the first and ends, quietly.
     QProcess second;
@@ -154,6 +159,7 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     EXPECT_EQ(data.lockHolder(), first.game.processId());
     EXPECT_EQ(data.bytesOf("kel.txt"), moveLog);
     EXPECT_EQ(data.bytesOf("grb.kel"), hallOfFame);
+    EXPECT_EQ(data.bytesOf(leftover), "half");
 }
 
 // The system's temporary folder as Qt finds Qt's own stand-in for a runtime
