@@ -27,6 +27,8 @@ constexpr int retryMilliseconds = 50;
 // Callers heard at once, and accepted ones waiting to be heard: each holds a
 // socket and at most a message.
 constexpr int mostCallers = 16;
+// Too short for a player to notice the wait.
+constexpr std::chrono::milliseconds actingMoment{20};
 
 QByteArray message(const std::optional<std::string>& picture)
 {
@@ -130,12 +132,13 @@ void InstanceChannel::handOver(std::optional<std::string> picture)
 {
     const bool alreadyWaiting = waiting.has_value();
     waiting = std::move(picture);
-    // Acted on once the second start has its answer.
+    // Acted on once the second start has its answer, and a moment later, so
+    // that of a flood the game acts on no more than a picture each moment.
     if (!alreadyWaiting)
-        QMetaObject::invokeMethod(this, [this] {
+        QTimer::singleShot(actingMoment, this, [this] {
             bringGameToFront();
             handedOver(*std::exchange(waiting, std::nullopt));
-        }, Qt::QueuedConnection);
+        });
 }
 
 bool handOverToRunningGame(const QString& name, const std::optional<std::string>& picture,

@@ -18,6 +18,7 @@
 
 #include <csignal>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <functional>
 #include <optional>
@@ -162,43 +163,57 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     EXPECT_EQ(data.bytesOf(leftover), "half");
 }
 
-// The system's temporary folder as Qt finds Qt's own stand-in for a runtime
-// folder, `runtime-<user>`, there: made by another user.
-void makeTemporaryFolderWithAForeignRuntimeFolder(const QString& temporary)
+// Where a second start finds the running game without the session's runtime
+// folder: beside `foreign`, a folder in the temporary folder that another
+// user made.
+struct Meeting {
+    const char* name;
+    std::function<QString()> foreign;
+    bool handedOver;
+};
+
+// `path` as another user would have made it, for themselves alone.
+void makeForeign(const QString& path)
 {
-    const QString foreign = temporary + "/runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
-    QDir().mkpath(temporary);
     if (::geteuid() == 0) {
-        QDir().mkpath(foreign);
-        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), nobody, nobody), 0);
+        ASSERT_EQ(::mkdir(QFile::encodeName(path).constData(), S_IRWXU), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
     } else {
-        QFile::link("/", foreign);
+        QFile::link("/", path); // root's
     }
 }
 
-class ASecondStart : public ::testing::TestWithParam<bool> {};
+class ASecondStart : public ::testing::TestWithParam<Meeting> {};
 
-INSTANTIATE_TEST_SUITE_P(Rows, ASecondStart, ::testing::Bool(), [](const auto& info) {
-    return info.param ? "InTheSessionsRuntimeFolder" : "WithoutOneWhereAnotherUserMadeQtsStandIn";
-});
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ASecondStart,
+    ::testing::Values(Meeting{"InTheSessionsRuntimeFolder", {}, true},
+                      // Qt's stand-in for a runtime folder.
+                      Meeting{"WhereAnotherUserMadeRuntimeUser",
+                              [] { return "runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name); },
+                              true},
+                      Meeting{"NeverWhereAnotherUserMadeTheGamesOwn",
+                              [] { return "pintu-" + QString::number(::geteuid()); }, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // What the running game then does with the picture is the game flow's test.
 TEST_P(ASecondStart, HandsItsPictureToTheRunningGame)
 {
+    const Meeting& row = GetParam();
     GameFolder data;
     QProcessEnvironment environment = data.environment();
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray temporary = qgetenv("TMPDIR");
-    const auto restoring = qScopeGuard([&] {
+    const auto restoring = qScopeGuard([runtime = qgetenv("XDG_RUNTIME_DIR"), temporary = qgetenv("TMPDIR")] {
         qputenv("XDG_RUNTIME_DIR", runtime);
         qputenv("TMPDIR", temporary);
     });
-    if (!GetParam()) {
-        makeTemporaryFolderWithAForeignRuntimeFolder(data.folder.filePath("tmp"));
+    if (row.foreign) {
+        const QString temporary = data.folder.filePath("tmp");
+        QDir().mkpath(temporary);
+        makeForeign(temporary + "/" + row.foreign());
         qunsetenv("XDG_RUNTIME_DIR");
-        qputenv("TMPDIR", QFile::encodeName(data.folder.filePath("tmp")));
+        qputenv("TMPDIR", QFile::encodeName(temporary));
         environment.remove("XDG_RUNTIME_DIR");
-        environment.insert("TMPDIR", data.folder.filePath("tmp"));
+        environment.insert("TMPDIR", temporary);
     }
     // This test is the running game, with the lock and the channel of that data folder.
     const SingleInstance running(data.dataFile(""));
@@ -207,12 +222,14 @@ TEST_P(ASecondStart, HandsItsPictureToTheRunningGame)
     const InstanceChannel channel(running.channelName(), [&](std::optional<std::string> picture) { handed = picture; });
     data.folder.writeBytes("photo.png", pictureFile(positionPicture(40, 30), "png"));
 
-    ASSERT_FALSE(running.channelName().isEmpty());
     QProcess second;
     data.start(second, {"photo.png"}, environment); // in the folder the second start was started in
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, patienceMs));
-    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    EXPECT_EQ(handed, data.folder.filePath("photo.png").toStdString());
+    EXPECT_EQ(second.exitCode(), row.handedOver ? 0 : 1) << second.readAllStandardError().toStdString();
+    if (row.handedOver)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return handed == data.folder.filePath("photo.png").toStdString(); }));
+    else
+        EXPECT_EQ(handed, std::nullopt);
 }
 
 TEST(Startup, AnOldLockOfALiveGameStillHolds)
