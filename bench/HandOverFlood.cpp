@@ -12,10 +12,8 @@
 #include "app/Game.h"
 #include "app/session/ApplicationSetup.h"
 #include "app/session/InstanceChannel.h"
+#include "bench/GameOnDisk.h"
 #include "bench/PeakMemory.h"
-#include "platform/qt/QtFiles.h"
-#include "platform/SeededRandom.h"
-#include "platform/SystemClock.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowControls.h"
 
@@ -84,16 +82,8 @@ int measure(int argc, char* argv[], int seconds, int perSecond)
     const QTemporaryDir data;
     const QString picture = data.filePath("tiles.bmp");
     test::positionPicture(300, 240).save(picture, "bmp");
-    QtFiles files;
-    SystemClock clock;
-    const GameServices services{files,
-                                clock,
-                                {data.filePath("kel.txt").toStdString(), data.filePath("grb.kel").toStdString()},
-                                [] { return std::make_unique<SeededRandom>(); },
-                                [] {},
-                                std::chrono::milliseconds(0),
-                                {}};
-    Game game(services);
+    const bench::GameOnDisk disk(data);
+    Game game(disk.services);
     game.start();
     ResolutionWindow& resolution = test::resolutionWindow();
     test::resolutionOption(resolution, LayoutSet::A)->click();
