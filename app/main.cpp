@@ -3,6 +3,7 @@
 #include "app/session/CommandLine.h"
 #include "app/session/EndOfSession.h"
 #include "app/session/InstanceChannel.h"
+#include "app/session/Leftovers.h"
 #include "app/session/SingleInstance.h"
 #include "platform/qt/QtFiles.h"
 #include "platform/SeededRandom.h"
@@ -45,10 +46,13 @@ int main(int argc, char* argv[])
         pintu::solver::SolverOptions{.tableFolder = dataFolder.path().toStdString()});
     pintu::QtFiles files;
     pintu::SystemClock clock;
-    // Only the one game that holds the folder keeps a game there.
+    // Only the one game that holds the folder keeps a game there, and clears
+    // what earlier runs left.
     std::optional<pintu::KeptGameStore> keptGames;
-    if (instance.claim() == pintu::InstanceClaim::OnlyGame)
+    if (instance.claim() == pintu::InstanceClaim::OnlyGame) {
+        pintu::removeLeftovers(dataFolder.path().toStdString());
         keptGames.emplace(files, dataFolder.filePath("kept-game.txt").toStdString());
+    }
     pintu::RecordBook records(files, dataFolder.filePath("records.txt").toStdString());
     const pintu::GameServices services{
         files,
@@ -58,7 +62,8 @@ int main(int argc, char* argv[])
         [] {
             for (QWidget* window : QApplication::topLevelWidgets())
                 window->hide();
-            QApplication::quit();
+            // Not through a quit, which stands for the session's end.
+            QCoreApplication::exit(EXIT_SUCCESS);
         },
         std::chrono::milliseconds(100),
         {
@@ -77,14 +82,18 @@ int main(int argc, char* argv[])
     pintu::Game game(services);
     // Ended by the desktop: the game under way reaches the disk, the lock is
     // let go, and nothing more of the game runs, not even a box it had open.
-    const pintu::EndOfSession endOfSession(application, [&] {
-        game.keepGameUnderWay();
-        if (keptGames)
-            keptGames->settle();
-        instance.release();
-        std::fflush(nullptr);
-        std::_Exit(EXIT_SUCCESS);
-    });
+    const pintu::EndOfSession endOfSession(
+        application,
+        [&] {
+            game.keepGameUnderWay();
+            if (keptGames)
+                keptGames->settle();
+        },
+        [&] {
+            instance.release();
+            std::fflush(nullptr);
+            std::_Exit(EXIT_SUCCESS);
+        });
     const pintu::InstanceChannel channel(instance.channelName(), [&game](std::optional<std::string> handed) {
         game.choosePicture(std::move(handed));
     });

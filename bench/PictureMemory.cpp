@@ -19,10 +19,8 @@
 #include "app/look/WindowLayouts.h"
 #include "app/menu/MenuWindow.h"
 #include "app/session/ApplicationSetup.h"
+#include "bench/GameOnDisk.h"
 #include "bench/PeakMemory.h"
-#include "platform/qt/QtFiles.h"
-#include "platform/SeededRandom.h"
-#include "platform/SystemClock.h"
 #include "tests/support/HostilePictures.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowControls.h"
@@ -78,16 +76,8 @@ int measure(int argc, char* argv[], const QString& picture)
     setUpApplication(application, Language::SimplifiedChinese);
     QApplication::setQuitOnLastWindowClosed(false);
     QTemporaryDir data;
-    QtFiles files;
-    SystemClock clock;
-    const GameServices services{files,
-                                clock,
-                                {data.filePath("kel.txt").toStdString(), data.filePath("grb.kel").toStdString()},
-                                [] { return std::make_unique<SeededRandom>(); },
-                                [] {},
-                                std::chrono::milliseconds(0),
-                                {}};
-    Game game(services);
+    const bench::GameOnDisk disk(data);
+    Game game(disk.services);
     MessageWatch messages;
     game.start(QFileInfo(picture).absoluteFilePath().toStdString());
     ResolutionWindow& resolution = test::resolutionWindow();

@@ -15,6 +15,16 @@ void showMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
+QMessageBox* openMessage(QWidget* parent, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, messages::text(applicationTitle), text, QMessageBox::Ok, parent);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+    return box;
+}
+
 bool askYesNo(QWidget* parent, const QString& question)
 {
     QMessageBox box(QMessageBox::NoIcon, messages::text(messages::applicationTitle), question, QMessageBox::NoButton, parent);

@@ -21,6 +21,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -159,7 +160,7 @@ void MenuWindow::show()
     // Chosen once the caller is done, since a picture that cannot be read says so in a box.
     if (pictureOnShow)
         QMetaObject::invokeMethod(this, [this, path = *std::exchange(pictureOnShow, std::nullopt)] {
-            choosePicture(path);
+            takeHandedPicture(path);
         }, Qt::QueuedConnection);
 }
 
@@ -211,23 +212,36 @@ void MenuWindow::folderChanged()
 
 void MenuWindow::choosePicture(const std::string& path)
 {
+    if (!takePicture(path))
+        showMessage(this, messages::text(messages::pictureUnreadable));
+}
+
+bool MenuWindow::takePicture(const std::string& path)
+{
     // A relative name is taken from the folder pintu was started in.
     const std::filesystem::path file(absolutePath(path));
-    if (!probePicture(file.native()) || !folders->setPath(file.parent_path().native())) {
-        showMessage(this, messages::text(messages::pictureUnreadable));
-        return;
-    }
+    if (!probePicture(file.native()) || !folders->setPath(file.parent_path().native()))
+        return false;
     reveal();
     folderChanged();
     pictures->choose(file.filename().native());
+    return true;
 }
 
 void MenuWindow::choosePictureWhenShown(const std::string& path)
 {
     if (isVisible())
-        choosePicture(path);
+        takeHandedPicture(path);
     else
         pictureOnShow = path;
+}
+
+void MenuWindow::takeHandedPicture(const std::string& path)
+{
+    if (takePicture(path))
+        delete handedPictureRefused.data();
+    else if (!handedPictureRefused)
+        handedPictureRefused = openMessage(this, messages::text(messages::pictureUnreadable));
 }
 
 void MenuWindow::startBoard()

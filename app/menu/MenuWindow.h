@@ -13,6 +13,7 @@
 #include <optional>
 
 class QLabel;
+class QMessageBox;
 class QPushButton;
 class QRadioButton;
 
@@ -51,7 +52,9 @@ public:
     // picture cannot be read.
     bool resumeBoard(const KeptGame& kept);
     // The same at once when the menu shows, else as soon as it shows again:
-    // a board open meanwhile keeps the picture it plays.
+    // a board open meanwhile keeps the picture it plays. Such pictures come
+    // from other programs, perhaps by the thousand, so the box that refuses
+    // one waits for nobody, and a newer picture takes its place.
     void choosePictureWhenShown(const std::string& path);
 
     LayoutSet layoutSet() const { return menu.set; }
@@ -64,6 +67,10 @@ protected:
 
 private:
     void buildControls();
+    // Makes the picture at `path` the chosen one; false, changing nothing,
+    // when it cannot be read.
+    bool takePicture(const std::string& path);
+    void takeHandedPicture(const std::string& path);
     void reveal();
     void driveChanged();
     void folderChanged();
@@ -87,6 +94,7 @@ private:
     QPushButton* hallOfFameButton;
     QPointer<BoardWindow> board;
     std::optional<std::string> pictureOnShow;
+    QPointer<QMessageBox> handedPictureRefused;
 };
 
 } // namespace pintu

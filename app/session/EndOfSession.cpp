@@ -31,9 +31,12 @@ void signalled(int)
 
 } // namespace
 
-EndOfSession::EndOfSession(QGuiApplication& application, std::function<void()> end) : end(std::move(end))
+EndOfSession::EndOfSession(QGuiApplication& application, std::function<void()> save, std::function<void()> end)
+    : save(std::move(save)), end(std::move(end))
 {
-    connect(&application, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) { ending(); });
+    for (const auto request : {&QGuiApplication::commitDataRequest, &QGuiApplication::saveStateRequest})
+        connect(&application, request, this, [this](QSessionManager&) { this->save(); });
+    application.installEventFilter(this);
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     signalArrived = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
@@ -61,10 +64,19 @@ EndOfSession::~EndOfSession()
     ::close(signalPipe[1]);
 }
 
+bool EndOfSession::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != QCoreApplication::instance() || event->type() != QEvent::Quit)
+        return false;
+    ending();
+    return true;
+}
+
 void EndOfSession::ending()
 {
     if (std::exchange(ended, true))
         return;
+    save();
     end();
 }
 

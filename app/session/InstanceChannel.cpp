@@ -12,6 +12,7 @@
 #include <QtEndian>
 
 #include <memory>
+#include <utility>
 
 namespace pintu {
 
@@ -23,6 +24,11 @@ constexpr int lengthBytes = 4;
 constexpr quint32 longestPath = 64 * 1024;
 constexpr char answer = '\x06';
 constexpr int retryMilliseconds = 50;
+// Callers heard at once, and accepted ones waiting to be heard: each holds a
+// socket and at most a message.
+constexpr int mostCallers = 16;
+// Too short for a player to notice the wait.
+constexpr std::chrono::milliseconds actingMoment{20};
 
 QByteArray message(const std::optional<std::string>& picture)
 {
@@ -63,48 +69,76 @@ InstanceChannel::InstanceChannel(const QString& name, HandedOver handedOver) : h
     if (name.isEmpty())
         return;
     server.setSocketOptions(QLocalServer::UserAccessOption);
+    server.setMaxPendingConnections(mostCallers);
     // This game holds the lock, so a socket already there was left by one that crashed.
     if (!server.listen(name) && server.serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(name);
         server.listen(name);
     }
-    connect(&server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server.nextPendingConnection())
-            take(socket);
-    });
+    connect(&server, &QLocalServer::newConnection, this, &InstanceChannel::takeCallers);
+}
+
+void InstanceChannel::takeCallers()
+{
+    while (callers < mostCallers) {
+        QLocalSocket* socket = server.nextPendingConnection();
+        if (!socket)
+            return;
+        take(socket);
+    }
 }
 
 void InstanceChannel::take(QLocalSocket* socket)
 {
+    ++callers;
+    // Sockets are the server's children: the last ones go with it, when
+    // nobody is heard any more.
+    connect(socket, &QObject::destroyed, &server, [this] {
+        --callers;
+        takeCallers();
+    });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     // A caller that says nothing sensible in time is dropped.
-    QTimer::singleShot(handOverPatience, socket, &QLocalSocket::abort);
+    const auto drop = [socket] {
+        socket->abort();
+        socket->deleteLater();
+    };
+    QTimer::singleShot(handOverPatience, socket, drop);
+    constexpr qsizetype longestMessage = lengthBytes + longestPath;
+    socket->setReadBufferSize(longestMessage);
     auto received = std::make_shared<QByteArray>();
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket, received] {
-        *received += socket->readAll();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, received, drop] {
+        *received += socket->read(longestMessage - received->size());
         if (received->size() < lengthBytes)
             return;
         const quint32 length = qFromBigEndian<quint32>(received->constData());
         if (length > longestPath) {
-            socket->abort();
+            drop();
             return;
         }
         if (received->size() < lengthBytes + static_cast<qsizetype>(length))
             return;
-        const QByteArray path = received->mid(lengthBytes, length);
+        std::string picture = received->mid(lengthBytes, length).toStdString();
         disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
         socket->write(&answer, 1);
         socket->flush();
         socket->disconnectFromServer();
-        // Acted on once the second start has its answer: a picture that
-        // cannot be read says so in a box, which waits for the player.
-        QMetaObject::invokeMethod(this, [this, path] {
-            bringGameToFront();
-            std::string picture = path.toStdString();
-            const bool named = !picture.empty() && canNameAFile(picture);
-            handedOver(named ? std::optional(std::move(picture)) : std::nullopt);
-        }, Qt::QueuedConnection);
+        const bool named = !picture.empty() && canNameAFile(picture);
+        handOver(named ? std::optional(std::move(picture)) : std::nullopt);
     });
+}
+
+void InstanceChannel::handOver(std::optional<std::string> picture)
+{
+    const bool alreadyWaiting = waiting.has_value();
+    waiting = std::move(picture);
+    // Acted on once the second start has its answer, and a moment later, so
+    // that of a flood the game acts on no more than a picture each moment.
+    if (!alreadyWaiting)
+        QTimer::singleShot(actingMoment, this, [this] {
+            bringGameToFront();
+            handedOver(*std::exchange(waiting, std::nullopt));
+        });
 }
 
 bool handOverToRunningGame(const QString& name, const std::optional<std::string>& picture,

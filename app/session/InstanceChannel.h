@@ -13,7 +13,10 @@ namespace pintu {
 // How the game that runs hears of a second start: the second one hands over
 // the picture it was given (or none) and ends, and the game comes to the
 // front. A picture travels as the bytes of its absolute path, so that no
-// name is lost on the way.
+// name is lost on the way. Another program may start pintu endlessly: a
+// few callers are heard at a time, the others wait their turn in the
+// system, and of the pictures handed over only the latest waits to be
+// acted on, so the game's memory stays as it was.
 class InstanceChannel final : public QObject {
     Q_OBJECT
 public:
@@ -24,10 +27,14 @@ public:
     InstanceChannel(const QString& name, HandedOver handedOver);
 
 private:
+    void takeCallers();
     void take(QLocalSocket* socket);
+    void handOver(std::optional<std::string> picture);
 
     QLocalServer server;
     HandedOver handedOver;
+    int callers = 0;
+    std::optional<std::optional<std::string>> waiting;
 };
 
 // How long a second start waits for the running game to answer.

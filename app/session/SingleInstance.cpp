@@ -1,6 +1,7 @@
 #include "app/session/SingleInstance.h"
 
 #include "app/dialogs/MessageBoxes.h"
+#include "app/session/PrivateFolder.h"
 #include "app/session/StaleLock.h"
 #include "app/text/Messages.h"
 
@@ -8,12 +9,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace pintu {
 
@@ -57,11 +59,23 @@ InstanceClaim claimFolder(const QString& dataFolder, QLockFile& lock)
     return claimLock(lock);
 }
 
-// The user's runtime folder (private to the user, emptied at logout), and in
-// it a name for this data folder.
+// A folder for the channel and the stand-in lock that no other user can
+// reach: the user's runtime folder (emptied at logout) where the session
+// gives one, else one of the game's own among the temporary files. Never
+// one that another user made, where they could listen in our place.
+QString runtimeFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (ensurePrivateFolder(runtime))
+        return runtime;
+    const QString ours = QDir(QDir::tempPath()).filePath("pintu-" + QString::number(::geteuid()));
+    return ensurePrivateFolder(ours) ? ours : QString();
+}
+
+// A name in the runtime folder for this data folder.
 QString runtimePlaceOf(const QString& dataFolder)
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString runtime = runtimeFolder();
     if (runtime.isEmpty())
         return {};
     const QByteArray folder = QFile::encodeName(QDir::cleanPath(QDir(dataFolder).absolutePath()));

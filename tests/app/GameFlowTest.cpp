@@ -23,6 +23,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 namespace pintu::test {
 namespace {
 
@@ -139,6 +142,29 @@ TEST(GameFlow, APictureHandedOverWaitsWhileABoardIsOpenAndLeavesItsGameAlone)
     EXPECT_EQ(menu.pictureFileName(), "tiles.bmp");
     run.leaveBoard();
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu.pictureFileName() == "later.bmp"; }, 2000));
+}
+
+// Another program handing over picture after picture, as fast as the game
+// hears them: 199 of one, then the last of another.
+TEST(GameFlow, AFloodOfPicturesHandedOverLeavesOneBoxAtMostThatOfTheLatest)
+{
+    const std::vector<std::tuple<const char*, const char*, const char*, QStringList>> floods{
+        {"gone.bmp", "gone.bmp", "", {"文件打开失败！"}},
+        {"gone.bmp", "tiles.bmp", "tiles.bmp", {}},
+        {"tiles.bmp", "gone.bmp", "tiles.bmp", {"文件打开失败！"}},
+    };
+    for (const auto& [first, last, chosen, messages] : floods) {
+        GameRun run;
+        MenuWindow& menu = run.startWith(LayoutSet::A);
+        ModalScript boxes;
+        if (!messages.empty())
+            boxes.thenOk();
+        for (int picture = 1; picture <= 200; ++picture)
+            run.game.choosePicture(run.folder.filePath(picture < 200 ? first : last).toStdString());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.boxesSeen() == messages.size(); }, 2000));
+        EXPECT_EQ(boxes.messages(), messages);
+        EXPECT_EQ(menu.pictureFileName(), chosen);
+    }
 }
 
 TEST(GameFlow, F1OpensTheHelpInEveryWindowAndTheGameGoesOn)

@@ -220,6 +220,7 @@ TEST(PictureOnTheCommandLine, ThatCannotBeReadIsRefusedOverTheMenu)
     ModalScript boxes;
     boxes.thenOk();
     named<QPushButton>(resolutionWindow(), ResolutionControlNames::start)->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.boxesSeen() == 1; }));
     EXPECT_EQ(boxes.messages(), QStringList{"文件打开失败！"});
     MenuWindow* menu = game.menu(LayoutSet::A);
     ASSERT_NE(menu, nullptr);

@@ -1,3 +1,4 @@
+#include "app/session/Leftovers.h"
 #include "app/session/SingleInstance.h"
 #include "tests/support/TestPictures.h"
 
@@ -131,6 +132,31 @@ TEST(SingleInstance, WhereNoLockCanBeWrittenStillOneGameAtATime)
     // A folder where the lock belongs is the player's to remove, and named to them.
     EXPECT_EQ(SingleInstance(folder.filePath("data")).folderInTheWay(), folder.filePath("data/pintu.lock"));
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("data/pintu.lock/kept")));
+}
+
+// What writes killed midway left in the data folder, found by the game that
+// holds it: whether each stays.
+TEST(Leftovers, GoUnlessARunningProgramMayStillWriteThem)
+{
+    TestFolder folder;
+    const QString ended = QString::number(aFinishedProcess());
+    const QString running = QString::number(QCoreApplication::applicationPid());
+    const std::vector<std::pair<QString, bool>> files{
+        {"kept-game.txt.partial-" + ended + "-0", false},
+        {"records.txt.partial-" + ended + "-2", false},
+        {"pattern-4x4-3-7-11.pdb.partial-" + ended + "-1", false},
+        {"kept-game.txt.Qzr7Tb", false}, // an earlier version's
+        {"kept-game.txt.partial-" + running + "-0", true},
+        {"kel.txt.partial-" + ended + "-0", true}, // no file the game replaces whole
+        {"kept-game.txt.old", true},
+        {"kept-game.txt", true},
+    };
+    for (const auto& [name, stays] : files)
+        folder.writeBytes(name, "half");
+
+    removeLeftovers(folder.path().toStdString());
+    for (const auto& [name, stays] : files)
+        EXPECT_EQ(QFile::exists(folder.filePath(name)), stays) << name.toStdString();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -16,6 +17,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <functional>
 #include <optional>
 
@@ -24,6 +28,7 @@ namespace {
 
 // Slow enough for a game built with sanitizers on a busy machine.
 constexpr int patienceMs = 60'000;
+constexpr uid_t nobody = 65534;
 
 // The real game on a data folder of the test's own: ~/.local/share is never touched.
 class GameFolder {
@@ -135,9 +140,14 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     const QByteArray hallOfFame = "\"winner\"\r\n";
     data.folder.writeBytes("pintu/kel.txt", moveLog);
     data.folder.writeBytes("pintu/grb.kel", hallOfFame);
+    // What a write killed midway left, which the game that holds the folder clears.
+    const QString leftover = "kept-game.txt.Qzr7Tb";
+    data.folder.writeBytes("pintu/" + leftover, "half");
     Running first;
     data.start(first.game);
     ASSERT_TRUE(data.waitForLockOf(first.game));
+    EXPECT_TRUE(data.waitUntil(first.game, [&] { return !QFile::exists(data.dataFile(leftover)); }));
+    data.folder.writeBytes("pintu/" + leftover, "half");
 
     // The second hands over to the first and ends, quietly.
     QProcess second;
@@ -150,12 +160,61 @@ TEST(Startup, SecondGameLeavesTheFirstOnesFilesAlone)
     EXPECT_EQ(data.lockHolder(), first.game.processId());
     EXPECT_EQ(data.bytesOf("kel.txt"), moveLog);
     EXPECT_EQ(data.bytesOf("grb.kel"), hallOfFame);
+    EXPECT_EQ(data.bytesOf(leftover), "half");
 }
 
-// What the running game then does with the picture is the game flow's test.
-TEST(Startup, ASecondStartHandsItsPictureToTheRunningGame)
+// Where a second start finds the running game without the session's runtime
+// folder: beside `foreign`, a folder in the temporary folder that another
+// user made.
+struct Meeting {
+    const char* name;
+    std::function<QString()> foreign;
+    bool handedOver;
+};
+
+// `path` as another user would have made it, for themselves alone.
+void makeForeign(const QString& path)
 {
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::mkdir(QFile::encodeName(path).constData(), S_IRWXU), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody, nobody), 0);
+    } else {
+        QFile::link("/", path); // root's
+    }
+}
+
+class ASecondStart : public ::testing::TestWithParam<Meeting> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ASecondStart,
+    ::testing::Values(Meeting{"InTheSessionsRuntimeFolder", {}, true},
+                      // Qt's stand-in for a runtime folder.
+                      Meeting{"WhereAnotherUserMadeRuntimeUser",
+                              [] { return "runtime-" + QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name); },
+                              true},
+                      Meeting{"NeverWhereAnotherUserMadeTheGamesOwn",
+                              [] { return "pintu-" + QString::number(::geteuid()); }, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// What the running game then does with the picture is the game flow's test.
+TEST_P(ASecondStart, HandsItsPictureToTheRunningGame)
+{
+    const Meeting& row = GetParam();
     GameFolder data;
+    QProcessEnvironment environment = data.environment();
+    const auto restoring = qScopeGuard([runtime = qgetenv("XDG_RUNTIME_DIR"), temporary = qgetenv("TMPDIR")] {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", temporary);
+    });
+    if (row.foreign) {
+        const QString temporary = data.folder.filePath("tmp");
+        QDir().mkpath(temporary);
+        makeForeign(temporary + "/" + row.foreign());
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temporary));
+        environment.remove("XDG_RUNTIME_DIR");
+        environment.insert("TMPDIR", temporary);
+    }
     // This test is the running game, with the lock and the channel of that data folder.
     const SingleInstance running(data.dataFile(""));
     ASSERT_EQ(running.claim(), InstanceClaim::OnlyGame);
@@ -164,10 +223,13 @@ TEST(Startup, ASecondStartHandsItsPictureToTheRunningGame)
     data.folder.writeBytes("photo.png", pictureFile(positionPicture(40, 30), "png"));
 
     QProcess second;
-    data.start(second, {"photo.png"}); // in the folder the second start was started in
+    data.start(second, {"photo.png"}, environment); // in the folder the second start was started in
     ASSERT_TRUE(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, patienceMs));
-    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
-    EXPECT_EQ(handed, data.folder.filePath("photo.png").toStdString());
+    EXPECT_EQ(second.exitCode(), row.handedOver ? 0 : 1) << second.readAllStandardError().toStdString();
+    if (row.handedOver)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return handed == data.folder.filePath("photo.png").toStdString(); }));
+    else
+        EXPECT_EQ(handed, std::nullopt);
 }
 
 TEST(Startup, AnOldLockOfALiveGameStillHolds)
