@@ -132,17 +132,34 @@ QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
     return tiff + QByteArray(64, '\0');
 }
 
-// A photo of HEVC whose every picture, the primary one and the tiles of its
-// grid, claims `size` in its properties.
-QByteArray heicClaiming(QSize size)
+// `heif` with the big-endian number of `byteCount` bytes at `skip` bytes
+// into the body of each `box` replaced by `value`.
+QByteArray rewritten(QByteArray heif, const char* box, int skip, int byteCount, quint64 value)
 {
-    QByteArray heic = heifFile(positionPicture(64, 48), "heic");
-    QByteArray claim;
-    appendBigEndian(claim, static_cast<quint64>(size.width()), 4);
-    appendBigEndian(claim, static_cast<quint64>(size.height()), 4);
-    for (qsizetype property = heic.indexOf("ispe"); property >= 0; property = heic.indexOf("ispe", property + 1))
-        heic.replace(property + 8, claim.size(), claim); // after the type, the version and the flags
-    return heic;
+    QByteArray number;
+    appendBigEndian(number, value, byteCount);
+    for (qsizetype at = heif.indexOf(box); at >= 0; at = heif.indexOf(box, at + 1))
+        heif.replace(at + 4 + skip, byteCount, number);
+    return heif;
+}
+
+// `heif` whose every picture, the primary one and the tiles of its grid,
+// claims `size` in its properties.
+QByteArray claiming(const QByteArray& heif, QSize size)
+{
+    constexpr int afterVersionAndFlags = 4;
+    const QByteArray wide = rewritten(heif, "ispe", afterVersionAndFlags, 4, static_cast<quint64>(size.width()));
+    return rewritten(wide, "ispe", afterVersionAndFlags + 4, 4, static_cast<quint64>(size.height()));
+}
+
+// A small photo whose grid of one tile claims to lay it on a canvas of `canvas`.
+QByteArray gridClaiming(QSize canvas)
+{
+    constexpr int afterVersionFlagsRowsAndColumns = 4;
+    const QByteArray heic = heifFile(positionPicture(64, 48), "heic");
+    const QByteArray wide =
+        rewritten(heic, "idat", afterVersionFlagsRowsAndColumns, 2, static_cast<quint64>(canvas.width()));
+    return rewritten(wide, "idat", afterVersionFlagsRowsAndColumns + 2, 2, static_cast<quint64>(canvas.height()));
 }
 
 } // namespace
@@ -164,9 +181,6 @@ std::vector<HostilePicture> hostilePictures()
     // Qt's reader decoded a strip of 3 bytes a pixel beside the 4-byte
     // picture, and its compressed bytes as much again.
     const int stripSide = sideOver(10);
-    // libheif holds three planes of 8-bit RGB at once, three times over, and
-    // the picture in 8-bit RGBA.
-    const int heifSide = sideOver(13);
     const QSize mostPixelsInOneBit(gigapixelSquare.width(),
                                    static_cast<int>(largestPicturePixels / gigapixelSquare.width()));
     const QSize affordable(3000, 2000);
@@ -193,8 +207,16 @@ std::vector<HostilePicture> hostilePictures()
         {"tiff-16384x16384", "tif", [=] { return tiffHeader(gigapixelSquare, 8, 3); }, false},
         {"tiff-one-strip-over-the-budget", "tif", [=] { return tiffHeader(square(stripSide), 8, 3); }, false},
         {"tiff-16-bit-over-the-budget", "tif", [=] { return tiffHeader(square(deepSide), 16, 3); }, false},
-        {"heic-16384x16384", "heic", [=] { return heicClaiming(gigapixelSquare); }, false},
-        {"heic-over-the-budget", "heic", [=] { return heicClaiming(square(heifSide)); }, false},
+        {"heic-16384x16384", "heic",
+         [=] { return claiming(heifFile(positionPicture(64, 48), "heic"), gigapixelSquare); }, false},
+        {"heic-grid-16384x16384-of-a-small-picture", "heic", [=] { return gridClaiming(gigapixelSquare); }, false},
+        {"heic-coded-larger-than-it-claims", "heic",
+         [=] { return claiming(heifFile(positionPicture(256, 256), "heic"), square(64)); }, false},
+        {"avif-coded-larger-than-it-claims", "avif",
+         [=] { return claiming(heifFile(positionPicture(256, 256), "avif"), square(64)); }, false},
+        {"heic-cut-short", "heic", [=] { return heifFile(positionPicture(64, 48), "heic").chopped(64); }, false},
+        {"heic-metadata-past-its-end", "heic",
+         [=] { return rewritten(heifFile(positionPicture(64, 48), "heic"), "meta", -8, 4, 0x7FFFFFF0); }, false},
         {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},
     };
 }
