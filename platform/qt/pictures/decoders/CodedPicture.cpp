@@ -21,18 +21,15 @@ constexpr int av1ConfigurationHeaderBytes = 4;
 // Measured at 12 and 50 megapixels (bench/picture_memory): beside the
 // picture, libde265 keeps a copy of it while filtering its sample offsets
 // and about half a byte a pixel of what it decoded each block with; dav1d
-// keeps a fraction of a byte a pixel, and libde265 a copy of the coded bytes.
+// keeps a fraction of a byte a pixel; libde265 copies the coded bytes, which
+// are read whole first.
 constexpr qint64 hevcPictureCopies = 2;
 constexpr qint64 hevcBlockBytesPerTwoPixels = 1;
 constexpr qint64 av1BlockBytesPerFourPixels = 1;
 
-int threadCount()
+bool readExtents(QIODevice& file, std::mutex& reading, const CodedItem& item, char* into)
 {
-    return std::clamp(QThread::idealThreadCount(), 1, mostThreads);
-}
-
-bool readExtents(QIODevice& file, const CodedItem& item, char* into)
-{
+    const std::lock_guard lock(reading);
     for (const CodedItem::Extent& extent : item.extents) {
         if (!file.seek(extent.offset) || file.read(into, extent.length) != extent.length)
             return false;
@@ -51,7 +48,7 @@ public:
     HevcPicture() : decoder(de265_new_decoder()) {}
     ~HevcPicture() override { de265_free_decoder(decoder); }
 
-    bool decode(QIODevice& file, const CodedItem& item, const SampleFormat& format)
+    bool decode(QIODevice& file, std::mutex& reading, const CodedItem& item, const SampleFormat& format, int threads)
     {
         const auto configuration = readHevcConfiguration(item.configuration);
         if (!decoder || !configuration || !(configuration->format == format))
@@ -61,11 +58,11 @@ public:
                 return false;
         {
             QByteArray data(item.bytes(), Qt::Uninitialized);
-            if (!readExtents(file, item, data.data()) || !pushUnits(data, configuration->lengthBytes, item.codedSize))
+            if (!readExtents(file, reading, item, data.data()) || !pushUnits(data, configuration->lengthBytes, item.codedSize))
                 return false;
         }
-        if (threadCount() > 1)
-            de265_start_worker_threads(decoder, threadCount());
+        if (threads > 1)
+            de265_start_worker_threads(decoder, threads);
         if (de265_flush_data(decoder) != DE265_OK)
             return false;
         // Each call decodes a unit at least; a stream that stalls gets no more.
@@ -115,10 +112,7 @@ private:
 
     bool describe(const SampleFormat& format)
     {
-        const int chroma = de265_get_chroma_format(picture);
-        const SampleFormat decoded{de265_get_bits_per_pixel(picture, 0), chroma == de265_chroma_420 || chroma == de265_chroma_422 ? 1 : 0,
-                                   chroma == de265_chroma_420 ? 1 : 0, chroma == de265_chroma_mono};
-        if (!(decoded == format))
+        if (!(sampleFormat(de265_get_chroma_format(picture), de265_get_bits_per_pixel(picture, 0)) == format))
             return false;
         samples.size = QSize(de265_get_image_width(picture, 0), de265_get_image_height(picture, 0));
         samples.format = format;
@@ -149,11 +143,11 @@ public:
             dav1d_close(&decoder);
     }
 
-    bool decode(QIODevice& file, const CodedItem& item, const SampleFormat& format)
+    bool decode(QIODevice& file, std::mutex& reading, const CodedItem& item, const SampleFormat& format, int threads)
     {
         Dav1dSettings settings;
         dav1d_default_settings(&settings);
-        settings.n_threads = threadCount();
+        settings.n_threads = threads;
         settings.max_frame_delay = 1;
         // A film grain would be a second picture; a still photo has none worth it.
         settings.apply_grain = 0;
@@ -166,7 +160,7 @@ public:
         if (!bytes)
             return false;
         std::memcpy(bytes, headers.data(), static_cast<size_t>(headers.size()));
-        if (!readExtents(file, item, reinterpret_cast<char*>(bytes) + headers.size()))
+        if (!readExtents(file, reading, item, reinterpret_cast<char*>(bytes) + headers.size()))
             return false;
         for (;;) {
             const int sent = data.sz > 0 ? dav1d_send_data(decoder, &data) : 0;
@@ -190,11 +184,8 @@ public:
 private:
     bool describe(const SampleFormat& format, QSize most)
     {
-        const Dav1dPixelLayout layout = picture.p.layout;
-        const SampleFormat decoded{picture.p.bpc, layout == DAV1D_PIXEL_LAYOUT_I420 || layout == DAV1D_PIXEL_LAYOUT_I422 ? 1 : 0,
-                                   layout == DAV1D_PIXEL_LAYOUT_I420 ? 1 : 0, layout == DAV1D_PIXEL_LAYOUT_I400};
         samples.size = QSize(picture.p.w, picture.p.h);
-        if (!(decoded == format) || !picture.seq_hdr || !fits(samples.size, most))
+        if (!(sampleFormat(picture.p.layout, picture.p.bpc) == format) || !picture.seq_hdr || !fits(samples.size, most))
             return false;
         samples.format = format;
         for (size_t plane = 0; plane < 3; ++plane) {
@@ -212,21 +203,27 @@ private:
 
 } // namespace
 
-std::unique_ptr<CodedPicture> decodeCodedPicture(QIODevice& file, HeifCodec codec, const CodedItem& item,
-                                                 const SampleFormat& format)
+int decodingThreads()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, mostThreads);
+}
+
+std::unique_ptr<CodedPicture> decodeCodedPicture(QIODevice& file, std::mutex& reading, HeifCodec codec,
+                                                 const CodedItem& item, const SampleFormat& format, int threads)
 {
     if (codec == HeifCodec::Hevc) {
         auto picture = std::make_unique<HevcPicture>();
-        return picture->decode(file, item, format) ? std::move(picture) : nullptr;
+        return picture->decode(file, reading, item, format, threads) ? std::move(picture) : nullptr;
     }
     auto picture = std::make_unique<Av1Picture>();
-    return picture->decode(file, item, format) ? std::move(picture) : nullptr;
+    return picture->decode(file, reading, item, format, threads) ? std::move(picture) : nullptr;
 }
 
 qint64 decodingBytes(HeifCodec codec, const SampleFormat& format, qint64 pixels, qint64 codedBytes)
 {
     if (codec == HeifCodec::Hevc)
-        return hevcPictureCopies * format.planeBytes(pixels) + pixels * hevcBlockBytesPerTwoPixels / 2 + codedBytes;
+        return hevcPictureCopies * format.planeBytes(pixels) + pixels * hevcBlockBytesPerTwoPixels / 2 +
+               2 * codedBytes;
     return format.planeBytes(pixels) + pixels * av1BlockBytesPerFourPixels / 4 + codedBytes;
 }
 

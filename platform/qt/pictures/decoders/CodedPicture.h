@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 
 class QIODevice;
 
@@ -41,10 +42,15 @@ public:
     virtual StreamColours colours() const = 0;
 };
 
+// The threads a picture is decoded on, the decoder's own or side by side.
+int decodingThreads();
+
 // Nothing when the picture is broken, or tells its decoder to allocate for
-// more than `item.codedSize`, or decodes to other than `format`.
-std::unique_ptr<CodedPicture> decodeCodedPicture(QIODevice& file, HeifCodec codec, const CodedItem& item,
-                                                 const SampleFormat& format);
+// more than `item.codedSize`, or decodes to other than `format`. The file
+// is read under `reading`, so that tiles decode side by side; the decoder
+// itself takes `threads` threads.
+std::unique_ptr<CodedPicture> decodeCodedPicture(QIODevice& file, std::mutex& reading, HeifCodec codec,
+                                                 const CodedItem& item, const SampleFormat& format, int threads);
 
 // What a decoder holds while decoding a picture of `pixels` pixels in
 // `format` from `codedBytes` bytes, the decoded picture among it.

@@ -90,12 +90,6 @@ constexpr int av1ConfigurationHeaderBytes = 4;
 constexpr int av1SequenceHeaderObu = 1;
 constexpr int av1MostOperatingPointsBits = 5;
 
-SampleFormat formatOf(int chromaFormat, int bits)
-{
-    // 0 monochrome, 1 4:2:0, 2 4:2:2, 3 4:4:4 in both codecs' numbering
-    return {bits, chromaFormat == 1 || chromaFormat == 2 ? 1 : 0, chromaFormat == 1 ? 1 : 0, chromaFormat == 0};
-}
-
 std::optional<QSize> av1LargestFrame(BitReader& bits)
 {
     bits.skip(4); // the profile and whether it is a still picture
@@ -169,6 +163,11 @@ std::optional<std::optional<QSize>> av1ConfiguredFrame(QByteArrayView obus)
 
 } // namespace
 
+SampleFormat sampleFormat(int chromaFormat, int bits)
+{
+    return {bits, chromaFormat == 1 || chromaFormat == 2 ? 1 : 0, chromaFormat == 1 ? 1 : 0, chromaFormat == 0};
+}
+
 qint64 SampleFormat::planeBytes(qint64 pixels) const
 {
     const qint64 chroma = monochrome ? 0 : 2 * (pixels >> (chromaShiftX + chromaShiftY));
@@ -181,7 +180,7 @@ std::optional<HevcConfiguration> readHevcConfiguration(QByteArrayView hvcC)
         return std::nullopt;
     const auto byte = [&hvcC](qsizetype at) { return static_cast<uchar>(hvcC[at]); };
     HevcConfiguration configuration;
-    configuration.format = formatOf(byte(16) & 3, (byte(17) & 7) + 8);
+    configuration.format = sampleFormat(byte(16) & 3, (byte(17) & 7) + 8);
     configuration.lengthBytes = (byte(21) & 3) + 1;
     const int arrays = byte(22);
     qsizetype at = hevcConfigurationHeaderBytes;

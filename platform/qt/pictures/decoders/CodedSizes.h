@@ -10,6 +10,10 @@
 
 namespace pintu {
 
+// The format of samples in `bits` bits whose chroma is numbered as both
+// codecs and their libraries number it: 0 none, 1 4:2:0, 2 4:2:2, 3 4:4:4.
+SampleFormat sampleFormat(int chromaFormat, int bits);
+
 // What an HEVC picture's decoder configuration (hvcC) tells its decoder:
 // the samples' format, how many bytes give each NAL unit's length in the
 // picture's data, and the parameter sets to hand it first.

@@ -1,7 +1,10 @@
 #include "platform/qt/pictures/decoders/HeifBands.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 namespace pintu {
 
@@ -41,7 +44,8 @@ qint64 HeifBands::bytes(const HeifPicture& picture)
     const qint64 decoding = decodingBytes(picture.codec, picture.format, mostCoded, mostBytes);
     if (single(picture))
         return decoding;
-    return picture.format.planeBytes(qint64{picture.size.width()} * picture.tileSize.height()) + decoding;
+    return picture.format.planeBytes(qint64{picture.size.width()} * picture.tileSize.height()) +
+           decodingThreads() * decoding;
 }
 
 const HeifBands::Band* HeifBands::bandFor(int y)
@@ -54,7 +58,8 @@ const HeifBands::Band* HeifBands::bandFor(int y)
 bool HeifBands::decodeBand(int tileRow)
 {
     if (single(picture)) {
-        whole = decodeCodedPicture(file, picture.codec, picture.tiles.front(), picture.format);
+        whole = decodeCodedPicture(file, reading, picture.codec, picture.tiles.front(), picture.format,
+                                   decodingThreads());
         if (!whole || whole->planes().size.width() < picture.size.width() ||
             whole->planes().size.height() < picture.size.height())
             return false;
@@ -77,25 +82,52 @@ bool HeifBands::decodeBand(int tileRow)
         samples[p].resize(static_cast<size_t>(band.planes.strides[p] * subsampled(height, shiftY)));
         band.planes.rows[p] = samples[p].data();
     }
-    for (int column = firstColumn / tile.width(); column <= lastColumn / tile.width(); ++column) {
-        const auto index = static_cast<size_t>(tileRow * picture.columns + column);
-        const auto decoded = decodeCodedPicture(file, picture.codec, picture.tiles[index], format);
-        const int left = column * tile.width();
-        const int width = std::min(tile.width(), picture.size.width() - left);
-        if (!decoded || decoded->planes().size.width() < width || decoded->planes().size.height() < height)
-            return false;
-        if (column == firstColumn / tile.width())
-            streamColours = decoded->colours();
-        const Planes& from = decoded->planes();
-        for (int plane = 0; plane < (format.monochrome ? 1 : 3); ++plane) {
-            const int shiftX = plane == 0 ? 0 : format.chromaShiftX;
-            const int shiftY = plane == 0 ? 0 : format.chromaShiftY;
-            const auto p = static_cast<size_t>(plane);
-            const auto rowBytes = static_cast<size_t>(subsampled(width, shiftX) * sampleBytes);
-            uchar* to = samples[p].data() + qsizetype{left >> shiftX} * sampleBytes;
-            for (int y = 0; y < subsampled(height, shiftY); ++y)
-                std::memcpy(to + y * band.planes.strides[p], from.rows[p] + y * from.strides[p], rowBytes);
-        }
+    // Tiles decode side by side, each on one thread, and each lays its
+    // samples in its own columns of the band.
+    const int first = firstColumn / tile.width();
+    const int last = lastColumn / tile.width();
+    std::atomic<int> next = first;
+    std::atomic<bool> failed = false;
+    const auto work = [&] {
+        for (int column = next++; column <= last && !failed; column = next++)
+            if (!place(tileRow, column, height, column == first))
+                failed = true;
+    };
+    std::vector<std::thread> workers;
+    try {
+        for (int w = 1; w < std::min(decodingThreads(), last - first + 1); ++w)
+            workers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // Fewer threads than hoped for decode the same tiles.
+    }
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+    return !failed;
+}
+
+bool HeifBands::place(int tileRow, int column, int height, bool first)
+{
+    const SampleFormat& format = picture.format;
+    const QSize tile = picture.tileSize;
+    const auto index = static_cast<size_t>(tileRow * picture.columns + column);
+    const auto decoded = decodeCodedPicture(file, reading, picture.codec, picture.tiles[index], format, 1);
+    const int left = column * tile.width();
+    const int width = std::min(tile.width(), picture.size.width() - left);
+    if (!decoded || decoded->planes().size.width() < width || decoded->planes().size.height() < height)
+        return false;
+    if (first)
+        streamColours = decoded->colours();
+    const Planes& from = decoded->planes();
+    const int sampleBytes = bytesPerSample(format);
+    for (int plane = 0; plane < (format.monochrome ? 1 : 3); ++plane) {
+        const int shiftX = plane == 0 ? 0 : format.chromaShiftX;
+        const int shiftY = plane == 0 ? 0 : format.chromaShiftY;
+        const auto p = static_cast<size_t>(plane);
+        const auto rowBytes = static_cast<size_t>(subsampled(width, shiftX) * sampleBytes);
+        uchar* to = samples[p].data() + qsizetype{left >> shiftX} * sampleBytes;
+        for (int y = 0; y < subsampled(height, shiftY); ++y)
+            std::memcpy(to + y * band.planes.strides[p], from.rows[p] + y * from.strides[p], rowBytes);
     }
     return true;
 }

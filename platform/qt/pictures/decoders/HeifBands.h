@@ -8,8 +8,8 @@ namespace pintu {
 
 // A HEIF picture's samples a band of rows at a time, top to bottom: a single
 // coded picture is one band, decoded whole; a grid's bands are its rows of
-// tiles, each decoded a tile at a time and laid side by side, so that no more
-// than one row of tiles is held at once.
+// tiles, decoded side by side and laid in place, so that no more than one
+// row of tiles is held at once.
 class HeifBands {
 public:
     // Only the tiles that reach into `columns` of the picture are decoded.
@@ -30,8 +30,11 @@ public:
 
 private:
     bool decodeBand(int tileRow);
+    // Decodes one tile of the band and lays it in its columns.
+    bool place(int tileRow, int column, int height, bool first);
 
     QIODevice& file;
+    std::mutex reading;
     const HeifPicture& picture;
     int firstColumn;
     int lastColumn;

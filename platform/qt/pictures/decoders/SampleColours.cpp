@@ -1,7 +1,6 @@
 #include "platform/qt/pictures/decoders/SampleColours.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pintu {
 
@@ -34,7 +33,7 @@ int sample(const uchar* row, int x, bool wide)
 
 uchar eightBits(float value)
 {
-    return static_cast<uchar>(std::clamp(std::lround(value), 0L, 255L));
+    return static_cast<uchar>(std::clamp(value, 0.0f, 255.0f) + 0.5f);
 }
 
 } // namespace
