@@ -132,15 +132,52 @@ QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
     return tiff + QByteArray(64, '\0');
 }
 
+constexpr int everyOne = -1;
+
 // `heif` with the big-endian number of `byteCount` bytes at `skip` bytes
-// into the body of each `box` replaced by `value`.
-QByteArray rewritten(QByteArray heif, const char* box, int skip, int byteCount, quint64 value)
+// into the body of the `box` of index `which` (or of each) replaced by `value`.
+QByteArray rewritten(QByteArray heif, const char* box, int skip, int byteCount, quint64 value, int which = everyOne)
 {
     QByteArray number;
     appendBigEndian(number, value, byteCount);
-    for (qsizetype at = heif.indexOf(box); at >= 0; at = heif.indexOf(box, at + 1))
-        heif.replace(at + 4 + skip, byteCount, number);
+    int index = 0;
+    for (qsizetype at = heif.indexOf(box); at >= 0; at = heif.indexOf(box, at + 1), ++index)
+        if (which == everyOne || which == index)
+            heif.replace(at + 4 + skip, byteCount, number);
     return heif;
+}
+
+QByteArray renamed(QByteArray heif, const char* from, const char* to, int which)
+{
+    qsizetype at = heif.indexOf(from);
+    for (int index = 0; index < which; ++index)
+        at = heif.indexOf(from, at + 1);
+    return heif.replace(at, 4, to);
+}
+
+// A phone's photo of 150 x 100 pixels: a grid of 3 x 2 tiles of 64 pixels,
+// which reach past its right and bottom edges.
+QByteArray phoneGrid()
+{
+    return heicGrid(positionPicture(150, 100), QSize(64, 64));
+}
+
+constexpr int gridRowsByte = 2;
+constexpr int gridWidthAt = 4;
+constexpr int firstTileLengthAt = 20; // in the locations written by heicGrid
+constexpr int pictureExtent = 1; // the second ispe: the tiles' comes first
+
+QByteArray withBoxesAhead(const QByteArray& heif, int count)
+{
+    const qsizetype afterFileType = 24; // as heicGrid writes it
+    QByteArray empty;
+    appendBigEndian(empty, 8, 4);
+    return heif.left(afterFileType) + (empty + "free").repeated(count) + heif.mid(afterFileType);
+}
+
+QByteArray withMetadataOf(const QByteArray& heif, qint64 bytes)
+{
+    return rewritten(heif, "meta", -8, 4, static_cast<quint64>(bytes)) + QByteArray(bytes, '\0');
 }
 
 // `heif` whose every picture, the primary one and the tiles of its grid,
@@ -215,6 +252,27 @@ std::vector<HostilePicture> hostilePictures()
         {"avif-coded-larger-than-it-claims", "avif",
          [=] { return claiming(heifFile(positionPicture(256, 256), "avif"), square(64)); }, false},
         {"heic-cut-short", "heic", [=] { return heifFile(positionPicture(64, 48), "heic").chopped(64); }, false},
+        {"heic-grid-missing-a-tile", "heic", [] { return rewritten(phoneGrid(), "idat", gridRowsByte, 1, 2); }, false},
+        {"heic-grid-its-tiles-fall-short-of", "heic",
+         [] {
+             const QByteArray wider = rewritten(phoneGrid(), "idat", gridWidthAt, 2, 300);
+             return rewritten(wider, "ispe", 4, 4, 300, pictureExtent);
+         },
+         false},
+        {"heic-grid-with-a-column-to-spare", "heic", [] { return rewritten(phoneGrid(), "idat", gridWidthAt, 2, 100); },
+         false},
+        {"heic-tile-past-the-end-of-its-file", "heic",
+         [] { return rewritten(phoneGrid(), "iloc", firstTileLengthAt, 4, 0x7FFFFFFF); }, false},
+        {"heic-primary-picture-not-there", "heic", [] { return rewritten(phoneGrid(), "pitm", 4, 2, 99); }, false},
+        {"heic-grid-of-grids", "heic", [] { return renamed(phoneGrid(), "hvc1", "grid", 0); }, false},
+        {"heic-overlay-of-tiles", "heic", [] { return renamed(phoneGrid(), "grid", "iovl", 0); }, false},
+        {"heic-protected-tiles", "heic", [] { return rewritten(phoneGrid(), "infe", 6, 2, 1); }, false},
+        {"heic-not-a-picture", "heic", [] { return renamed(phoneGrid(), "pict", "vide", 0); }, false},
+        {"heic-thousands-of-boxes-before-its-metadata", "heic", [] { return withBoxesAhead(phoneGrid(), 5000); },
+         false},
+        {"heic-17-mb-of-metadata", "heic", [] { return withMetadataOf(phoneGrid(), qint64{17} << 20); }, false},
+        {"heic-grid-larger-than-a-board", "heic",
+         [] { return heicGrid(positionPicture(400, 330), QSize(128, 128)); }, true},
         {"heic-metadata-past-its-end", "heic",
          [=] { return rewritten(heifFile(positionPicture(64, 48), "heic"), "meta", -8, 4, 0x7FFFFFF0); }, false},
         {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},

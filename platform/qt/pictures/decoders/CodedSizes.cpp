@@ -129,36 +129,45 @@ std::optional<QSize> av1LargestFrame(BitReader& bits)
     return QSize(static_cast<int>(width), static_cast<int>(height));
 }
 
-// The sequence header among the configuration's OBUs; nothing without one.
-std::optional<std::optional<QSize>> av1ConfiguredFrame(QByteArrayView obus)
+// The largest frame a sequence header allows, where one was found.
+using FoundFrame = std::optional<QSize>;
+
+// The first sequence header among `obus`: nothing when it is broken, no
+// frame when there is none.
+std::optional<FoundFrame> av1ConfiguredFrame(QByteArrayView obus)
 {
     while (!obus.isEmpty()) {
         const auto header = static_cast<uchar>(obus[0]);
         const int type = header >> 3 & 0xF;
+        const bool sized = header & 0x2;
         qsizetype at = (header & 0x4) ? 2 : 1;
         // An OBU without its size runs to the end.
-        quint64 size = (header & 0x2) ? 0 : static_cast<quint64>(std::max<qsizetype>(obus.size() - at, 0));
-        for (int shift = 0; header & 0x2; shift += 7) {
+        quint64 size = sized ? 0 : static_cast<quint64>(std::max<qsizetype>(obus.size() - at, 0));
+        for (int shift = 0; sized; shift += 7) {
             if (shift > 56)
                 return std::nullopt;
-            if (at >= obus.size())
-                return std::optional(std::optional<QSize>());
+            if (at >= obus.size()) // past what was read of a picture's data
+                return FoundFrame();
             const auto byte = static_cast<uchar>(obus[at++]);
             size |= quint64{byte & 0x7Fu} << shift;
             if (!(byte & 0x80))
                 break;
         }
-        // Past what was read of a picture's data, no sequence header came first.
-        if (size > static_cast<quint64>(obus.size() - at))
-            return type == av1SequenceHeaderObu ? std::nullopt : std::optional(std::optional<QSize>());
+        if (size > static_cast<quint64>(std::max<qsizetype>(obus.size() - at, 0))) {
+            if (type == av1SequenceHeaderObu)
+                return std::nullopt;
+            return FoundFrame();
+        }
         if (type == av1SequenceHeaderObu) {
             BitReader bits(obus.sliced(at, static_cast<qsizetype>(size)).toByteArray());
             const auto frame = av1LargestFrame(bits);
-            return frame ? std::optional(frame) : std::nullopt;
+            if (!frame)
+                return std::nullopt;
+            return FoundFrame(*frame);
         }
         obus = obus.sliced(at + static_cast<qsizetype>(size));
     }
-    return std::optional<QSize>();
+    return FoundFrame();
 }
 
 } // namespace
