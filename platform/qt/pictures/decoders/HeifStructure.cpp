@@ -2,6 +2,7 @@
 
 #include "platform/qt/pictures/UprightGeometry.h"
 #include "platform/qt/pictures/decoders/CodedSizes.h"
+#include "platform/qt/pictures/decoders/HeifBoxes.h"
 
 #include <QIODevice>
 
@@ -14,305 +15,15 @@ namespace pintu {
 
 namespace {
 
-// Far more than any camera writes (a phone's 48-megapixel grid has a few
-// hundred items, its metadata some tens of kilobytes), and little enough
-// that reading them costs nothing.
-constexpr qint64 mostMetadataBytes = qint64{16} << 20;
-constexpr int mostBoxes = 1 << 17;
 // A decoder configuration is some hundred bytes: parameter sets, a header.
 constexpr qsizetype mostConfigurationBytes = 1 << 16;
-constexpr int mostTopLevelBoxes = 1 << 12;
-constexpr int mostExtents = 1 << 10;
 constexpr int mostGridBytes = 12;
 // The coded pictures' sides may reach past their item's own to whole coding
 // blocks: 64 pixels in HEVC and AV1 alike.
 constexpr int codingBlock = 64;
 
-constexpr quint32 fourCc(const char (&name)[5])
-{
-    return quint32{static_cast<uchar>(name[0])} << 24 | quint32{static_cast<uchar>(name[1])} << 16 |
-           quint32{static_cast<uchar>(name[2])} << 8 | static_cast<uchar>(name[3]);
-}
-
 const std::array<QByteArrayView, 3> alphaKinds{"urn:mpeg:hevc:2015:auxid:1", "urn:mpeg:avc:2015:auxid:1",
                                                "urn:mpeg:mpegB:cicp:systems:auxiliary:alpha"};
-
-// Big-endian numbers read from a box's bytes; reading past its end fails
-// every read after it.
-class Cursor {
-public:
-    explicit Cursor(QByteArrayView bytes) : bytes(bytes) {}
-
-    quint64 number(int size)
-    {
-        if (size < 0 || size > 8 || at + size > bytes.size()) {
-            broken = true;
-            at = bytes.size();
-            return 0;
-        }
-        quint64 value = 0;
-        for (int i = 0; i < size; ++i)
-            value = value << 8 | static_cast<uchar>(bytes[at++]);
-        return value;
-    }
-    quint32 u8() { return static_cast<quint32>(number(1)); }
-    quint32 u16() { return static_cast<quint32>(number(2)); }
-    quint32 u32() { return static_cast<quint32>(number(4)); }
-    // An item's number: 16 bits in a box of version 0, else 32.
-    quint32 id(int version) { return version == 0 ? u16() : u32(); }
-    QByteArrayView rest() const { return bytes.sliced(at); }
-    qsizetype offset() const { return at; }
-    bool ok() const { return !broken; }
-
-private:
-    QByteArrayView bytes;
-    qsizetype at = 0;
-    bool broken = false;
-};
-
-struct Box {
-    quint32 type;
-    QByteArrayView body;
-    qsizetype bodyOffset; // within the metadata read
-};
-
-// The boxes inside `body`, which starts `offset` bytes into the metadata.
-std::optional<std::vector<Box>> childrenOf(QByteArrayView body, qsizetype offset, int& boxesLeft)
-{
-    std::vector<Box> boxes;
-    qsizetype at = 0;
-    while (at < body.size()) {
-        Cursor header(body.sliced(at));
-        quint64 size = header.u32();
-        const quint32 type = header.u32();
-        if (size == 1)
-            size = header.number(8);
-        else if (size == 0)
-            size = static_cast<quint64>(body.size() - at);
-        const auto headerBytes = header.offset();
-        if (!header.ok() || --boxesLeft < 0 || size < static_cast<quint64>(headerBytes) ||
-            size > static_cast<quint64>(body.size() - at))
-            return std::nullopt;
-        const auto length = static_cast<qsizetype>(size);
-        boxes.push_back({type, body.sliced(at + headerBytes, length - headerBytes), offset + at + headerBytes});
-        at += length;
-    }
-    return boxes;
-}
-
-const Box* find(const std::vector<Box>& boxes, quint32 type)
-{
-    const auto found = std::find_if(boxes.begin(), boxes.end(), [type](const Box& box) { return box.type == type; });
-    return found == boxes.end() ? nullptr : &*found;
-}
-
-struct Location {
-    std::vector<CodedItem::Extent> extents;
-};
-
-// The file's metadata, its boxes taken apart into what each item is, where
-// its bytes lie, which properties it has, and which items it refers to.
-struct Items {
-    QByteArray metadata; // every box below is a view into it
-    quint32 primary = 0;
-    std::map<quint32, quint32> types;
-    std::map<quint32, Location> locations;
-    std::vector<Box> properties;
-    std::map<quint32, std::vector<int>> associations; // in the order given, which is the order they apply
-    std::map<quint32, std::vector<quint32>> tiles;
-    std::vector<std::pair<quint32, quint32>> auxiliaries; // from, to
-};
-
-bool readItemTypes(const Box& box, Items& items, int& boxesLeft)
-{
-    Cursor info(box.body);
-    const int version = static_cast<int>(info.u8());
-    info.number(3);
-    info.number(version == 0 ? 2 : 4);
-    const auto entries = childrenOf(info.rest(), box.bodyOffset + info.offset(), boxesLeft);
-    if (!info.ok() || !entries)
-        return false;
-    for (const Box& entry : *entries) {
-        Cursor fields(entry.body);
-        const int entryVersion = static_cast<int>(fields.u8());
-        fields.number(3);
-        if (entry.type != fourCc("infe") || entryVersion < 2)
-            continue;
-        const quint32 id = entryVersion == 2 ? fields.u16() : fields.u32();
-        const quint32 protection = fields.u16();
-        const quint32 type = fields.u32();
-        if (!fields.ok() || protection != 0 || !items.types.emplace(id, type).second)
-            return false;
-    }
-    return true;
-}
-
-// Every extent made an offset into the file: the item's own data box
-// (idat) lies at `dataAt` in it, `dataBytes` long.
-bool readLocations(const Box& box, Items& items, qint64 fileSize, qint64 dataAt, qint64 dataBytes, int& boxesLeft)
-{
-    Cursor location(box.body);
-    const int version = static_cast<int>(location.u8());
-    location.number(3);
-    const quint32 sizes = location.u16();
-    const int offsetSize = static_cast<int>(sizes >> 12);
-    const int lengthSize = static_cast<int>(sizes >> 8 & 0xF);
-    const int baseSize = static_cast<int>(sizes >> 4 & 0xF);
-    const int indexSize = version > 0 ? static_cast<int>(sizes & 0xF) : 0;
-    const quint32 count = version < 2 ? location.u16() : location.u32();
-    for (quint32 i = 0; location.ok() && i < count; ++i) {
-        const quint32 id = location.id(version < 2 ? 0 : 1);
-        const int method = version > 0 ? static_cast<int>(location.u16() & 0xF) : 0;
-        const quint32 reference = location.u16();
-        const quint64 base = location.number(baseSize);
-        const quint32 extents = location.u16();
-        boxesLeft -= 1 + static_cast<int>(std::min<quint32>(extents, mostExtents));
-        if (method > 1 || reference != 0 || extents > mostExtents || boxesLeft < 0)
-            return false;
-        const qint64 start = method == 0 ? 0 : dataAt;
-        const qint64 end = method == 0 ? fileSize : dataAt + dataBytes;
-        Location where;
-        qint64 total = 0;
-        for (quint32 e = 0; e < extents; ++e) {
-            location.number(indexSize);
-            const quint64 offset = location.number(offsetSize);
-            quint64 length = location.number(lengthSize);
-            const quint64 first = base + offset;
-            if (first < base || first > static_cast<quint64>(end - start))
-                return false;
-            if (length == 0)
-                length = static_cast<quint64>(end - start) - first;
-            if (length > static_cast<quint64>(end - start) - first)
-                return false;
-            total += static_cast<qint64>(length);
-            where.extents.push_back({start + static_cast<qint64>(first), static_cast<qint64>(length)});
-        }
-        // However its extents overlap, an item takes no more bytes than the file.
-        if (total > fileSize || !items.locations.emplace(id, std::move(where)).second)
-            return false;
-    }
-    return location.ok();
-}
-
-bool readProperties(const Box& box, Items& items, int& boxesLeft)
-{
-    const auto boxes = childrenOf(box.body, box.bodyOffset, boxesLeft);
-    const Box* container = boxes ? find(*boxes, fourCc("ipco")) : nullptr;
-    const auto properties = container ? childrenOf(container->body, container->bodyOffset, boxesLeft) : std::nullopt;
-    if (!properties)
-        return false;
-    items.properties = *properties;
-    for (const Box& association : *boxes) {
-        if (association.type != fourCc("ipma"))
-            continue;
-        Cursor entries(association.body);
-        const int version = static_cast<int>(entries.u8());
-        const bool wide = entries.number(3) & 1;
-        const quint32 count = entries.u32();
-        for (quint32 i = 0; entries.ok() && i < count; ++i) {
-            const quint32 id = entries.id(version);
-            const int associated = static_cast<int>(entries.u8());
-            --boxesLeft;
-            std::vector<int>& indices = items.associations[id];
-            for (int a = 0; a < associated; ++a) {
-                const quint32 index = wide ? entries.u16() & 0x7FFF : entries.u8() & 0x7F;
-                if (index > 0 && --boxesLeft >= 0)
-                    indices.push_back(static_cast<int>(index) - 1);
-            }
-            if (boxesLeft < 0)
-                return false;
-        }
-        if (!entries.ok())
-            return false;
-    }
-    return true;
-}
-
-bool readReferences(const Box& box, Items& items, int& boxesLeft)
-{
-    Cursor header(box.body);
-    const int version = static_cast<int>(header.u8());
-    header.number(3);
-    const auto references = childrenOf(header.rest(), box.bodyOffset + header.offset(), boxesLeft);
-    if (!header.ok() || !references)
-        return false;
-    for (const Box& reference : *references) {
-        Cursor ids(reference.body);
-        const quint32 from = ids.id(version);
-        const quint32 count = ids.u16();
-        std::vector<quint32> to;
-        for (quint32 i = 0; ids.ok() && i < count; ++i)
-            to.push_back(ids.id(version));
-        if (!ids.ok() || (boxesLeft -= static_cast<int>(count)) < 0)
-            return false;
-        if (reference.type == fourCc("dimg") && !items.tiles.emplace(from, std::move(to)).second)
-            return false;
-        if (reference.type == fourCc("auxl"))
-            for (const quint32 target : to)
-                items.auxiliaries.emplace_back(from, target);
-    }
-    return true;
-}
-
-std::optional<Items> readItems(QIODevice& file)
-{
-    // The metadata box, among the first boxes of the file.
-    const qint64 fileSize = file.size();
-    qint64 at = 0;
-    Items items;
-    QByteArray& metadata = items.metadata;
-    qint64 metadataAt = 0;
-    for (int boxes = 0; metadata.isEmpty(); ++boxes) {
-        if (boxes >= mostTopLevelBoxes || !file.seek(at))
-            return std::nullopt;
-        const QByteArray headerBytes = file.read(16);
-        Cursor header(headerBytes);
-        quint64 size = header.u32();
-        const quint32 type = header.u32();
-        if (size == 1)
-            size = header.number(8);
-        else if (size == 0)
-            size = static_cast<quint64>(fileSize - at);
-        const qint64 headerLength = header.offset();
-        if (!header.ok() || size < static_cast<quint64>(headerLength) || size > static_cast<quint64>(fileSize - at))
-            return std::nullopt;
-        if (type == fourCc("meta")) {
-            if (size - static_cast<quint64>(headerLength) > static_cast<quint64>(mostMetadataBytes) ||
-                !file.seek(at + headerLength))
-                return std::nullopt;
-            metadataAt = at + headerLength;
-            metadata = file.read(static_cast<qint64>(size) - headerLength);
-            if (metadata.size() != static_cast<qint64>(size) - headerLength || metadata.isEmpty())
-                return std::nullopt;
-        }
-        at += static_cast<qint64>(size);
-    }
-    int boxesLeft = mostBoxes;
-    Cursor fullBox(metadata);
-    fullBox.u32(); // its version and flags
-    const auto boxes = childrenOf(fullBox.rest(), fullBox.offset(), boxesLeft);
-    if (!boxes)
-        return std::nullopt;
-    const Box* handler = find(*boxes, fourCc("hdlr"));
-    const Box* primary = find(*boxes, fourCc("pitm"));
-    const Box* types = find(*boxes, fourCc("iinf"));
-    const Box* locations = find(*boxes, fourCc("iloc"));
-    const Box* properties = find(*boxes, fourCc("iprp"));
-    const Box* references = find(*boxes, fourCc("iref"));
-    const Box* data = find(*boxes, fourCc("idat"));
-    if (!handler || !primary || !types || !locations || !properties)
-        return std::nullopt;
-    Cursor handlerType(handler->body);
-    handlerType.number(8);
-    Cursor primaryId(primary->body);
-    items.primary = primaryId.id(static_cast<int>(primaryId.u32() >> 24));
-    const qint64 dataAt = data ? metadataAt + data->bodyOffset : 0;
-    if (handlerType.u32() != fourCc("pict") || !primaryId.ok() || !readItemTypes(*types, items, boxesLeft) ||
-        !readLocations(*locations, items, fileSize, dataAt, data ? data->body.size() : 0, boxesLeft) ||
-        !readProperties(*properties, items, boxesLeft) || (references && !readReferences(*references, items, boxesLeft)))
-        return std::nullopt;
-    return items;
-}
 
 // Qt's turns as matrices on pixel coordinates, y down: each mirrors, flips,
 // then turns a quarter clockwise, in that order.
@@ -355,7 +66,7 @@ QImageIOHandler::Transformations followedBy(QImageIOHandler::Transformations tra
 
 class PictureReader {
 public:
-    PictureReader(QIODevice& file, const Items& items, qint64 largestPixels)
+    PictureReader(QIODevice& file, const HeifItems& items, qint64 largestPixels)
         : file(file), items(items), largestPixels(largestPixels)
     {}
 
@@ -386,7 +97,7 @@ public:
                 turned = !turned;
             if (box.type != fourCc("ispe"))
                 continue;
-            Cursor sides(box.body);
+            BoxCursor sides(box.body);
             sides.u32();
             const quint32 width = sides.u32();
             const quint32 height = sides.u32();
@@ -422,7 +133,7 @@ private:
         if (location == items.locations.end() || tiles == items.tiles.end())
             return std::nullopt;
         const QByteArray data = bytesOf(location->second, mostGridBytes);
-        Cursor fields(data);
+        BoxCursor fields(data);
         fields.u8(); // the version
         const int sideBytes = (fields.u8() & 1) ? 4 : 2;
         const int rows = static_cast<int>(fields.u8()) + 1;
@@ -536,15 +247,15 @@ private:
         return copy;
     }
 
-    QByteArray bytesOf(const Location& location, qint64 most) const;
+    QByteArray bytesOf(const ItemLocation& location, qint64 most) const;
 
     QIODevice& file;
-    const Items& items;
+    const HeifItems& items;
     qint64 largestPixels;
     mutable std::map<const Box*, QByteArray> copies;
 };
 
-QByteArray PictureReader::bytesOf(const Location& location, qint64 most) const
+QByteArray PictureReader::bytesOf(const ItemLocation& location, qint64 most) const
 {
     QByteArray bytes;
     for (const CodedItem::Extent& extent : location.extents) {
@@ -558,7 +269,7 @@ QByteArray PictureReader::bytesOf(const Location& location, qint64 most) const
 // The part of `size` a clean aperture keeps, centred where it says.
 std::optional<QRect> apertureOf(const Box& box, QSize size)
 {
-    Cursor fields(box.body);
+    BoxCursor fields(box.body);
     std::array<double, 4> values{};
     for (double& value : values) {
         const auto numerator = static_cast<double>(static_cast<qint32>(fields.u32()));
@@ -579,7 +290,7 @@ std::optional<QRect> apertureOf(const Box& box, QSize size)
 }
 
 // The part shown and its turn, applied in the order the properties come.
-bool applyTransforms(const Items& items, HeifStructure& structure)
+bool applyTransforms(const HeifItems& items, HeifStructure& structure)
 {
     structure.shown = QRect(QPoint(0, 0), structure.colour.size);
     const auto found = items.associations.find(items.primary);
@@ -618,7 +329,7 @@ qint64 CodedItem::bytes() const
 
 std::optional<HeifStructure> readHeifStructure(QIODevice& file, qint64 largestPixels)
 {
-    const auto items = readItems(file);
+    const auto items = readHeifItems(file);
     if (!items)
         return std::nullopt;
     const PictureReader reader(file, *items, largestPixels);
