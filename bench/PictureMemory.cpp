@@ -4,7 +4,8 @@
 //
 //   picture_memory              makes photos (12 and 50 megapixels, in every
 //                               format and depth pintu reads, HEIF and AVIF
-//                               too) and the hostile headers of the tests, and
+//                               too, HEIC also as a phone's grid of tiles) and
+//                               the hostile headers of the tests, and
 //                               measures each
 //   picture_memory --make DIR   only makes them, in DIR
 //   picture_memory FILE...      measures these files
@@ -47,6 +48,8 @@ constexpr const char* measureOne = "--measure";
 constexpr const char* makeOnly = "--make";
 constexpr QSize normalPhoto(4000, 3000);
 constexpr QSize fiftyMegapixels(8660, 5773);
+// A phone's camera writes its HEIC as a grid of tiles this size.
+constexpr QSize phoneTile(512, 512);
 
 void click(QObject* button)
 {
@@ -151,6 +154,8 @@ std::vector<Sample> samples()
         {"photo-12mp.jpg",
          [](const QString& path) { return writeImage(path, test::photoLikePicture(normalPhoto), "jpeg", 90); }},
         {"photo-12mp.heic", heif(normalPhoto, "heic")},
+        {"photo-12mp-grid.heic",
+         [](const QString& path) { return writeBytes(path, test::heicGrid(test::photoLikePicture(normalPhoto), phoneTile)); }},
         {"photo-12mp.avif", heif(normalPhoto, "avif")},
         {"50mp.jpg", saved("jpeg", 90)},
         {"50mp-progressive.jpg", saved("jpeg", 90, true)},
@@ -170,6 +175,7 @@ std::vector<Sample> samples()
         {"50mp.tif", saved("tiff", 100)},
         {"50mp-16-bit.tif", converted(QImage::Format_RGBA64, "tiff")},
         {"50mp.heic", heif(fiftyMegapixels, "heic")},
+        {"50mp-grid.heic", [](const QString& path) { return writeBytes(path, test::heicGrid(photo, phoneTile)); }},
         {"50mp.avif", heif(fiftyMegapixels, "avif")},
         {"50mp.bmp", saved("bmp", 100)},
         {"50mp-top-down.bmp",

@@ -191,6 +191,10 @@ std::vector<Seed> pictureReadsSeeds()
         {"gif", extensionChoice("gif"), test::pictureFile(indexed, "gif")},
         {"webp", extensionChoice("webp"), test::pictureFile(picture, "webp")},
         {"tiff", extensionChoice("tif"), test::pictureFile(picture, "tiff")},
+        // HEIF is told by its bytes, whatever the file's name.
+        {"heic", extensionChoice("bmp"), test::heifFile(picture, "heic")},
+        {"heic-grid", extensionChoice("bmp"), test::heicGrid(test::positionPicture(100, 70), QSize(64, 64))},
+        {"avif-turned", extensionChoice("bmp"), test::heifFile(picture, "avif", {.orientation = 6})},
     };
     std::vector<Seed> seeds;
     const std::size_t layouts = boardLayouts().size();

@@ -132,17 +132,71 @@ QByteArray tiffHeader(QSize size, int bitsPerSample, int samples)
     return tiff + QByteArray(64, '\0');
 }
 
-// A photo of HEVC whose every picture, the primary one and the tiles of its
-// grid, claims `size` in its properties.
-QByteArray heicClaiming(QSize size)
+constexpr int everyOne = -1;
+
+// `heif` with the big-endian number of `byteCount` bytes at `skip` bytes
+// into the body of the `box` of index `which` (or of each) replaced by `value`.
+QByteArray rewritten(QByteArray heif, const char* box, int skip, int byteCount, quint64 value, int which = everyOne)
 {
-    QByteArray heic = heifFile(positionPicture(64, 48), "heic");
-    QByteArray claim;
-    appendBigEndian(claim, static_cast<quint64>(size.width()), 4);
-    appendBigEndian(claim, static_cast<quint64>(size.height()), 4);
-    for (qsizetype property = heic.indexOf("ispe"); property >= 0; property = heic.indexOf("ispe", property + 1))
-        heic.replace(property + 8, claim.size(), claim); // after the type, the version and the flags
-    return heic;
+    QByteArray number;
+    appendBigEndian(number, value, byteCount);
+    int index = 0;
+    for (qsizetype at = heif.indexOf(box); at >= 0; at = heif.indexOf(box, at + 1), ++index)
+        if (which == everyOne || which == index)
+            heif.replace(at + 4 + skip, byteCount, number);
+    return heif;
+}
+
+QByteArray renamed(QByteArray heif, const char* from, const char* to, int which)
+{
+    qsizetype at = heif.indexOf(from);
+    for (int index = 0; index < which; ++index)
+        at = heif.indexOf(from, at + 1);
+    return heif.replace(at, 4, to);
+}
+
+// A phone's photo of 150 x 100 pixels: a grid of 3 x 2 tiles of 64 pixels,
+// which reach past its right and bottom edges.
+QByteArray phoneGrid()
+{
+    return heicGrid(positionPicture(150, 100), QSize(64, 64));
+}
+
+constexpr int gridRowsByte = 2;
+constexpr int gridWidthAt = 4;
+constexpr int firstTileLengthAt = 20; // in the locations written by heicGrid
+constexpr int pictureExtent = 1; // the second ispe: the tiles' comes first
+
+QByteArray withBoxesAhead(const QByteArray& heif, int count)
+{
+    const qsizetype afterFileType = 24; // as heicGrid writes it
+    QByteArray empty;
+    appendBigEndian(empty, 8, 4);
+    return heif.left(afterFileType) + (empty + "free").repeated(count) + heif.mid(afterFileType);
+}
+
+QByteArray withMetadataOf(const QByteArray& heif, qint64 bytes)
+{
+    return rewritten(heif, "meta", -8, 4, static_cast<quint64>(bytes)) + QByteArray(bytes, '\0');
+}
+
+// `heif` whose every picture, the primary one and the tiles of its grid,
+// claims `size` in its properties.
+QByteArray claiming(const QByteArray& heif, QSize size)
+{
+    constexpr int afterVersionAndFlags = 4;
+    const QByteArray wide = rewritten(heif, "ispe", afterVersionAndFlags, 4, static_cast<quint64>(size.width()));
+    return rewritten(wide, "ispe", afterVersionAndFlags + 4, 4, static_cast<quint64>(size.height()));
+}
+
+// A small photo whose grid of one tile claims to lay it on a canvas of `canvas`.
+QByteArray gridClaiming(QSize canvas)
+{
+    constexpr int afterVersionFlagsRowsAndColumns = 4;
+    const QByteArray heic = heifFile(positionPicture(64, 48), "heic");
+    const QByteArray wide =
+        rewritten(heic, "idat", afterVersionFlagsRowsAndColumns, 2, static_cast<quint64>(canvas.width()));
+    return rewritten(wide, "idat", afterVersionFlagsRowsAndColumns + 2, 2, static_cast<quint64>(canvas.height()));
 }
 
 } // namespace
@@ -164,9 +218,6 @@ std::vector<HostilePicture> hostilePictures()
     // Qt's reader decoded a strip of 3 bytes a pixel beside the 4-byte
     // picture, and its compressed bytes as much again.
     const int stripSide = sideOver(10);
-    // libheif holds three planes of 8-bit RGB at once, three times over, and
-    // the picture in 8-bit RGBA.
-    const int heifSide = sideOver(13);
     const QSize mostPixelsInOneBit(gigapixelSquare.width(),
                                    static_cast<int>(largestPicturePixels / gigapixelSquare.width()));
     const QSize affordable(3000, 2000);
@@ -193,8 +244,37 @@ std::vector<HostilePicture> hostilePictures()
         {"tiff-16384x16384", "tif", [=] { return tiffHeader(gigapixelSquare, 8, 3); }, false},
         {"tiff-one-strip-over-the-budget", "tif", [=] { return tiffHeader(square(stripSide), 8, 3); }, false},
         {"tiff-16-bit-over-the-budget", "tif", [=] { return tiffHeader(square(deepSide), 16, 3); }, false},
-        {"heic-16384x16384", "heic", [=] { return heicClaiming(gigapixelSquare); }, false},
-        {"heic-over-the-budget", "heic", [=] { return heicClaiming(square(heifSide)); }, false},
+        {"heic-16384x16384", "heic",
+         [=] { return claiming(heifFile(positionPicture(64, 48), "heic"), gigapixelSquare); }, false},
+        {"heic-grid-16384x16384-of-a-small-picture", "heic", [=] { return gridClaiming(gigapixelSquare); }, false},
+        {"heic-coded-larger-than-it-claims", "heic",
+         [=] { return claiming(heifFile(positionPicture(256, 256), "heic"), square(64)); }, false},
+        {"avif-coded-larger-than-it-claims", "avif",
+         [=] { return claiming(heifFile(positionPicture(256, 256), "avif"), square(64)); }, false},
+        {"heic-cut-short", "heic", [=] { return heifFile(positionPicture(64, 48), "heic").chopped(64); }, false},
+        {"heic-grid-missing-a-tile", "heic", [] { return rewritten(phoneGrid(), "idat", gridRowsByte, 1, 2); }, false},
+        {"heic-grid-its-tiles-fall-short-of", "heic",
+         [] {
+             const QByteArray wider = rewritten(phoneGrid(), "idat", gridWidthAt, 2, 300);
+             return rewritten(wider, "ispe", 4, 4, 300, pictureExtent);
+         },
+         false},
+        {"heic-grid-with-a-column-to-spare", "heic", [] { return rewritten(phoneGrid(), "idat", gridWidthAt, 2, 100); },
+         false},
+        {"heic-tile-past-the-end-of-its-file", "heic",
+         [] { return rewritten(phoneGrid(), "iloc", firstTileLengthAt, 4, 0x7FFFFFFF); }, false},
+        {"heic-primary-picture-not-there", "heic", [] { return rewritten(phoneGrid(), "pitm", 4, 2, 99); }, false},
+        {"heic-grid-of-grids", "heic", [] { return renamed(phoneGrid(), "hvc1", "grid", 0); }, false},
+        {"heic-overlay-of-tiles", "heic", [] { return renamed(phoneGrid(), "grid", "iovl", 0); }, false},
+        {"heic-protected-tiles", "heic", [] { return rewritten(phoneGrid(), "infe", 6, 2, 1); }, false},
+        {"heic-not-a-picture", "heic", [] { return renamed(phoneGrid(), "pict", "vide", 0); }, false},
+        {"heic-thousands-of-boxes-before-its-metadata", "heic", [] { return withBoxesAhead(phoneGrid(), 5000); },
+         false},
+        {"heic-17-mb-of-metadata", "heic", [] { return withMetadataOf(phoneGrid(), qint64{17} << 20); }, false},
+        {"heic-grid-larger-than-a-board", "heic",
+         [] { return heicGrid(positionPicture(400, 330), QSize(128, 128)); }, true},
+        {"heic-metadata-past-its-end", "heic",
+         [=] { return rewritten(heifFile(positionPicture(64, 48), "heic"), "meta", -8, 4, 0x7FFFFFF0); }, false},
         {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},
     };
 }

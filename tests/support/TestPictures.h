@@ -53,6 +53,11 @@ struct HeifWriting {
 // has one.
 QByteArray heifFile(const QImage& image, const char* format, const HeifWriting& writing = {});
 
+// `image` as a HEIC laid out as a phone's camera writes one: a grid of HEVC
+// tiles of `tile` pixels (a multiple of 64 on each side), each encoded apart,
+// the last column and row reaching past the picture's edge.
+QByteArray heicGrid(const QImage& image, QSize tile);
+
 // `image` as a CMYK JPEG at quality 95, stored inverted as Adobe's programs
 // write it, baseline or progressive.
 QByteArray cmykJpeg(const QImage& image, bool progressive);

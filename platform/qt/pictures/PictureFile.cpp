@@ -128,11 +128,12 @@ bool PictureFile::openReader(const QByteArray& format)
 }
 
 // Qt's readers of these formats find how a photo is turned (EXIF, TIFF's
-// orientation) in the header alone; HEIF's decoder turns the pixels itself.
+// orientation) in the header alone; HEIF's decoder finds it in its own boxes.
 void PictureFile::openRows(const QByteArray& format)
 {
     storedSize = rows->size();
     shrinks = true;
+    transformation = rows->transformation();
     if (std::find(turnedByHeader.begin(), turnedByHeader.end(), format) == turnedByHeader.end())
         return;
     // The decoder has read its header and goes on from where it stopped.

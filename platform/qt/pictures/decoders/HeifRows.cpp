@@ -1,24 +1,21 @@
-#include "platform/qt/pictures/FormatLayouts.h"
+#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/pictures/decoders/HeifBands.h"
 #include "platform/qt/pictures/decoders/RowDecoders.h"
 #include "platform/qt/pictures/decoders/RowShrinker.h"
+#include "platform/qt/pictures/decoders/SampleColours.h"
 
 #include <QIODevice>
 
 #include <libheif/heif.h>
 
-#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace pintu {
 
 namespace {
 
-// What libheif holds of each pixel at once, in samples of the stored depth:
-// the decoded planes (4:4:4 at most, alpha apart), their copy turned upright,
-// and a planar RGB image on the way to 8-bit RGBA.
-constexpr qint64 planesHeldAtOnce = 3;
 constexpr qint64 rgbaBytes = 4;
-constexpr int highestBits = 8;
-constexpr int phoneTileSide = 512;
 
 int64_t positionOf(void* device)
 {
@@ -75,71 +72,89 @@ QColorSpace colourSpaceOf(const heif_image_handle* handle)
     return colours;
 }
 
-// The primary picture of a HEIF or AVIF file, decoded whole by libheif and
-// turned upright by its own rotation and mirror, then handed on row by row.
+// The nclx colour property's matrix and range, where the file gives one;
+// the bitstream's own apply otherwise.
+std::optional<StreamColours> propertyColours(const heif_image_handle* handle)
+{
+    heif_color_profile_nclx* nclx = nullptr;
+    if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok)
+        return std::nullopt;
+    const StreamColours colours{static_cast<int>(nclx->matrix_coefficients), nclx->full_range_flag != 0};
+    heif_nclx_color_profile_free(nclx);
+    return colours;
+}
+
+// The primary picture of a HEIF or AVIF file, its tiles decoded a row of
+// them at a time by the codecs' own libraries and handed on row by row,
+// turned upright after shrinking as its properties say.
 class HeifRows final : public RowDecoder {
 public:
-    explicit HeifRows(QIODevice& device) : device(device), context(heif_context_alloc()) {}
-
-    ~HeifRows() override
-    {
-        heif_image_handle_release(handle);
-        heif_context_free(context);
-    }
+    explicit HeifRows(QIODevice& device) : device(device) {}
 
     bool readHeader()
     {
-        if (!context || heif_context_read_from_reader(context, &deviceReader, &device, nullptr).code != heif_error_Ok ||
-            heif_context_get_primary_image_handle(context, &handle).code != heif_error_Ok)
+        structure = readHeifStructure(device, largestPicturePixels);
+        if (!structure)
             return false;
-        // The size before any turn is the one every decoded plane takes. A
-        // grid of tiles may claim a canvas of its own, and its tiles may reach
-        // past the picture's edge: no side of either may be longer than the
-        // picture's longest, rounded up to whole tiles of a phone's size.
-        const QSize claimed(heif_image_handle_get_ispe_width(handle), heif_image_handle_get_ispe_height(handle));
-        if (claimed.isEmpty())
-            return false;
-        const int longest = std::max(claimed.width(), claimed.height());
-        heif_context_set_maximum_image_size_limit(context, (longest + phoneTileSide - 1) / phoneTileSide * phoneTileSide + 1);
-        const qint64 sampleBytes = heif_image_handle_get_luma_bits_per_pixel(handle) > highestBits ? 2 : 1;
-        const qint64 planes = heif_image_handle_has_alpha_channel(handle) ? 4 : 3;
-        decodingBytes = pixelCount(claimed) * (planesHeldAtOnce * planes * sampleBytes + rgbaBytes);
-        upright = QSize(heif_image_handle_get_width(handle), heif_image_handle_get_height(handle));
-        colours = colourSpaceOf(handle);
-        return !upright.isEmpty();
+        // libheif reads the colour properties, and nothing of the pixels.
+        heif_context* context = heif_context_alloc();
+        heif_image_handle* handle = nullptr;
+        const bool read = context && device.seek(0) &&
+                          heif_context_read_from_reader(context, &deviceReader, &device, nullptr).code == heif_error_Ok &&
+                          heif_context_get_primary_image_handle(context, &handle).code == heif_error_Ok;
+        if (read) {
+            colours = colourSpaceOf(handle);
+            matrix = propertyColours(handle);
+        }
+        heif_image_handle_release(handle);
+        heif_context_free(context);
+        return read;
     }
 
-    QSize size() const override { return upright; }
+    QSize size() const override { return structure->shown.size(); }
     QColorSpace colourSpace() const override { return colours; }
-    qint64 workingBytes(const Delivery&) const override { return decodingBytes; }
+    QImageIOHandler::Transformations transformation() const override { return structure->transformation; }
 
-    bool decode(const Delivery&, RowShrinker& rows) override
+    // The part asked for is decoded at the picture's own size: tiles wholly
+    // outside it are never decoded.
+    Delivery plan(const QRect& part, QSize) const override { return {size(), part}; }
+
+    qint64 workingBytes(const Delivery& delivery) const override
     {
-        heif_decoding_options* options = heif_decoding_options_alloc();
-        options->convert_hdr_to_8bit = 1;
-        heif_image* image = nullptr;
-        const heif_error decoded =
-            heif_decode_image(handle, &image, heif_colorspace_RGB, heif_chroma_interleaved_RGBA, options);
-        heif_decoding_options_free(options);
-        if (decoded.code != heif_error_Ok)
-            return false;
-        int stride = 0;
-        const uint8_t* pixels = heif_image_get_plane_readonly(image, heif_channel_interleaved, &stride);
-        const bool whole = pixels && heif_image_get_primary_width(image) == upright.width() &&
-                           heif_image_get_primary_height(image) == upright.height();
-        for (int y = 0; whole && y < upright.height() && rows.take(pixels + qint64{y} * stride); ++y) {
+        return HeifBands::bytes(structure->colour) + (structure->alpha ? HeifBands::bytes(*structure->alpha) : 0) +
+               qint64{delivery.crop.width()} * rgbaBytes;
+    }
+
+    bool decode(const Delivery& delivery, RowShrinker& rows) override
+    {
+        const QRect crop = delivery.crop.translated(structure->shown.topLeft());
+        const std::pair columns(crop.left(), crop.right());
+        HeifBands colour(device, structure->colour, columns);
+        std::optional<HeifBands> alpha;
+        if (structure->alpha)
+            alpha.emplace(device, *structure->alpha, columns);
+        std::optional<SampleColours> samples;
+        std::vector<uchar> row(static_cast<size_t>(crop.width()) * rgbaBytes);
+        for (int y = crop.top(); y <= crop.bottom(); ++y) {
+            const HeifBands::Band* band = colour.bandFor(y);
+            const HeifBands::Band* opacity = alpha ? alpha->bandFor(y) : nullptr;
+            if (!band || (alpha && !opacity))
+                return false;
+            if (!samples)
+                samples.emplace(matrix.value_or(colour.colours()), structure->colour.format);
+            samples->convert(band->planes, y - band->top, opacity ? &opacity->planes : nullptr,
+                             opacity ? y - opacity->top : 0, crop.left(), crop.width(), row.data());
+            if (!rows.take(row.data()))
+                break;
         }
-        heif_image_release(image);
-        return whole;
+        return true;
     }
 
 private:
     QIODevice& device;
-    heif_context* context;
-    heif_image_handle* handle = nullptr;
-    QSize upright;
+    std::optional<HeifStructure> structure;
     QColorSpace colours;
-    qint64 decodingBytes = 0;
+    std::optional<StreamColours> matrix;
 };
 
 } // namespace

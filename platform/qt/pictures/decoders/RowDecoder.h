@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColorSpace>
+#include <QImageIOHandler>
 #include <QRect>
 #include <QSize>
 
@@ -25,6 +26,9 @@ public:
     virtual QSize size() const = 0;
     // The colours the pixels are in, when they are not sRGB.
     virtual QColorSpace colourSpace() const { return {}; }
+    // How the stored pixels are put upright, where the format's own boxes
+    // say so rather than an EXIF orientation Qt's reader finds.
+    virtual QImageIOHandler::Transformations transformation() const { return {}; }
 
     // What it decodes for `part` of the stored pixels, to be shrunk to
     // `wanted`: the whole picture at its own size unless its library can

@@ -28,5 +28,23 @@ TEST(HeifPhoto, ComesInSrgbFromTheColoursOfItsCamera)
     EXPECT_GT(displayP3.green(), srgb.green());
 }
 
+// A phone writes its photo as a grid of tiles, the last ones reaching past
+// the picture's edge; a part read is decoded from the tiles it reaches into.
+TEST(HeifPhoto, GridOfTilesComesOutWholeOrInPart)
+{
+    const QImage picture = positionPicture(150, 100);
+    TestFolder folder;
+    const std::string path = folder.writeBytes("grid.heic", heicGrid(picture, QSize(64, 64))).toStdString();
+    for (const QSize area : {picture.size(), QSize(100, 70), QSize(40, 30)}) {
+        const auto part = readPicturePart(path, area);
+        ASSERT_TRUE(part.has_value());
+        ASSERT_EQ(part->size(), area);
+        for (const QPoint at : {QPoint(0, 0), QPoint(area.width() - 1, 0), QPoint(area.width() / 2, area.height() / 2),
+                                QPoint(area.width() - 1, area.height() - 1)})
+            EXPECT_TRUE(looksLike(part->pixelColor(at), picture.pixelColor(at)))
+                << area.width() << " x " << area.height() << " at " << at.x() << ", " << at.y();
+    }
+}
+
 } // namespace
 } // namespace pintu::test

@@ -137,10 +137,13 @@ TEST_P(EachPhonePhoto, ComesUprightInItsColoursInTheTiles)
 
 INSTANTIATE_TEST_SUITE_P(HeifPhotos, EachPhonePhoto,
                          testing::Values(PhonePhoto{"heic", {1, {red, green, blue, yellow}}},
+                                         PhonePhoto{"heic", {2, {green, red, yellow, blue}}},
+                                         PhonePhoto{"heic", {3, {yellow, blue, green, red}}},
                                          PhonePhoto{"heic", {6, {green, yellow, red, blue}}},
                                          PhonePhoto{"heic", {7, {yellow, green, blue, red}}},
                                          PhonePhoto{"avif", {1, {red, green, blue, yellow}}},
                                          PhonePhoto{"avif", {4, {blue, yellow, red, green}}},
+                                         PhonePhoto{"avif", {5, {red, blue, green, yellow}}},
                                          PhonePhoto{"avif", {8, {blue, red, yellow, green}}}),
                          [](const auto& photo) {
                              return std::string(photo.param.format) + "Orientation" +
