@@ -6,19 +6,30 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <memory>
+
 namespace pintu {
+
+namespace {
+
+QMessageBox* newMessage(QWidget* parent, const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, messages::text(messages::applicationTitle), text, QMessageBox::Ok, parent);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse); // a record that could not be saved can be copied
+    return box;
+}
+
+} // namespace
 
 void showMessage(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, messages::text(messages::applicationTitle), text, QMessageBox::Ok, parent);
-    box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a record that could not be saved can be copied
-    box.exec();
+    const std::unique_ptr<QMessageBox> box(newMessage(parent, text));
+    box->exec();
 }
 
 QMessageBox* openMessage(QWidget* parent, const QString& text)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, messages::text(applicationTitle), text, QMessageBox::Ok, parent);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QMessageBox* box = newMessage(parent, text);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     box->show();
