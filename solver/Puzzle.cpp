@@ -1,7 +1,6 @@
 #include "solver/Puzzle.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace pintu::solver {
 
@@ -41,10 +40,7 @@ bool isSolvable(const Grid& grid, const std::vector<int>& tiles)
     }
     const int permutationParity = (grid.cells() - cycles) % 2;
 
-    const int blankCell = grid.blankCell(tiles);
-    const int blankDistance = std::abs(grid.row(blankCell) - grid.row(grid.blank()))
-                            + std::abs(grid.column(blankCell) - grid.column(grid.blank()));
-    return permutationParity == blankDistance % 2;
+    return permutationParity == grid.distance(grid.blankCell(tiles), grid.blank()) % 2;
 }
 
 } // namespace

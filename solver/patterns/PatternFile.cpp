@@ -110,18 +110,19 @@ std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, 
     if (tiles.size() > maxTiles || header != headerFor(side, tiles, entries, get(header, checksumAt, 8)))
         return std::nullopt;
 
-    PatternTable table{side, tiles, std::vector<std::uint8_t>(entries)};
-    if (!in.read(reinterpret_cast<char*>(table.moves.data()), static_cast<std::streamsize>(entries))
+    PatternTable table{side, tiles, std::vector<std::uint8_t>(PatternTable::bytesFor(entries))};
+    if (!in.read(reinterpret_cast<char*>(table.entries.data()), static_cast<std::streamsize>(table.entries.size()))
         || in.peek() != std::ifstream::traits_type::eof())
         return std::nullopt;
-    if (patternChecksum(table.moves) != get(header, checksumAt, 8))
+    if (patternChecksum(table.entries) != get(header, checksumAt, 8))
         return std::nullopt;
     return table;
 }
 
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table)
 {
-    const Header header = headerFor(table.side, table.tiles, table.moves.size(), patternChecksum(table.moves));
+    const std::uint64_t entries = placementCount(static_cast<int>(table.tiles.size()), table.side * table.side);
+    const Header header = headerFor(table.side, table.tiles, entries, patternChecksum(table.entries));
     // The process id keeps two programs that build the same table at once
     // (the game and pintu-solve) out of each other's way.
     std::filesystem::path partial = file;
@@ -131,7 +132,7 @@ bool savePatternTable(const std::filesystem::path& file, const PatternTable& tab
     if (fd < 0)
         return false;
     const bool written = writeAll(fd, header.data(), header.size())
-                      && writeAll(fd, table.moves.data(), table.moves.size())
+                      && writeAll(fd, table.entries.data(), table.entries.size())
                       && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     std::error_code error;

@@ -11,8 +11,8 @@ namespace pintu::solver {
 
 // A pattern table on disk: a 64-byte header (a magic word, the format
 // version, the side, the pattern's tiles, the entry count and a checksum of
-// the entries), then one byte an entry.
-inline constexpr std::uint32_t patternFileVersion = 1;
+// the entries), then the entries, four a byte as PatternTable keeps them.
+inline constexpr std::uint32_t patternFileVersion = 2;
 
 // Nothing unless the file holds a whole, undamaged table of this version for
 // exactly this side and these tiles: a table that is not trusted is rebuilt.

@@ -17,6 +17,10 @@ int PatternHeuristic::estimate(std::span<const int> tiles) const
     std::vector<int> cellOf(tiles.size());
     for (std::size_t c = 0; c < tiles.size(); ++c)
         cellOf[tiles[c]] = static_cast<int>(c);
+    // The mirror's tiles lie as far from home as the board's.
+    int manhattan = 0;
+    for (int tile = 0; tile < board.blank(); ++tile)
+        manhattan += board.distance(cellOf[tile], tile);
     int direct = 0;
     int mirrored = 0;
     for (const PatternTable& table : tables) {
@@ -27,17 +31,17 @@ int PatternHeuristic::estimate(std::span<const int> tiles) const
             cells.push_back(cellOf[tile]);
             mirroredCells.push_back(board.transposed(cellOf[board.transposed(tile)]));
         }
-        direct += table.moves[placementRank(cells, board.cells())];
-        mirrored += table.moves[placementRank(mirroredCells, board.cells())];
+        direct += table.extra(placementRank(cells, board.cells()));
+        mirrored += table.extra(placementRank(mirroredCells, board.cells()));
     }
-    return std::max(direct, mirrored);
+    return manhattan + 2 * std::max(direct, mirrored);
 }
 
 std::size_t PatternHeuristic::tableBytes() const
 {
     std::size_t bytes = 0;
     for (const PatternTable& table : tables)
-        bytes += table.moves.size();
+        bytes += table.entries.size();
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include "solver/patterns/StateMarks.h"
 #include "solver/PlacementRank.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -47,7 +48,6 @@ private:
     int count = 0;
 };
 
-constexpr std::uint8_t unset = 0xFF;
 constexpr unsigned stopCheckInterval = 4096;
 
 } // namespace
@@ -59,7 +59,7 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
     const int n = grid.cells();
     const int k = static_cast<int>(tiles.size());
     const PatternStates states(grid, tiles);
-    PatternTable table{side, tiles, std::vector<std::uint8_t>(placementCount(k, n), unset)};
+    PatternTable table{side, tiles, std::vector<std::uint8_t>(PatternTable::bytesFor(placementCount(k, n)), 0)};
     StateMarks marks(states.count());
     ReachedStates reached(marks);
     marks.set(states.solved(), StateMarks::frontier(0));
@@ -99,7 +99,12 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
             marks.set(number, StateMarks::Done);
             if (!placed) {
                 states.placement(state, cells);
-                table.moves[placementRank(cells, n)] = static_cast<std::uint8_t>(depth);
+                int manhattan = 0;
+                for (int slot = 0; slot < k; ++slot)
+                    manhattan += grid.distance(cells[slot], tiles[slot]);
+                const std::uint32_t index = placementRank(cells, n);
+                const int extra = std::min((depth - manhattan) / 2, PatternTable::mostExtra);
+                table.entries[index >> 2] |= static_cast<std::uint8_t>(extra << (2 * (index & 3)));
                 ++entries;
             }
             states.forEachSlide(state, [&](std::uint32_t target) { reached.add(target); });

@@ -39,7 +39,7 @@ TEST(PatternFile, LoadsWhatWasSaved)
     ASSERT_TRUE(savePatternTable(file, rightColumnTable()));
     const auto loaded = loadPatternTable(file, 4, rightColumn);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->moves, rightColumnTable().moves);
+    EXPECT_EQ(loaded->entries, rightColumnTable().entries);
     // Nothing but the table is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageRow{"EntryChanged",
                   [](const auto& file) {
                       std::string bytes = contents(file);
-                      bytes[1000] ^= 0x01;
+                      bytes.back() ^= 0x01;
                       replace(file, bytes);
                   }},
         // The version is the 32-bit number after the eight-byte magic word.
