@@ -18,8 +18,9 @@ namespace {
 // that looking at the clock costs nothing measurable.
 constexpr std::uint64_t interruptCheckInterval = 1 << 13;
 constexpr int maxPatternTiles = 8;
+constexpr std::size_t maxPatterns = 8;
 // Each heuristic is looked up on the board and on its mirror image.
-constexpr std::size_t maxHeuristics = 8;
+constexpr std::size_t maxHeuristics = 4;
 constexpr std::size_t maxLookups = 2 * maxHeuristics;
 // An iteration follows one of about a fifth of its size or more; from this
 // size on, starting threads costs nothing next to sharing the work.
@@ -36,14 +37,16 @@ struct Place {
     int slot = 0;
 };
 
-// The cells of one pattern's tiles, as one lookup sees the board, and the
-// index of its table entry.
+// The cells of one pattern's tiles, as one lookup sees the board through
+// the pattern's table, and the index of its table entry.
+template <int Cells>
 struct Pattern {
     int tiles = 0;
     const std::uint8_t* entries = nullptr;
     PatternWeights weights{};
     PatternCells cells{};
     std::int32_t index = 0;
+    std::array<int, Cells> seen{}; // where the table sees each cell of the board
 
     int extraAt(std::int32_t at) const { return entries[at >> 2] >> (2 * (at & 3)) & 3; }
     int extra() const { return extraAt(index); }
@@ -63,13 +66,12 @@ struct Pattern {
 // patterns differently.
 template <int Cells>
 struct Lookup {
-    std::array<Pattern, Cells> patterns{};
+    std::array<Pattern<Cells>, maxPatterns> patterns{};
     std::array<Place, Cells> place{}; // of each tile of the board
-    std::array<int, Cells> seen{};    // where this lookup sees each cell
     int extra = 0;                    // the patterns' entries added up
 
-    Pattern& of(int tile) { return patterns[place[tile].pattern]; }
-    const Pattern& of(int tile) const { return patterns[place[tile].pattern]; }
+    Pattern<Cells>& of(int tile) { return patterns[place[tile].pattern]; }
+    const Pattern<Cells>& of(int tile) const { return patterns[place[tile].pattern]; }
 };
 
 // Why a depth-first search returned.
@@ -177,24 +179,25 @@ private:
     void addLookup(const PatternHeuristic& heuristic, bool mirrored)
     {
         Lookup<Cells>& lookup = lookups[lookupCount++];
-        const std::vector<PatternTable>& tables = heuristic.patterns();
-        for (std::size_t p = 0; p < tables.size(); ++p) {
-            Pattern& pattern = lookup.patterns[p];
-            pattern.tiles = static_cast<int>(tables[p].tiles.size());
-            pattern.entries = tables[p].entries.data();
+        const std::vector<PatternUse>& uses = heuristic.patterns();
+        for (std::size_t p = 0; p < uses.size(); ++p) {
+            Pattern<Cells>& pattern = lookup.patterns[p];
+            pattern.tiles = static_cast<int>(uses[p].table->tiles.size());
+            pattern.entries = uses[p].table->entries.data();
             placementWeights(Cells, std::span(pattern.weights.data(), pattern.tiles));
             for (int slot = 0; slot < pattern.tiles; ++slot) {
-                const int tile = tables[p].tiles[slot];
+                const int tile = uses[p].tile(slot);
                 lookup.place[mirrored ? grid.transposed(tile) : tile] = {static_cast<int>(p), slot};
             }
+            for (int c = 0; c < Cells; ++c)
+                pattern.seen[c] = uses[p].symmetry.undo(mirrored ? grid.transposed(c) : c);
         }
         for (int c = 0; c < Cells; ++c) {
-            lookup.seen[c] = mirrored ? grid.transposed(c) : c;
             if (tiles[c] != grid.blank())
-                lookup.of(tiles[c]).cells[lookup.place[tiles[c]].slot] = lookup.seen[c];
+                lookup.of(tiles[c]).cells[lookup.place[tiles[c]].slot] = lookup.of(tiles[c]).seen[c];
         }
-        for (std::size_t p = 0; p < tables.size(); ++p) {
-            Pattern& pattern = lookup.patterns[p];
+        for (std::size_t p = 0; p < uses.size(); ++p) {
+            Pattern<Cells>& pattern = lookup.patterns[p];
             pattern.index = static_cast<std::int32_t>(placementRank(std::span(pattern.cells.data(), pattern.tiles), Cells));
             lookup.extra += pattern.extra();
         }
@@ -207,10 +210,10 @@ private:
         const int from = static_cast<int>(std::find(tiles.begin(), tiles.end(), tile) - tiles.begin());
         for (std::size_t l = 0; l < lookupCount; ++l) {
             Lookup<Cells>& lookup = lookups[l];
-            Pattern& pattern = lookup.of(tile);
+            Pattern<Cells>& pattern = lookup.of(tile);
             lookup.extra -= pattern.extra();
-            pattern.index = pattern.indexAfter(lookup.place[tile].slot, lookup.seen[blank]);
-            pattern.cells[lookup.place[tile].slot] = lookup.seen[blank];
+            pattern.index = pattern.indexAfter(lookup.place[tile].slot, pattern.seen[blank]);
+            pattern.cells[lookup.place[tile].slot] = pattern.seen[blank];
             lookup.extra += pattern.extra();
         }
         manhattan += distance[blank][tile] - distance[from][tile];
@@ -256,8 +259,8 @@ private:
             child.manhattan = manhattan + distance[blank][child.tile] - distance[from][child.tile];
             for (std::size_t l = 0; l < lookupCount; ++l) {
                 const Lookup<Cells>& lookup = lookups[l];
-                const Pattern& pattern = lookup.of(child.tile);
-                child.index[l] = pattern.indexAfter(lookup.place[child.tile].slot, lookup.seen[blank]);
+                const Pattern<Cells>& pattern = lookup.of(child.tile);
+                child.index[l] = pattern.indexAfter(lookup.place[child.tile].slot, pattern.seen[blank]);
                 pattern.prefetch(child.index[l]);
             }
         }
@@ -273,7 +276,7 @@ private:
             bool within = room >= 0;
             for (std::size_t l = 0; l < lookupCount && within; ++l) {
                 const Lookup<Cells>& lookup = lookups[l];
-                const Pattern& pattern = lookup.of(child.tile);
+                const Pattern<Cells>& pattern = lookup.of(child.tile);
                 child.extra[l] = lookup.extra - pattern.extra() + pattern.extraAt(child.index[l]);
                 extra = std::max(extra, child.extra[l]);
                 within = 2 * child.extra[l] <= room;
@@ -299,10 +302,10 @@ private:
             std::array<int, maxLookups> extra;
             for (std::size_t l = 0; l < lookupCount; ++l) {
                 Lookup<Cells>& lookup = lookups[l];
-                Pattern& pattern = lookup.of(child.tile);
+                Pattern<Cells>& pattern = lookup.of(child.tile);
                 index[l] = std::exchange(pattern.index, child.index[l]);
                 extra[l] = std::exchange(lookup.extra, child.extra[l]);
-                pattern.cells[lookup.place[child.tile].slot] = lookup.seen[blank];
+                pattern.cells[lookup.place[child.tile].slot] = pattern.seen[blank];
             }
             const int oldManhattan = std::exchange(manhattan, child.manhattan);
             tiles[blank] = child.tile;
@@ -319,10 +322,10 @@ private:
             manhattan = oldManhattan;
             for (std::size_t l = 0; l < lookupCount; ++l) {
                 Lookup<Cells>& lookup = lookups[l];
-                Pattern& pattern = lookup.of(child.tile);
+                Pattern<Cells>& pattern = lookup.of(child.tile);
                 pattern.index = index[l];
                 lookup.extra = extra[l];
-                pattern.cells[lookup.place[child.tile].slot] = lookup.seen[child.from];
+                pattern.cells[lookup.place[child.tile].slot] = pattern.seen[child.from];
             }
         }
         return Step::Exhausted;

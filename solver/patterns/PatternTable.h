@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stop_token>
 #include <vector>
@@ -35,8 +36,10 @@ struct PatternTable {
 // part of each state. A pattern holds at most seven tiles on boards up to
 // 4x4 and six on 5x5. Nothing when `stop` is requested before it is done.
 // `entriesDone`, when given, grows by the table's entries as they are found,
-// up to placementCount(tiles.size(), side * side).
+// up to placementCount(tiles.size(), side * side). `pause`, when given, is
+// called every few milliseconds, and the build waits for it to return.
 std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop,
-                                              std::atomic<std::uint64_t>* entriesDone = nullptr);
+                                              std::atomic<std::uint64_t>* entriesDone = nullptr,
+                                              const std::function<void()>& pause = {});
 
 } // namespace pintu::solver

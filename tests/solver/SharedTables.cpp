@@ -34,7 +34,7 @@ struct Shared {
     Shared() : folder(PINTU_SOLVER_TEST_TABLES), store((std::filesystem::create_directories(folder), folder))
     {
         const FolderLock lock(folder);
-        heuristic = store.tablesFor(4, {}).heuristic;
+        heuristic = store.tablesFor(PatternSet::FourByFour, {}).heuristic;
     }
 
     std::filesystem::path folder;
