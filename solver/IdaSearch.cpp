@@ -245,6 +245,9 @@ private:
             return Step::Exhausted;
         }
 
+        // Children whose tiles' Manhattan distance alone exceeds the bound
+        // need no table.
+        const int childMade = made + 1;
         std::array<Child, 4> children;
         int count = 0;
         for (int n = 0; n < neighbours[blank].count; ++n) {
@@ -252,28 +255,33 @@ private:
             const std::int32_t next = moves.after(automaton, steps[blank][n]);
             if (from == cameFrom || next == RedundantMoves::skipped)
                 continue;
+            const int tile = tiles[from];
+            const int childManhattan = manhattan + distance[blank][tile] - distance[from][tile];
+            if (childMade + childManhattan > bound) {
+                nextBound = std::min(nextBound, childMade + childManhattan);
+                continue;
+            }
             Child& child = children[count++];
             child.from = from;
-            child.tile = tiles[from];
+            child.tile = tile;
             child.automaton = next;
-            child.manhattan = manhattan + distance[blank][child.tile] - distance[from][child.tile];
+            child.manhattan = childManhattan;
             for (std::size_t l = 0; l < lookupCount; ++l) {
                 const Lookup<Cells>& lookup = lookups[l];
-                const Pattern<Cells>& pattern = lookup.of(child.tile);
-                child.index[l] = pattern.indexAfter(lookup.place[child.tile].slot, pattern.seen[blank]);
+                const Pattern<Cells>& pattern = lookup.of(tile);
+                child.index[l] = pattern.indexAfter(lookup.place[tile].slot, pattern.seen[blank]);
                 pattern.prefetch(child.index[l]);
             }
         }
 
         std::array<int, 4> order{};
         int kept = 0;
-        const int childMade = made + 1;
         for (int c = 0; c < count; ++c) {
             Child& child = children[c];
             // Each pair of extra slides must fit in what the bound leaves.
             const int room = bound - childMade - child.manhattan;
             int extra = 0;
-            bool within = room >= 0;
+            bool within = true;
             for (std::size_t l = 0; l < lookupCount && within; ++l) {
                 const Lookup<Cells>& lookup = lookups[l];
                 const Pattern<Cells>& pattern = lookup.of(child.tile);
