@@ -81,6 +81,9 @@ TableStatus Solver::prepare(int side, std::stop_token stop)
 
 std::optional<int> Solver::buildProgress() const
 {
+    // A search that runs while the large tables are built waits for nothing.
+    if (store.buildingInBackground())
+        return std::nullopt;
     return store.buildProgress();
 }
 

@@ -160,8 +160,10 @@ PatternStore::Built PatternStore::build(const std::vector<PatternSet>& sets, std
     }
     entriesBuilt = 0;
     entriesToBuild = entries;
+    backgroundBuild = std::ranges::all_of(missing, &Pattern::inBackground);
     buildSideBySide(missing, stop, entriesBuilt, [&] { giveWayToSearches(stop); });
     entriesToBuild = 0;
+    backgroundBuild = false;
 
     Built built;
     for (const Pattern* pattern : missing)

@@ -70,6 +70,8 @@ public:
     // How much of the build under way is done, from 0 to 100; nothing while
     // no table is being built, tables read from files included.
     std::optional<int> buildProgress() const;
+    // Whether that build is of the large 5x5 set alone, which no search waits for.
+    bool buildingInBackground() const { return backgroundBuild; }
 
     // The file that holds the table of a pattern of these tiles, which is
     // the table of its shape (see PatternShapes.h).
@@ -89,6 +91,7 @@ private:
     std::array<std::unique_ptr<PatternHeuristic>, 3> heuristics;
     std::atomic<std::uint64_t> entriesBuilt{0};
     std::atomic<std::uint64_t> entriesToBuild{0}; // 0 while no build runs
+    std::atomic<bool> backgroundBuild{false};
     std::mutex searchMutex;
     std::condition_variable_any searchesEnded;
     int searches = 0;
