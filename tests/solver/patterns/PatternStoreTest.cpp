@@ -11,6 +11,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace pintu::solver {
@@ -121,6 +122,22 @@ TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoPartOfATableBehi
     // A small table may be done, and kept, before the stop.
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         EXPECT_EQ(entry.path().extension(), ".pdb") << entry.path();
+}
+
+TEST(PatternStore, TheLargeTablesWaitWhileASearchRuns)
+{
+    PatternStore store(std::nullopt);
+    std::jthread build([&](std::stop_token stop) { store.prepare({PatternSet::LargeFiveByFive}, stop); });
+    waitFor([&] { return store.buildProgress() >= 1; });
+    std::optional<PatternStore::Searching> searching(std::in_place, store);
+    // A build looks for searches every few thousand placements.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const std::optional<int> waiting = store.buildProgress();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(store.buildProgress(), waiting);
+
+    searching.reset();
+    waitFor([&] { return store.buildProgress() > waiting; });
 }
 
 // Asks for the 4x4 tables on a thread of its own while another thread builds
