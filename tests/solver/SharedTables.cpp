@@ -60,6 +60,15 @@ const PatternHeuristic& sharedFourByFour()
     return *shared().heuristic;
 }
 
+const PatternHeuristic& sharedFiveByFive()
+{
+    static const PatternHeuristic* heuristic = [] {
+        const FolderLock lock(shared().folder);
+        return shared().store.tablesFor(PatternSet::FiveByFive, {}).heuristic;
+    }();
+    return *heuristic;
+}
+
 void copySharedTables(const std::filesystem::path& to)
 {
     for (const auto& entry : std::filesystem::directory_iterator(sharedTableFolder())) {
