@@ -27,7 +27,8 @@ struct Pattern {
 };
 
 // One table for each processor core of the machines the game is made for;
-// two builds at once also keep the peak memory near 200 MB at most.
+// two builds at once also keep the peak memory near 240 MB at most (two
+// tables of six 5x5 tiles).
 constexpr std::size_t buildThreads = 2;
 
 // Each thread takes the largest table left; each table is saved as soon as it
