@@ -112,6 +112,7 @@ TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoPartOfATableBehi
             seen.push_back(*done);
         return done >= 5;
     });
+    EXPECT_FALSE(store.buildingInBackground());
     build.request_stop();
     build.join();
 
@@ -124,11 +125,12 @@ TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoPartOfATableBehi
         EXPECT_EQ(entry.path().extension(), ".pdb") << entry.path();
 }
 
-TEST(PatternStore, TheLargeTablesWaitWhileASearchRuns)
+TEST(PatternStore, TheLargeTablesBuildInTheBackgroundAndWaitWhileASearchRuns)
 {
     PatternStore store(std::nullopt);
     std::jthread build([&](std::stop_token stop) { store.prepare({PatternSet::LargeFiveByFive}, stop); });
     waitFor([&] { return store.buildProgress() >= 1; });
+    EXPECT_TRUE(store.buildingInBackground());
     std::optional<PatternStore::Searching> searching(std::in_place, store);
     // A build looks for searches every few thousand placements.
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
