@@ -2,6 +2,7 @@
 
 #include "solver/PlacementRank.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -155,6 +156,26 @@ void removeAbandonedPartials(const std::filesystem::path& folder)
         if (!name.starts_with("pattern-") || mark == std::string::npos || !name.substr(0, mark).ends_with(".pdb")
             || mayRun(std::string_view(name).substr(mark + partialMark.size())))
             continue;
+        std::error_code ignored;
+        std::filesystem::remove(entry->path(), ignored);
+    }
+}
+
+void removeOutdatedTables(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with("pattern-") || !name.ends_with(".pdb"))
+            continue;
+        Header header{};
+        std::ifstream in(entry->path(), std::ios::binary);
+        if (!in.read(reinterpret_cast<char*>(header.data()), versionAt + 4)
+            || !std::equal(magic.begin(), magic.end(), header.begin())
+            || get(header, versionAt, 4) >= patternFileVersion)
+            continue;
+        in.close();
         std::error_code ignored;
         std::filesystem::remove(entry->path(), ignored);
     }

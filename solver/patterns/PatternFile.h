@@ -28,6 +28,11 @@ bool savePatternTable(const std::filesystem::path& file, const PatternTable& tab
 // may still be writing stays.
 void removeAbandonedPartials(const std::filesystem::path& folder);
 
+// Removes the tables in `folder` that an older version of the format holds:
+// a table still needed is built again, and one no longer needed would stay
+// for good. Tables of a newer version, and files not recognised, stay.
+void removeOutdatedTables(const std::filesystem::path& folder);
+
 // The checksum the header keeps of a table's entries.
 std::uint64_t patternChecksum(std::span<const std::uint8_t> entries);
 

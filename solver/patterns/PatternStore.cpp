@@ -130,6 +130,7 @@ PatternStore::Built PatternStore::build(const std::vector<PatternSet>& sets, std
     if (folder) {
         std::filesystem::create_directories(*folder, error);
         removeAbandonedPartials(*folder);
+        removeOutdatedTables(*folder);
     }
 
     // Each set's patterns, as the table of their shape and the symmetry onto it.
