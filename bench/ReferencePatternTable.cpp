@@ -42,6 +42,23 @@ void unrankPlacement(std::uint32_t rank, int n, std::span<int> cells)
 
 constexpr std::uint8_t unset = 0xFF;
 
+// Keeps of each placement's fewest slides only the excess over the tiles'
+// Manhattan distance, as the game's tables do.
+PatternTable packed(const Grid& grid, const std::vector<int>& tiles, const std::vector<std::uint8_t>& moves)
+{
+    PatternTable table{grid.side, tiles, std::vector<std::uint8_t>(PatternTable::bytesFor(moves.size()), 0)};
+    std::array<int, 8> cells{};
+    for (std::uint32_t index = 0; index < moves.size(); ++index) {
+        unrankPlacement(index, grid.cells(), std::span(cells.data(), tiles.size()));
+        int manhattan = 0;
+        for (std::size_t slot = 0; slot < tiles.size(); ++slot)
+            manhattan += grid.distance(cells[slot], tiles[slot]);
+        const int extra = std::min((moves[index] - manhattan) / 2, PatternTable::mostExtra);
+        table.entries[index >> 2] |= static_cast<std::uint8_t>(extra << (2 * (index & 3)));
+    }
+    return table;
+}
+
 } // namespace
 
 PatternTable buildPatternTable(int side, const std::vector<int>& tiles)
@@ -58,8 +75,8 @@ PatternTable buildPatternTable(int side, const std::vector<int>& tiles)
     // the blank, counted from the region with the lowest cell. k tiles leave
     // at most k + 1 regions on these boards.
     const auto regionsPerPlacement = static_cast<std::uint64_t>(k + 1);
-    PatternTable table{side, tiles, std::vector<std::uint8_t>(placementCount(k, n), unset)};
-    StateMarks marks(table.moves.size() * regionsPerPlacement);
+    std::vector<std::uint8_t> moves(placementCount(k, n), unset);
+    StateMarks marks(moves.size() * regionsPerPlacement);
     const auto stateOf = [&](std::uint32_t rank, CellSet occupied, CellSet region) {
         std::uint64_t ordinal = 0;
         for (CellSet below = ~occupied & (cellBit(std::countr_zero(region)) - 1); below != 0; ++ordinal)
@@ -85,7 +102,7 @@ PatternTable buildPatternTable(int side, const std::vector<int>& tiles)
     for (int i = 0; i < k; ++i)
         home |= cellBit(tiles[i]);
     const std::uint32_t homeRank = placementRank(tiles, n);
-    table.moves[homeRank] = 0;
+    moves[homeRank] = 0;
     marks.set(stateOf(homeRank, home, regions.regionOf(grid.blank(), home)), StateMarks::frontier(0));
 
     bool reachedAny = true;
@@ -114,15 +131,15 @@ PatternTable buildPatternTable(int side, const std::vector<int>& tiles)
                     if (marks.at(moved) == StateMarks::Unseen) {
                         marks.set(moved, next);
                         reachedAny = true;
-                        if (table.moves[movedRank] == unset)
-                            table.moves[movedRank] = static_cast<std::uint8_t>(depth + 1);
+                        if (moves[movedRank] == unset)
+                            moves[movedRank] = static_cast<std::uint8_t>(depth + 1);
                     }
                 }
             }
             return true;
         });
     }
-    return table;
+    return packed(grid, tiles, moves);
 }
 
 } // namespace pintu::solver::reference

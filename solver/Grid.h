@@ -25,6 +25,12 @@ struct Grid {
     constexpr int row(int cell) const { return cell / side; }
     constexpr int column(int cell) const { return cell % side; }
     constexpr int cellAt(int row, int column) const { return row * side + column; }
+    // The slides a tile needs to go from one cell to the other over an empty board.
+    constexpr int distance(int from, int to) const
+    {
+        return (row(from) > row(to) ? row(from) - row(to) : row(to) - row(from))
+             + (column(from) > column(to) ? column(from) - column(to) : column(to) - column(from));
+    }
 
     // The cell holding the blank in an arrangement (tiles[c] lies in cell c),
     // or tiles.size() when it holds none.

@@ -4,6 +4,7 @@
 #include "solver/ExactTable.h"
 #include "solver/IdaSearch.h"
 #include "solver/LineReduction.h"
+#include "solver/RedundantMoves.h"
 
 #include <algorithm>
 #include <utility>
@@ -43,9 +44,10 @@ Answer Solver::solve(const Puzzle& puzzle, std::stop_token stop)
 
 Answer Solver::solveFourByFour(const Puzzle& puzzle, std::stop_token stop)
 {
-    const PatternStore::Tables tables = store.tablesFor(4, stop);
+    const PatternStore::Tables tables = store.tablesFor(PatternSet::FourByFour, stop);
     if (!tables.heuristic)
         return {};
+    const PatternStore::Searching searching(store);
     SearchResult search = searchOptimal(puzzle, *tables.heuristic, {stop, std::nullopt});
     if (search.end != SearchEnd::Solved)
         return {Verdict::Stopped, {}, search.nodes};
@@ -54,24 +56,34 @@ Answer Solver::solveFourByFour(const Puzzle& puzzle, std::stop_token stop)
 
 Answer Solver::solveFiveByFive(const Puzzle& puzzle, std::stop_token stop)
 {
-    if (store.prepare({4, 5}, stop) == TableStatus::Stopped)
+    if (store.prepare({PatternSet::FourByFour, PatternSet::FiveByFive}, stop) == TableStatus::Stopped)
         return {};
-    const PatternStore::Tables corner = store.tablesFor(4, stop);
-    const PatternStore::Tables own = store.tablesFor(5, stop);
-    return solveWithinBudget(puzzle, *own.heuristic, corner.heuristic, options.budget, stop);
+    // The large tables once they are there; until then the first ones.
+    const PatternHeuristic* large = store.ifReady(PatternSet::LargeFiveByFive);
+    const PatternHeuristic& own = large ? *large : *store.ifReady(PatternSet::FiveByFive);
+    const PatternStore::Searching searching(store);
+    return solveWithinBudget(puzzle, own, store.ifReady(PatternSet::FourByFour), options.budget, stop);
 }
 
 TableStatus Solver::prepare(int side, std::stop_token stop)
 {
+    if (side == 4 || searchesFiveByFive(side, options))
+        RedundantMoves::shared();
     if (side == 4)
-        return store.prepare({4}, stop);
-    if (searchesFiveByFive(side, options))
-        return store.prepare({4, 5}, stop);
-    return TableStatus::Ready;
+        return store.prepare({PatternSet::FourByFour}, stop);
+    if (!searchesFiveByFive(side, options))
+        return TableStatus::Ready;
+    const TableStatus first = store.prepare({PatternSet::FourByFour, PatternSet::FiveByFive}, stop);
+    if (first == TableStatus::Stopped)
+        return first;
+    return std::max(first, store.prepare({PatternSet::LargeFiveByFive}, stop));
 }
 
 std::optional<int> Solver::buildProgress() const
 {
+    // A search that runs while the large tables are built waits for nothing.
+    if (store.buildingInBackground())
+        return std::nullopt;
     return store.buildProgress();
 }
 

@@ -23,9 +23,10 @@ struct SolverOptions {
 
 // Solves any solvable board:
 //   2x2, 3x3  shortest, from a table of every arrangement, in microseconds;
-//   4x4       shortest, by IDA* over pattern tables (11.5 MB);
-//   5x5       shortest when proven within the budget, else found (25.8 MB
-//             more, and the 4x4 tables for a better quick answer);
+//   4x4       shortest, by IDA* over pattern tables (1.4 MB);
+//   5x5       shortest when proven within the budget, else found (6.4 MB
+//             more, and the 4x4 tables for a better quick answer; 63.8 MB
+//             of stronger tables follow, built while no search runs);
 //   larger    found, line by line, in milliseconds.
 // Tables are loaded or built at first use, which takes a second or two: call
 // this off a user interface thread, or call `prepare` early. Safe to use from
@@ -42,7 +43,8 @@ public:
     TableStatus prepare(int side, std::stop_token stop = {});
 
     // How much of the tables being built is done, in percent; nothing while
-    // none are being built.
+    // none are being built, or only the large 5x5 ones, which no answer
+    // waits for.
     std::optional<int> buildProgress() const;
 
 private:

@@ -4,6 +4,7 @@
 #include "platform/ByteOrder.h"
 #include "solver/PlacementRank.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
@@ -75,20 +76,21 @@ std::optional<PatternTable> loadPatternTable(const std::filesystem::path& file, 
     if (tiles.size() > maxTiles || header != headerFor(side, tiles, entries, get(header, checksumAt, 8)))
         return std::nullopt;
 
-    PatternTable table{side, tiles, std::vector<std::uint8_t>(entries)};
-    if (!in.read(reinterpret_cast<char*>(table.moves.data()), static_cast<std::streamsize>(entries))
+    PatternTable table{side, tiles, std::vector<std::uint8_t>(PatternTable::bytesFor(entries))};
+    if (!in.read(reinterpret_cast<char*>(table.entries.data()), static_cast<std::streamsize>(table.entries.size()))
         || in.peek() != std::ifstream::traits_type::eof())
         return std::nullopt;
-    if (patternChecksum(table.moves) != get(header, checksumAt, 8))
+    if (patternChecksum(table.entries) != get(header, checksumAt, 8))
         return std::nullopt;
     return table;
 }
 
 bool savePatternTable(const std::filesystem::path& file, const PatternTable& table)
 {
-    const Header header = headerFor(table.side, table.tiles, table.moves.size(), patternChecksum(table.moves));
+    const std::uint64_t entries = placementCount(static_cast<int>(table.tiles.size()), table.side * table.side);
+    const Header header = headerFor(table.side, table.tiles, entries, patternChecksum(table.entries));
     return static_cast<bool>(
-        replaceFile(file, {std::as_bytes(std::span(header)), std::as_bytes(std::span(table.moves))}));
+        replaceFile(file, {std::as_bytes(std::span(header)), std::as_bytes(std::span(table.entries))}));
 }
 
 void removeAbandonedTables(const std::filesystem::path& folder)
@@ -96,6 +98,26 @@ void removeAbandonedTables(const std::filesystem::path& folder)
     removeAbandonedPartials(folder, [](std::string_view table) {
         return table.starts_with("pattern-") && table.ends_with(".pdb");
     });
+}
+
+void removeOutdatedTables(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with("pattern-") || !name.ends_with(".pdb"))
+            continue;
+        Header header{};
+        std::ifstream in(entry->path(), std::ios::binary);
+        if (!in.read(reinterpret_cast<char*>(header.data()), versionAt + 4)
+            || !std::equal(magic.begin(), magic.end(), header.begin())
+            || get(header, versionAt, 4) >= patternFileVersion)
+            continue;
+        in.close();
+        std::error_code ignored;
+        std::filesystem::remove(entry->path(), ignored);
+    }
 }
 
 } // namespace pintu::solver

@@ -11,8 +11,8 @@ namespace pintu::solver {
 
 // A pattern table on disk: a 64-byte header (a magic word, the format
 // version, the side, the pattern's tiles, the entry count and a checksum of
-// the entries), then one byte an entry.
-inline constexpr std::uint32_t patternFileVersion = 1;
+// the entries), then the entries, four a byte as PatternTable keeps them.
+inline constexpr std::uint32_t patternFileVersion = 2;
 
 // Nothing unless the file holds a whole, undamaged table of this version for
 // exactly this side and these tiles: a table that is not trusted is rebuilt.
@@ -26,6 +26,11 @@ bool savePatternTable(const std::filesystem::path& file, const PatternTable& tab
 // written in `folder` when they were killed. A table that a running program
 // may still be writing stays.
 void removeAbandonedTables(const std::filesystem::path& folder);
+
+// Removes the tables in `folder` that an older version of the format holds:
+// a table still needed is built again, and one no longer needed would stay
+// for good. Tables of a newer version, and files not recognised, stay.
+void removeOutdatedTables(const std::filesystem::path& folder);
 
 // The checksum the header keeps of a table's entries.
 std::uint64_t patternChecksum(std::span<const std::uint8_t> entries);

@@ -2,6 +2,7 @@
 
 #include "solver/patterns/PatternFile.h"
 #include "solver/patterns/PatternGroups.h"
+#include "solver/patterns/PatternShapes.h"
 #include "solver/PlacementRank.h"
 
 #include <algorithm>
@@ -13,10 +14,11 @@ namespace pintu::solver {
 
 namespace {
 
-// One pattern's table, read from its file or built.
+// One table, read from its file or built, for every pattern of its shape.
 struct Pattern {
     int side;
     std::vector<int> tiles;
+    bool inBackground;
     std::optional<std::filesystem::path> file;
     std::optional<PatternTable> table;
     bool saved = false;
@@ -25,19 +27,22 @@ struct Pattern {
 };
 
 // One table for each processor core of the machines the game is made for;
-// two builds at once also keep the peak memory far below 100 MB.
+// two builds at once also keep the peak memory near 240 MB at most (two
+// tables of six 5x5 tiles).
 constexpr std::size_t buildThreads = 2;
 
 // Each thread takes the largest table left; each table is saved as soon as it
 // is built, so that a stop keeps the tables finished before it.
-void buildSideBySide(std::vector<Pattern*>& missing, std::stop_token stop, std::atomic<std::uint64_t>& entriesBuilt)
+void buildSideBySide(std::vector<Pattern*>& missing, std::stop_token stop, std::atomic<std::uint64_t>& entriesBuilt,
+                     const std::function<void()>& giveWay)
 {
     std::ranges::stable_sort(missing, std::greater{}, &Pattern::entries);
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i = next++; i < missing.size() && !stop.stop_requested(); i = next++) {
             Pattern& pattern = *missing[i];
-            pattern.table = buildPatternTable(pattern.side, pattern.tiles, stop, &entriesBuilt);
+            pattern.table = buildPatternTable(pattern.side, pattern.tiles, stop, &entriesBuilt,
+                                              pattern.inBackground ? giveWay : std::function<void()>{});
             pattern.saved = pattern.table && pattern.file && savePatternTable(*pattern.file, *pattern.table);
         }
     };
@@ -47,16 +52,29 @@ void buildSideBySide(std::vector<Pattern*>& missing, std::stop_token stop, std::
     work();
 }
 
-std::span<const int> groupsFor(int side)
+int sideOf(PatternSet set)
 {
-    return side == 4 ? std::span<const int>(patternGroups4x4) : std::span<const int>(patternGroups5x5);
+    return set == PatternSet::FourByFour ? 4 : 5;
+}
+
+std::span<const int> groupsOf(PatternSet set)
+{
+    switch (set) {
+    case PatternSet::FourByFour:
+        return patternGroups4x4;
+    case PatternSet::FiveByFive:
+        return patternGroups5x5;
+    case PatternSet::LargeFiveByFive:
+        break;
+    }
+    return largePatternGroups5x5;
 }
 
 } // namespace
 
 struct PatternStore::Built {
     TableStatus status = TableStatus::Ready;
-    std::vector<std::pair<int, std::unique_ptr<PatternHeuristic>>> heuristics; // of each side whose tables are whole
+    std::vector<std::pair<PatternSet, std::unique_ptr<PatternHeuristic>>> heuristics; // of each set whose tables are whole
 };
 
 PatternStore::PatternStore(std::optional<std::filesystem::path> folder) : folder(std::move(folder)) {}
@@ -64,18 +82,18 @@ PatternStore::PatternStore(std::optional<std::filesystem::path> folder) : folder
 std::string PatternStore::fileName(int side, const std::vector<int>& tiles)
 {
     std::string name = "pattern-" + std::to_string(side) + "x" + std::to_string(side);
-    for (int tile : tiles)
+    for (int tile : shapeOf(Grid{side}, tiles).tiles)
         name += "-" + std::to_string(tile);
     return name + ".pdb";
 }
 
-TableStatus PatternStore::prepare(std::initializer_list<int> sides, std::stop_token stop)
+TableStatus PatternStore::prepare(std::initializer_list<PatternSet> sets, std::stop_token stop)
 {
     std::unique_lock lock(mutex);
-    std::vector<int> missing;
+    std::vector<PatternSet> missing;
     for (;;) {
         missing.clear();
-        std::ranges::copy_if(sides, std::back_inserter(missing), [&](int side) { return !heuristicFor(side); });
+        std::ranges::copy_if(sets, std::back_inserter(missing), [&](PatternSet set) { return !heuristicOf(set); });
         if (missing.empty())
             return TableStatus::Ready;
         if (!building)
@@ -98,28 +116,40 @@ TableStatus PatternStore::prepare(std::initializer_list<int> sides, std::stop_to
         throw;
     }
     lock.lock();
-    for (auto& [side, heuristic] : built.heuristics)
-        heuristicFor(side) = std::move(heuristic);
+    for (auto& [set, heuristic] : built.heuristics)
+        heuristicOf(set) = std::move(heuristic);
     building = false;
     buildEnded.notify_all();
     return built.status;
 }
 
-PatternStore::Built PatternStore::build(const std::vector<int>& sides, std::stop_token stop)
+PatternStore::Built PatternStore::build(const std::vector<PatternSet>& sets, std::stop_token stop)
 {
     // A folder that cannot be made shows as tables that could not be saved.
     std::error_code error;
     if (folder) {
         std::filesystem::create_directories(*folder, error);
         removeAbandonedTables(*folder);
+        removeOutdatedTables(*folder);
     }
 
+    // Each set's patterns, as the table of their shape and the symmetry onto it.
     std::vector<Pattern> patterns;
-    for (int side : sides) {
-        for (std::vector<int>& tiles : patternTiles(groupsFor(side))) {
-            auto file = folder ? std::optional(*folder / fileName(side, tiles)) : std::nullopt;
-            auto loaded = file ? loadPatternTable(*file, side, tiles) : std::nullopt;
-            patterns.push_back({side, std::move(tiles), std::move(file), std::move(loaded)});
+    std::vector<std::vector<std::pair<std::size_t, int>>> uses(sets.size());
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        const int side = sideOf(sets[s]);
+        for (const std::vector<int>& tiles : patternTiles(groupsOf(sets[s]))) {
+            PatternShape shape = shapeOf(Grid{side}, tiles);
+            auto found = std::ranges::find_if(
+                patterns, [&](const Pattern& pattern) { return pattern.side == side && pattern.tiles == shape.tiles; });
+            if (found == patterns.end()) {
+                auto file = folder ? std::optional(*folder / fileName(side, shape.tiles)) : std::nullopt;
+                auto loaded = file ? loadPatternTable(*file, side, shape.tiles) : std::nullopt;
+                patterns.push_back({side, std::move(shape.tiles), sets[s] == PatternSet::LargeFiveByFive,
+                                    std::move(file), std::move(loaded)});
+                found = patterns.end() - 1;
+            }
+            uses[s].emplace_back(static_cast<std::size_t>(found - patterns.begin()), shape.symmetry);
         }
     }
     std::vector<Pattern*> missing;
@@ -132,31 +162,61 @@ PatternStore::Built PatternStore::build(const std::vector<int>& sides, std::stop
     }
     entriesBuilt = 0;
     entriesToBuild = entries;
-    buildSideBySide(missing, stop, entriesBuilt);
+    backgroundBuild = std::ranges::all_of(missing, &Pattern::inBackground);
+    buildSideBySide(missing, stop, entriesBuilt, [&] { giveWayToSearches(stop); });
     entriesToBuild = 0;
+    backgroundBuild = false;
 
     Built built;
     for (const Pattern* pattern : missing)
         built.status = std::max(built.status, !pattern->table ? TableStatus::Stopped
                                               : pattern->saved ? TableStatus::Built
                                                                : TableStatus::NotSaved);
-    for (int side : sides) {
-        std::vector<PatternTable> tables;
-        for (Pattern& pattern : patterns) {
-            if (pattern.side == side && pattern.table)
-                tables.push_back(std::move(*pattern.table));
+    std::vector<std::shared_ptr<const PatternTable>> tables;
+    for (Pattern& pattern : patterns)
+        tables.push_back(pattern.table ? std::make_shared<const PatternTable>(std::move(*pattern.table)) : nullptr);
+    for (std::size_t s = 0; s < sets.size(); ++s) {
+        std::vector<PatternUse> whole;
+        for (const auto& [pattern, symmetry] : uses[s]) {
+            if (tables[pattern])
+                whole.push_back({tables[pattern], BoardSymmetry(Grid{sideOf(sets[s])}, symmetry)});
         }
-        if (tables.size() == patternTiles(groupsFor(side)).size())
-            built.heuristics.emplace_back(side, std::make_unique<PatternHeuristic>(std::move(tables)));
+        if (whole.size() == uses[s].size())
+            built.heuristics.emplace_back(sets[s], std::make_unique<PatternHeuristic>(std::move(whole)));
     }
     return built;
 }
 
-PatternStore::Tables PatternStore::tablesFor(int side, std::stop_token stop)
+PatternStore::Tables PatternStore::tablesFor(PatternSet set, std::stop_token stop)
 {
-    const TableStatus status = prepare({side}, stop);
+    const TableStatus status = prepare({set}, stop);
     const std::lock_guard lock(mutex);
-    return {heuristicFor(side).get(), status};
+    return {heuristicOf(set).get(), status};
+}
+
+const PatternHeuristic* PatternStore::ifReady(PatternSet set) const
+{
+    const std::lock_guard lock(mutex);
+    return heuristics[static_cast<std::size_t>(set)].get();
+}
+
+PatternStore::Searching::Searching(PatternStore& store) : store(store)
+{
+    const std::lock_guard lock(store.searchMutex);
+    ++store.searches;
+}
+
+PatternStore::Searching::~Searching()
+{
+    const std::lock_guard lock(store.searchMutex);
+    if (--store.searches == 0)
+        store.searchesEnded.notify_all();
+}
+
+void PatternStore::giveWayToSearches(std::stop_token stop)
+{
+    std::unique_lock lock(searchMutex);
+    searchesEnded.wait(lock, stop, [&] { return searches == 0; });
 }
 
 std::optional<int> PatternStore::buildProgress() const

@@ -2,6 +2,7 @@
 
 #include "solver/patterns/PatternHeuristic.h"
 
+#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <filesystem>
@@ -24,6 +25,13 @@ enum class TableStatus {
     Stopped,  // asked to stop first; tables finished so far are saved
 };
 
+// The tables a search can use, each set whole or not at all.
+enum class PatternSet {
+    FourByFour,
+    FiveByFive,      // quick to build
+    LargeFiveByFive, // a stronger bound, built after
+};
+
 // The pattern tables of the 4x4 and 5x5 boards, loaded or built at first use
 // and then kept for the life of the store. Safe to use from several threads:
 // one thread builds, on both processor cores, while the others wait for it,
@@ -33,36 +41,60 @@ public:
     // Without a folder the tables are built for this process only.
     explicit PatternStore(std::optional<std::filesystem::path> folder);
 
-    // Gets the tables of every board side in `sides` ready, building all that
-    // no sound file holds in one go.
-    TableStatus prepare(std::initializer_list<int> sides, std::stop_token stop);
+    // Gets every set in `sets` ready, building all tables that no sound file
+    // holds in one go. The large 5x5 set is built in the background: its
+    // build waits while a search runs (see `searching`).
+    TableStatus prepare(std::initializer_list<PatternSet> sets, std::stop_token stop);
 
     struct Tables {
         const PatternHeuristic* heuristic; // null when stopped
         TableStatus status;
     };
-    Tables tablesFor(int side, std::stop_token stop);
+    Tables tablesFor(PatternSet set, std::stop_token stop);
+
+    // The set's tables if they are ready, without waiting or building.
+    const PatternHeuristic* ifReady(PatternSet set) const;
+
+    // Held while a search runs, which then has the processor cores to itself.
+    class Searching {
+    public:
+        explicit Searching(PatternStore& store);
+        ~Searching();
+        Searching(const Searching&) = delete;
+        Searching& operator=(const Searching&) = delete;
+
+    private:
+        PatternStore& store;
+    };
 
     // How much of the build under way is done, from 0 to 100; nothing while
     // no table is being built, tables read from files included.
     std::optional<int> buildProgress() const;
+    // Whether that build is of the large 5x5 set alone, which no search waits for.
+    bool buildingInBackground() const { return backgroundBuild; }
 
-    // The file that holds one pattern's table.
+    // The file that holds the table of a pattern of these tiles, which is
+    // the table of its shape (see PatternShapes.h).
     static std::string fileName(int side, const std::vector<int>& tiles);
 
 private:
     struct Built;
-    Built build(const std::vector<int>& sides, std::stop_token stop);
-    std::unique_ptr<PatternHeuristic>& heuristicFor(int side) { return side == 4 ? fourByFour : fiveByFive; }
+    Built build(const std::vector<PatternSet>& sets, std::stop_token stop);
+    std::unique_ptr<PatternHeuristic>& heuristicOf(PatternSet set) { return heuristics[static_cast<std::size_t>(set)]; }
+    // Waits while a search runs, unless asked to stop.
+    void giveWayToSearches(std::stop_token stop);
 
     std::optional<std::filesystem::path> folder;
-    std::mutex mutex;
+    mutable std::mutex mutex;
     std::condition_variable_any buildEnded;
     bool building = false;
-    std::unique_ptr<PatternHeuristic> fourByFour;
-    std::unique_ptr<PatternHeuristic> fiveByFive;
+    std::array<std::unique_ptr<PatternHeuristic>, 3> heuristics;
     std::atomic<std::uint64_t> entriesBuilt{0};
     std::atomic<std::uint64_t> entriesToBuild{0}; // 0 while no build runs
+    std::atomic<bool> backgroundBuild{false};
+    std::mutex searchMutex;
+    std::condition_variable_any searchesEnded;
+    int searches = 0;
 };
 
 } // namespace pintu::solver

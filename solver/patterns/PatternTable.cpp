@@ -4,6 +4,7 @@
 #include "solver/patterns/StateMarks.h"
 #include "solver/PlacementRank.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 
@@ -47,22 +48,68 @@ private:
     int count = 0;
 };
 
-constexpr std::uint8_t unset = 0xFF;
+// The entries are written far apart in memory as well: each is fetched
+// ahead and written a few placements later.
+class PendingEntries {
+public:
+    explicit PendingEntries(std::vector<std::uint8_t>& entries) : entries(entries) {}
+
+    void add(std::uint32_t index, int extra)
+    {
+        __builtin_prefetch(&entries[index >> 2], 1);
+        if (count == pending.size())
+            write(pending[next]);
+        else
+            ++count;
+        pending[next] = {index, extra};
+        next = (next + 1) % pending.size();
+    }
+
+    void flush()
+    {
+        for (; count > 0; --count)
+            write(pending[(next + pending.size() - count) % pending.size()]);
+    }
+
+private:
+    struct Entry {
+        std::uint32_t index;
+        int extra;
+    };
+
+    void write(const Entry& entry)
+    {
+        entries[entry.index >> 2] |= static_cast<std::uint8_t>(entry.extra << (2 * (entry.index & 3)));
+    }
+
+    std::vector<std::uint8_t>& entries;
+    std::array<Entry, 16> pending{};
+    std::size_t next = 0;
+    std::size_t count = 0;
+};
+
 constexpr unsigned stopCheckInterval = 4096;
 
 } // namespace
 
 std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& tiles, std::stop_token stop,
-                                              std::atomic<std::uint64_t>* entriesDone)
+                                              std::atomic<std::uint64_t>* entriesDone, const std::function<void()>& pause)
 {
     const Grid grid{side};
     const int n = grid.cells();
     const int k = static_cast<int>(tiles.size());
     const PatternStates states(grid, tiles);
-    PatternTable table{side, tiles, std::vector<std::uint8_t>(placementCount(k, n), unset)};
+    PatternTable table{side, tiles, std::vector<std::uint8_t>(PatternTable::bytesFor(placementCount(k, n)), 0)};
     StateMarks marks(states.count());
     ReachedStates reached(marks);
     marks.set(states.solved(), StateMarks::frontier(0));
+    PendingEntries pending(table.entries);
+    // How far each of the pattern's tiles is from home, from every cell.
+    std::array<std::array<int, 32>, 8> homeDistance{};
+    for (int slot = 0; slot < k; ++slot) {
+        for (int cell = 0; cell < n; ++cell)
+            homeDistance[slot][cell] = grid.distance(cell, tiles[slot]);
+    }
 
     // Reported to `entriesDone` in batches, so that threads building other
     // tables beside this one seldom meet on it.
@@ -85,6 +132,8 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
         const bool finished = marks.forEach(StateMarks::frontier(depth), [&](std::uint64_t number) {
             if (++expanded % stopCheckInterval == 0) {
                 report();
+                if (pause)
+                    pause();
                 if (stop.stop_requested())
                     return false;
             }
@@ -99,7 +148,10 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
             marks.set(number, StateMarks::Done);
             if (!placed) {
                 states.placement(state, cells);
-                table.moves[placementRank(cells, n)] = static_cast<std::uint8_t>(depth);
+                int manhattan = 0;
+                for (int slot = 0; slot < k; ++slot)
+                    manhattan += homeDistance[slot][cells[slot]];
+                pending.add(placementRank(cells, n), std::min((depth - manhattan) / 2, PatternTable::mostExtra));
                 ++entries;
             }
             states.forEachSlide(state, [&](std::uint32_t target) { reached.add(target); });
@@ -111,6 +163,7 @@ std::optional<PatternTable> buildPatternTable(int side, const std::vector<int>& 
         if (!finished)
             return std::nullopt;
     }
+    pending.flush();
     report();
     return table;
 }

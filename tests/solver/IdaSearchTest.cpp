@@ -1,5 +1,6 @@
 #include "solver/IdaSearch.h"
 #include "solver/patterns/PatternGroups.h"
+#include "solver/RedundantMoves.h"
 
 #include "tests/solver/SharedTables.h"
 #include "tests/solver/SolverTestSupport.h"
@@ -85,6 +86,8 @@ TEST(IdaSearch, StopsSoonAfterBeingAsked)
     // Far beyond what these tables can prove in any reasonable time.
     const Puzzle puzzle = puzzleOf(test::randomTiles(5, 1));
     const PatternHeuristic& heuristic = smallFiveByFiveTables();
+    // Found once per process, before the first search starts.
+    RedundantMoves::shared();
     std::stop_source stop;
     const std::jthread asker([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

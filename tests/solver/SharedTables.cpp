@@ -34,7 +34,7 @@ struct Shared {
     Shared() : folder(PINTU_SOLVER_TEST_TABLES), store((std::filesystem::create_directories(folder), folder))
     {
         const FolderLock lock(folder);
-        heuristic = store.tablesFor(4, {}).heuristic;
+        heuristic = store.tablesFor(PatternSet::FourByFour, {}).heuristic;
     }
 
     std::filesystem::path folder;
@@ -58,6 +58,15 @@ const std::filesystem::path& sharedTableFolder()
 const PatternHeuristic& sharedFourByFour()
 {
     return *shared().heuristic;
+}
+
+const PatternHeuristic& sharedFiveByFive()
+{
+    static const PatternHeuristic* heuristic = [] {
+        const FolderLock lock(shared().folder);
+        return shared().store.tablesFor(PatternSet::FiveByFive, {}).heuristic;
+    }();
+    return *heuristic;
 }
 
 void copySharedTables(const std::filesystem::path& to)

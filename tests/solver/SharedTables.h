@@ -15,8 +15,11 @@ const std::filesystem::path& sharedTableFolder();
 // The 4x4 tables themselves, loaded once per process.
 const PatternHeuristic& sharedFourByFour();
 
-// Copies the 4x4 tables' files into `to`: a test that damages one of them,
-// or removes the small one, costs a quick rebuild.
+// The first 5x5 tables, put in the same folder when a test first needs them.
+const PatternHeuristic& sharedFiveByFive();
+
+// Copies the tables' files into `to`: a test that damages one of them, or
+// removes the small one, costs a quick rebuild.
 void copySharedTables(const std::filesystem::path& to);
 
 } // namespace pintu::solver::test

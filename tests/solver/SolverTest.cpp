@@ -2,6 +2,7 @@
 
 #include "tests/solver/SharedTables.h"
 #include "tests/solver/SolverTestSupport.h"
+#include "tests/solver/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,52 @@ TEST(Solver, StopRequestedFirstGivesNoAnswer)
     const Answer answer = solver.solve(puzzleOf(test::randomTiles(4, 5)), stop.get_token());
     EXPECT_EQ(answer.verdict, Verdict::Stopped);
     EXPECT_TRUE(answer.slides.empty());
+}
+
+struct KnownGameRow {
+    std::string name;
+    std::vector<int> tiles;
+    std::size_t length;
+};
+
+class HardFiveByFive : public ::testing::TestWithParam<KnownGameRow> {};
+
+// Shuffled as the game shuffles, with the lengths proven before the search
+// was made faster, given a minute a board: the longest answers that the first
+// tables prove quickly.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HardFiveByFive,
+    ::testing::Values(KnownGameRow{"SeventyTwoMoves",
+                                   {11, 1, 6, 4, 13, 12, 7, 9, 5, 22, 0, 3, 18, 2, 24, 23, 20, 21, 17, 8, 10, 16, 15, 19, 14},
+                                   72},
+                      KnownGameRow{"SixtySixMoves",
+                                   {6, 10, 0, 9, 14, 1, 24, 7, 16, 3, 15, 5, 19, 4, 23, 21, 2, 11, 22, 8, 12, 20, 17, 18, 13},
+                                   66},
+                      KnownGameRow{"SixtyTwoMoves",
+                                   {11, 23, 24, 10, 9, 1, 2, 6, 12, 13, 0, 15, 7, 4, 3, 5, 21, 19, 14, 8, 20, 17, 16, 22, 18},
+                                   62}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_P(HardFiveByFive, IsProvenAsLongAsBefore)
+{
+    test::sharedFiveByFive();
+    Solver solver({test::sharedTableFolder(), std::chrono::minutes(1)});
+    const Puzzle puzzle = puzzleOf(GetParam().tiles);
+    const Answer answer = solver.solve(puzzle);
+    EXPECT_EQ(answer.verdict, Verdict::Optimal);
+    EXPECT_EQ(answer.slides.size(), GetParam().length);
+    EXPECT_TRUE(test::solves(puzzle, answer.slides));
+}
+
+TEST(Solver, FiveByFiveIsAnsweredWithoutWaitingForTheLargeTables)
+{
+    test::sharedFiveByFive();
+    const test::TempFolder folder;
+    test::copySharedTables(folder.path());
+    const auto tables = std::distance(std::filesystem::directory_iterator(folder.path()), {});
+    Solver solver({folder.path(), std::chrono::minutes(1)});
+    EXPECT_EQ(solver.solve(puzzleOf(test::walkedTiles(5, 40, 1))).verdict, Verdict::Optimal);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), tables);
 }
 
 TEST(Solver, OnlyBoardsThatAreSearchedNeedTables)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 
@@ -39,7 +40,7 @@ TEST(PatternFile, LoadsWhatWasSaved)
     ASSERT_TRUE(savePatternTable(file, rightColumnTable()));
     const auto loaded = loadPatternTable(file, 4, rightColumn);
     ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->moves, rightColumnTable().moves);
+    EXPECT_EQ(loaded->entries, rightColumnTable().entries);
     // Nothing but the table is left in the folder.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamageRow{"EntryChanged",
                   [](const auto& file) {
                       std::string bytes = contents(file);
-                      bytes[1000] ^= 0x01;
+                      bytes.back() ^= 0x01;
                       replace(file, bytes);
                   }},
         // The version is the 32-bit number after the eight-byte magic word.
@@ -135,6 +136,30 @@ TEST(PatternFile, OnlyHalfWrittenTablesOfEndedProgramsAreRemoved)
     removeAbandonedTables(folder.path());
     for (const auto& [name, stays] : files)
         EXPECT_EQ(std::filesystem::exists(folder.path() / name), stays) << name;
+}
+
+TEST(PatternFile, OnlyTablesOfAnOlderFormatAreRemoved)
+{
+    const test::TempFolder folder;
+    const auto saveAs = [&](const std::string& name, std::uint32_t version) {
+        ASSERT_TRUE(savePatternTable(folder.path() / name, rightColumnTable()));
+        std::string bytes = contents(folder.path() / name);
+        bytes[8] = static_cast<char>(version);
+        replace(folder.path() / name, bytes);
+    };
+    saveAs("pattern-4x4-3-7-11.pdb", patternFileVersion - 1);
+    saveAs("pattern-4x4-0-1-2.pdb", patternFileVersion);
+    saveAs("pattern-5x5-0-1-2.pdb", patternFileVersion + 1);
+    saveAs("kept-3-7-11.pdb", patternFileVersion - 1);
+    replace(folder.path() / "pattern-4x4-4-8-12.pdb", "x");
+
+    removeOutdatedTables(folder.path());
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        left.push_back(entry.path().filename().string());
+    std::ranges::sort(left);
+    EXPECT_EQ(left, (std::vector<std::string>{"kept-3-7-11.pdb", "pattern-4x4-0-1-2.pdb", "pattern-4x4-4-8-12.pdb",
+                                              "pattern-5x5-0-1-2.pdb"}));
 }
 
 } // namespace

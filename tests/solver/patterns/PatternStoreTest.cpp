@@ -11,6 +11,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace pintu::solver {
@@ -28,7 +29,7 @@ TEST(PatternStore, LoadsSoundTables)
     const test::TempFolder folder;
     test::copySharedTables(folder.path());
     PatternStore store(folder.path());
-    const PatternStore::Tables tables = store.tablesFor(4, {});
+    const PatternStore::Tables tables = store.tablesFor(PatternSet::FourByFour, {});
     EXPECT_EQ(tables.status, TableStatus::Ready);
     ASSERT_TRUE(tables.heuristic);
     EXPECT_EQ(tables.heuristic->tableBytes(), test::sharedFourByFour().tableBytes());
@@ -70,10 +71,10 @@ TEST_P(DamagedStore, RebuildsTheDamagedTableAndSavesItWhole)
     GetParam().damage(damaged);
 
     PatternStore store(folder.path());
-    const PatternStore::Tables tables = store.tablesFor(4, {});
+    const PatternStore::Tables tables = store.tablesFor(PatternSet::FourByFour, {});
     EXPECT_EQ(tables.status, TableStatus::Built);
     ASSERT_TRUE(tables.heuristic);
-    EXPECT_TRUE(loadPatternTable(damaged, 4, rightColumn));
+    EXPECT_EQ(PatternStore(folder.path()).tablesFor(PatternSet::FourByFour, {}).status, TableStatus::Ready);
     EXPECT_EQ(writeTime(folder.path(), {0, 1, 2, 4, 5, 6}), untouched);
 }
 
@@ -83,7 +84,7 @@ TEST(PatternStore, StoppedBuildLeavesNoFileBehind)
     std::stop_source stop;
     stop.request_stop();
     PatternStore store(folder.path());
-    const PatternStore::Tables tables = store.tablesFor(4, stop.get_token());
+    const PatternStore::Tables tables = store.tablesFor(PatternSet::FourByFour, stop.get_token());
     EXPECT_EQ(tables.status, TableStatus::Stopped);
     EXPECT_FALSE(tables.heuristic);
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
@@ -97,12 +98,12 @@ void waitFor(const std::function<bool()>& done)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
-TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoFileBehind)
+TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoPartOfATableBehind)
 {
     const test::TempFolder folder;
     PatternStore store(folder.path());
     TableStatus status = TableStatus::Ready;
-    std::jthread build([&](std::stop_token stop) { status = store.prepare({4}, stop); });
+    std::jthread build([&](std::stop_token stop) { status = store.prepare({PatternSet::FourByFour}, stop); });
 
     std::vector<int> seen;
     waitFor([&] {
@@ -111,6 +112,7 @@ TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoFileBehind)
             seen.push_back(*done);
         return done >= 5;
     });
+    EXPECT_FALSE(store.buildingInBackground());
     build.request_stop();
     build.join();
 
@@ -118,8 +120,26 @@ TEST(PatternStore, ABuildStoppedPartWayRisesUntilThenAndLeavesNoFileBehind)
     EXPECT_LE(seen.back(), 100);
     EXPECT_EQ(status, TableStatus::Stopped);
     EXPECT_EQ(store.buildProgress(), std::nullopt);
+    // A small table may be done, and kept, before the stop.
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        ADD_FAILURE() << "left behind: " << entry.path();
+        EXPECT_EQ(entry.path().extension(), ".pdb") << entry.path();
+}
+
+TEST(PatternStore, TheLargeTablesBuildInTheBackgroundAndWaitWhileASearchRuns)
+{
+    PatternStore store(std::nullopt);
+    std::jthread build([&](std::stop_token stop) { store.prepare({PatternSet::LargeFiveByFive}, stop); });
+    waitFor([&] { return store.buildProgress() >= 1; });
+    EXPECT_TRUE(store.buildingInBackground());
+    std::optional<PatternStore::Searching> searching(std::in_place, store);
+    // A build looks for searches every few thousand placements.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const std::optional<int> waiting = store.buildProgress();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(store.buildProgress(), waiting);
+
+    searching.reset();
+    waitFor([&] { return store.buildProgress() > waiting; });
 }
 
 // Asks for the 4x4 tables on a thread of its own while another thread builds
@@ -129,7 +149,7 @@ PatternStore::Tables requestWhileBuilt(PatternStore& store, const std::function<
     std::atomic<bool> answered = false;
     PatternStore::Tables tables{};
     std::jthread request([&](std::stop_token stop) {
-        tables = store.tablesFor(4, stop);
+        tables = store.tablesFor(PatternSet::FourByFour, stop);
         answered = true;
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -142,7 +162,7 @@ PatternStore::Tables requestWhileBuilt(PatternStore& store, const std::function<
 TEST(PatternStore, AWaitForAnotherThreadsBuildEndsWhenAskedToStop)
 {
     PatternStore store(std::nullopt);
-    std::jthread builder([&](std::stop_token stop) { store.prepare({4}, stop); });
+    std::jthread builder([&](std::stop_token stop) { store.prepare({PatternSet::FourByFour}, stop); });
     waitFor([&] { return store.buildProgress().has_value(); });
 
     const PatternStore::Tables tables = requestWhileBuilt(store, [](std::jthread& request) { request.request_stop(); });
@@ -160,7 +180,7 @@ TEST(PatternStore, AThreadWaitingForABuildThatIsStoppedBuildsTheTablesItself)
     const std::vector<int> topLeft{0, 1, 2, 4, 5, 6};
     std::filesystem::remove(folder.path() / PatternStore::fileName(4, topLeft));
     PatternStore store(folder.path());
-    std::jthread builder([&](std::stop_token stop) { store.prepare({4}, stop); });
+    std::jthread builder([&](std::stop_token stop) { store.prepare({PatternSet::FourByFour}, stop); });
     waitFor([&] { return store.buildProgress().has_value(); });
 
     const PatternStore::Tables tables = requestWhileBuilt(store, [&](std::jthread&) { builder.request_stop(); });
