@@ -15,7 +15,7 @@ namespace {
 using test::puzzleOf;
 
 // Weak but quick: eight patterns of three tiles, each built in a blink.
-const PatternHeuristic& smallFiveByFiveTables()
+const PatternHeuristic& threeTileFiveByFiveTables()
 {
     static const PatternHeuristic heuristic = [] {
         std::vector<PatternTable> tables;
@@ -75,7 +75,7 @@ TEST(IdaSearch, FiveByFiveMatchesBreadthFirstSearchNearSolved)
     const auto near = test::arrangementsNearSolved(5, 10);
     for (std::size_t i = 0; i < near.size(); i += 41) {
         const Puzzle puzzle = puzzleOf(near[i].tiles);
-        const SearchResult result = searchOptimal(puzzle, smallFiveByFiveTables(), {});
+        const SearchResult result = searchOptimal(puzzle, threeTileFiveByFiveTables(), {});
         ASSERT_EQ(static_cast<int>(result.slides.size()), near[i].distance) << "arrangement " << i;
         ASSERT_TRUE(test::solves(puzzle, result.slides));
     }
@@ -85,7 +85,7 @@ TEST(IdaSearch, StopsSoonAfterBeingAsked)
 {
     // Far beyond what these tables can prove in any reasonable time.
     const Puzzle puzzle = puzzleOf(test::randomTiles(5, 1));
-    const PatternHeuristic& heuristic = smallFiveByFiveTables();
+    const PatternHeuristic& heuristic = threeTileFiveByFiveTables();
     // Found once per process, before the first search starts.
     RedundantMoves::shared();
     std::stop_source stop;
@@ -103,7 +103,7 @@ TEST(IdaSearch, GivesUpAtTheDeadline)
 {
     const Puzzle puzzle = puzzleOf(test::randomTiles(5, 2));
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(30);
-    EXPECT_EQ(searchOptimal(puzzle, smallFiveByFiveTables(), {{}, deadline}).end, SearchEnd::OutOfTime);
+    EXPECT_EQ(searchOptimal(puzzle, threeTileFiveByFiveTables(), {{}, deadline}).end, SearchEnd::OutOfTime);
 }
 
 } // namespace

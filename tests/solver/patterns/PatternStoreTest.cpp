@@ -17,7 +17,7 @@
 namespace pintu::solver {
 namespace {
 
-const std::vector<int> rightColumn{3, 7, 11};
+const std::vector<int> rightColumnTiles{3, 7, 11};
 
 std::filesystem::file_time_type writeTime(const std::filesystem::path& folder, const std::vector<int>& tiles)
 {
@@ -66,7 +66,7 @@ TEST_P(DamagedStore, RebuildsTheDamagedTableAndSavesItWhole)
 {
     const test::TempFolder folder;
     test::copySharedTables(folder.path());
-    const auto damaged = folder.path() / PatternStore::fileName(4, rightColumn);
+    const auto damaged = folder.path() / PatternStore::fileName(4, rightColumnTiles);
     const auto untouched = writeTime(folder.path(), {0, 1, 2, 4, 5, 6});
     GetParam().damage(damaged);
 
