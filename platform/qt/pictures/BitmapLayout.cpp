@@ -12,7 +12,7 @@ namespace {
 constexpr qint64 fileHeaderBytes = 14;
 constexpr quint32 coreHeaderBytes = 12; // OS/2's, of 16-bit sides
 // Qt's reader turns a row of any depth into the picture through a row of its own.
-constexpr qint64 rowBytesPerColumn = 8;
+constexpr qint64 qtRowBytesPerColumn = 8;
 
 qint32 signedValue(quint32 value)
 {
@@ -38,7 +38,7 @@ std::optional<PictureLayout> readBitmapLayout(ByteStream& bytes, qint64 fileSize
         std::abs(storedHeight) > std::numeric_limits<int>::max())
         return std::nullopt;
     const QSize size(static_cast<int>(*width), static_cast<int>(std::abs(storedHeight)));
-    return PictureLayout{size, std::min(fileSize, byteLimit(size)), qint64{size.width()} * rowBytesPerColumn};
+    return PictureLayout{size, std::min(fileSize, byteLimit(size)), qint64{size.width()} * qtRowBytesPerColumn};
 }
 
 } // namespace pintu

@@ -18,7 +18,7 @@ constexpr int blockSide = 8;
 constexpr qint64 coefficientBytesPerBlock = 64 * 2;
 // libjpeg's rows of samples between decoding and colour conversion, per
 // pixel of width and component, with room to spare.
-constexpr qint64 rowBytesPerColumn = 128;
+constexpr qint64 libjpegRowBytesPerColumn = 128;
 constexpr int largestSampling = 4;
 
 // Markers that carry no length: restarts inside a scan, the start, and TEM.
@@ -116,7 +116,7 @@ std::optional<PictureLayout> readJpegLayout(ByteStream& bytes)
             if (!frame || !firstScan)
                 return std::nullopt;
             const qint64 rows =
-                qint64{frame->size.width()} * static_cast<qint64>(frame->components.size()) * rowBytesPerColumn;
+                qint64{frame->size.width()} * static_cast<qint64>(frame->components.size()) * libjpegRowBytesPerColumn;
             // Qt keeps the comments and metadata ahead of the first scan.
             return PictureLayout{frame->size, bytes.offset(),
                                  *firstScan + rows + (keepsEveryCoefficient ? coefficientBytes(*frame) : 0)};

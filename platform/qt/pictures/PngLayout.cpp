@@ -12,7 +12,7 @@ constexpr quint32 largestChunk = 0x7FFFFFFF;
 // libpng unpacks no compressed text or colour profile beyond this.
 constexpr qint64 unpackedChunkBytes = 8'000'000;
 // libpng's rows in flight, per pixel of width: two rows of 16-bit RGBA.
-constexpr qint64 rowBytesPerColumn = 16;
+constexpr qint64 libpngRowBytesPerColumn = 16;
 
 constexpr quint32 chunkType(const char (&name)[5])
 {
@@ -51,7 +51,7 @@ std::optional<PictureLayout> readPngLayout(ByteStream& bytes)
     bytes.setLimit(byteLimit(size));
     if (!bytes.skip(headerChunkBytes - 8 + checksumBytes))
         return std::nullopt;
-    qint64 kept = qint64{size.width()} * rowBytesPerColumn;
+    qint64 kept = qint64{size.width()} * libpngRowBytesPerColumn;
     for (;;) {
         const auto length = bytes.bigEndian(4);
         const auto type = bytes.bigEndian(4);

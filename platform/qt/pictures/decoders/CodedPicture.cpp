@@ -16,7 +16,6 @@ namespace pintu {
 namespace {
 
 constexpr int mostThreads = 4;
-constexpr int av1ConfigurationHeaderBytes = 4;
 
 // Measured at 12 and 50 megapixels (bench/picture_memory): beside the
 // picture, libde265 keeps a copy of it while filtering its sample offsets

@@ -86,7 +86,6 @@ constexpr int hevcGeneralProfileBits = 88;
 constexpr int hevcLevelBits = 8;
 constexpr int hevcMostSubLayers = 8;
 constexpr int hevcConfigurationHeaderBytes = 23;
-constexpr int av1ConfigurationHeaderBytes = 4;
 constexpr int av1SequenceHeaderObu = 1;
 constexpr int av1MostOperatingPointsBits = 5;
 

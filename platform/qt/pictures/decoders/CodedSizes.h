@@ -43,6 +43,8 @@ struct Av1Configuration {
 };
 
 inline constexpr qint64 av1SequenceHeaderReach = 256;
+// The fixed bytes of an av1C before the sequence header it may carry.
+inline constexpr int av1ConfigurationHeaderBytes = 4;
 
 std::optional<Av1Configuration> readAv1Configuration(QByteArrayView av1C, QByteArrayView dataStart);
 

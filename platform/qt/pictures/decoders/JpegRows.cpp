@@ -20,7 +20,7 @@ constexpr int cmykComponents = 4;
 constexpr size_t chunkBytes = 64 * 1024;
 // libjpeg's rows of samples between decoding and colour conversion, per
 // pixel of width and component, with room to spare.
-constexpr qint64 rowBytesPerColumn = 128;
+constexpr qint64 sampleRowBytesPerColumn = 128;
 constexpr JOCTET endMarker[] = {0xFF, JPEG_EOI};
 
 struct ErrorJump {
@@ -113,7 +113,7 @@ public:
     qint64 workingBytes(const Delivery& delivery) const override
     {
         return JpegCoefficientStore::windowBytes(info) +
-               qint64{delivery.scaled.width()} * cmykComponents * rowBytesPerColumn;
+               qint64{delivery.scaled.width()} * cmykComponents * sampleRowBytesPerColumn;
     }
 
     bool decode(const Delivery& delivery, RowShrinker& rows) override
