@@ -13,7 +13,9 @@ public:
     BitWriter& bits(quint64 value, int count)
     {
         for (int i = count - 1; i >= 0; --i) {
-            current = static_cast<uchar>(current << 1 | (value >> i & 1));
+            // A run longer than the value's 64 bits is zeros above them.
+            const quint64 bit = i < 64 ? value >> i & 1 : 0;
+            current = static_cast<uchar>(current << 1 | bit);
             if (++used == 8)
                 flush();
         }
