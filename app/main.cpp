@@ -70,7 +70,7 @@ int main(int argc, char* argv[])
             [solver](const pintu::Arrangement& arrangement, std::stop_token stop) {
                 return pintu::findHint(*solver, arrangement, stop);
             },
-            [solver](int side, std::stop_token stop) { solver->prepare(side, stop); },
+            [solver](int side, std::stop_token stop) { solver->prepareForPlay(side, stop); },
             [solver] { return solver->buildProgress(); },
         },
         keptGames ? &*keptGames : nullptr,

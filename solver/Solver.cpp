@@ -67,16 +67,29 @@ Answer Solver::solveFiveByFive(const Puzzle& puzzle, std::stop_token stop)
 
 TableStatus Solver::prepare(int side, std::stop_token stop)
 {
+    const TableStatus first = prepareFirst(side, stop);
+    if (first == TableStatus::Stopped || !searchesFiveByFive(side, options))
+        return first;
+    return std::max(first, store.prepare({PatternSet::LargeFiveByFive}, stop));
+}
+
+TableStatus Solver::prepareForPlay(int side, std::stop_token stop)
+{
+    const TableStatus first = prepareFirst(side, stop);
+    if (first != TableStatus::Stopped && searchesFiveByFive(side, options))
+        store.prepareInBackground(PatternSet::LargeFiveByFive);
+    return first;
+}
+
+TableStatus Solver::prepareFirst(int side, std::stop_token stop)
+{
     if (side == 4 || searchesFiveByFive(side, options))
         RedundantMoves::shared();
     if (side == 4)
         return store.prepare({PatternSet::FourByFour}, stop);
     if (!searchesFiveByFive(side, options))
         return TableStatus::Ready;
-    const TableStatus first = store.prepare({PatternSet::FourByFour, PatternSet::FiveByFive}, stop);
-    if (first == TableStatus::Stopped)
-        return first;
-    return std::max(first, store.prepare({PatternSet::LargeFiveByFive}, stop));
+    return store.prepare({PatternSet::FourByFour, PatternSet::FiveByFive}, stop);
 }
 
 std::optional<int> Solver::buildProgress() const

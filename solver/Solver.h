@@ -42,6 +42,12 @@ public:
     // answer. Tables built before a stop are kept in the folder.
     TableStatus prepare(int side, std::stop_token stop = {});
 
+    // As `prepare`, for a game: returns once the tables the first answers
+    // need are ready, while the large 5x5 tables follow on a thread of the
+    // solver's own, which goes on after `stop` until they are done or the
+    // solver ends. A player who leaves a board early still gets them.
+    TableStatus prepareForPlay(int side, std::stop_token stop = {});
+
     // How much of the tables being built is done, in percent; nothing while
     // none are being built, or only the large 5x5 ones, which no answer
     // waits for.
@@ -50,6 +56,8 @@ public:
 private:
     Answer solveFourByFour(const Puzzle& puzzle, std::stop_token stop);
     Answer solveFiveByFive(const Puzzle& puzzle, std::stop_token stop);
+    // All but the large 5x5 tables.
+    TableStatus prepareFirst(int side, std::stop_token stop);
 
     SolverOptions options;
     PatternStore store;

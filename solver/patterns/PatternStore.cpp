@@ -187,6 +187,13 @@ PatternStore::Built PatternStore::build(const std::vector<PatternSet>& sets, std
     return built;
 }
 
+void PatternStore::prepareInBackground(PatternSet set)
+{
+    const std::lock_guard lock(mutex);
+    if (!backgroundThread.joinable())
+        backgroundThread = std::jthread([this, set](std::stop_token stop) { prepare({set}, stop); });
+}
+
 PatternStore::Tables PatternStore::tablesFor(PatternSet set, std::stop_token stop)
 {
     const TableStatus status = prepare({set}, stop);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace pintu::solver {
@@ -45,6 +46,11 @@ public:
     // holds in one go. The large 5x5 set is built in the background: its
     // build waits while a search runs (see `searching`).
     TableStatus prepare(std::initializer_list<PatternSet> sets, std::stop_token stop);
+
+    // Gets `set` ready as `prepare` would, on a thread of the store's own: the
+    // build goes on when whoever asked for it is gone, and ends with the
+    // store. Only the first call starts a thread; later ones do nothing.
+    void prepareInBackground(PatternSet set);
 
     struct Tables {
         const PatternHeuristic* heuristic; // null when stopped
@@ -95,6 +101,8 @@ private:
     std::mutex searchMutex;
     std::condition_variable_any searchesEnded;
     int searches = 0;
+    // Last, so that it is stopped and waited for before the rest goes.
+    std::jthread backgroundThread;
 };
 
 } // namespace pintu::solver

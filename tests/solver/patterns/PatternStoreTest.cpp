@@ -142,6 +142,19 @@ TEST(PatternStore, TheLargeTablesBuildInTheBackgroundAndWaitWhileASearchRuns)
     waitFor([&] { return store.buildProgress() > waiting; });
 }
 
+TEST(PatternStore, ABuildOnTheStoresOwnThreadEndsWithTheStore)
+{
+    const test::TempFolder folder;
+    std::optional<PatternStore> store(std::in_place, folder.path());
+    store->prepareInBackground(PatternSet::LargeFiveByFive);
+    waitFor([&] { return store->buildProgress() >= 1; });
+    EXPECT_TRUE(store->buildingInBackground());
+
+    // Stopped, not waited for: no table was finished.
+    store.reset();
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
 // Asks for the 4x4 tables on a thread of its own while another thread builds
 // them, sees it wait, and lets `release` end the wait: what the thread got.
 PatternStore::Tables requestWhileBuilt(PatternStore& store, const std::function<void(std::jthread&)>& release)
