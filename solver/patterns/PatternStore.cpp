@@ -3,6 +3,7 @@
 #include "solver/patterns/PatternFile.h"
 #include "solver/patterns/PatternGroups.h"
 #include "solver/patterns/PatternShapes.h"
+#include "platform/ThreadPriority.h"
 #include "solver/PlacementRank.h"
 
 #include <algorithm>
@@ -191,7 +192,10 @@ void PatternStore::prepareInBackground(PatternSet set)
 {
     const std::lock_guard lock(mutex);
     if (!backgroundThread.joinable())
-        backgroundThread = std::jthread([this, set](std::stop_token stop) { prepare({set}, stop); });
+        backgroundThread = std::jthread([this, set](std::stop_token stop) {
+            runBehindOtherWork();
+            prepare({set}, stop);
+        });
 }
 
 PatternStore::Tables PatternStore::tablesFor(PatternSet set, std::stop_token stop)
