@@ -1,9 +1,9 @@
 #include "solver/patterns/PatternStore.h"
 
+#include "platform/ThreadPriority.h"
 #include "solver/patterns/PatternFile.h"
 #include "solver/patterns/PatternGroups.h"
 #include "solver/patterns/PatternShapes.h"
-#include "platform/ThreadPriority.h"
 #include "solver/PlacementRank.h"
 
 #include <algorithm>
