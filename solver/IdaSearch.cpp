@@ -19,9 +19,8 @@ namespace {
 constexpr std::uint64_t interruptCheckInterval = 1 << 13;
 constexpr int maxPatternTiles = 8;
 constexpr std::size_t maxPatterns = 8;
-// Each heuristic is looked up on the board and on its mirror image.
-constexpr std::size_t maxHeuristics = 4;
-constexpr std::size_t maxLookups = 2 * maxHeuristics;
+// The heuristic is looked up on the board and on its mirror image.
+constexpr std::size_t lookupCount = 2;
 // An iteration follows one of about a fifth of its size or more; from this
 // size on, starting threads costs nothing next to sharing the work.
 constexpr std::uint64_t sharedAfterNodes = 1 << 14;
@@ -60,7 +59,7 @@ struct Pattern {
     }
 };
 
-// One heuristic's patterns looked up on the board or on its mirror image,
+// The heuristic's patterns looked up on the board or on its mirror image,
 // which holds tile t's mirror, named by its home cell, in the mirror of t's
 // cell; the mirror is solved in as many slides, but its tiles fall into the
 // patterns differently.
@@ -89,7 +88,7 @@ struct Piece {
 template <int Cells>
 class Search {
 public:
-    Search(const Puzzle& puzzle, std::span<const PatternHeuristic* const> heuristics, const SearchLimits& limits,
+    Search(const Puzzle& puzzle, const PatternHeuristic& heuristic, const SearchLimits& limits,
            const std::atomic<bool>& cancelled)
         : grid(puzzle.grid()), limits(&limits), cancelled(&cancelled)
     {
@@ -102,10 +101,8 @@ public:
                 distance[c][tile] = tile == grid.blank() ? 0 : grid.distance(c, tile);
             manhattan += distance[c][tiles[c]];
         }
-        for (const PatternHeuristic* heuristic : heuristics) {
-            for (const bool mirrored : {false, true})
-                addLookup(*heuristic, mirrored);
-        }
+        for (const bool mirrored : {false, true})
+            addLookup(lookups[mirrored], heuristic, mirrored);
     }
 
     int estimate() const
@@ -163,8 +160,8 @@ private:
         std::int32_t automaton;
         int manhattan;
         int estimate;
-        std::array<std::int32_t, maxLookups> index;
-        std::array<int, maxLookups> extra;
+        std::array<std::int32_t, lookupCount> index;
+        std::array<int, lookupCount> extra;
     };
 
     int stepBetween(int blank, int from) const
@@ -176,9 +173,8 @@ private:
         return from == blank - 1 ? RedundantMoves::Left : RedundantMoves::Right;
     }
 
-    void addLookup(const PatternHeuristic& heuristic, bool mirrored)
+    void addLookup(Lookup<Cells>& lookup, const PatternHeuristic& heuristic, bool mirrored)
     {
-        Lookup<Cells>& lookup = lookups[lookupCount++];
         const std::vector<PatternUse>& uses = heuristic.patterns();
         for (std::size_t p = 0; p < uses.size(); ++p) {
             Pattern<Cells>& pattern = lookup.patterns[p];
@@ -306,8 +302,8 @@ private:
 
         for (int k = 0; k < kept; ++k) {
             const Child& child = children[order[k]];
-            std::array<std::int32_t, maxLookups> index;
-            std::array<int, maxLookups> extra;
+            std::array<std::int32_t, lookupCount> index;
+            std::array<int, lookupCount> extra;
             for (std::size_t l = 0; l < lookupCount; ++l) {
                 Lookup<Cells>& lookup = lookups[l];
                 Pattern<Cells>& pattern = lookup.of(child.tile);
@@ -343,8 +339,7 @@ private:
     const SearchLimits* limits;
     const std::atomic<bool>* cancelled;
     const RedundantMoves& moves = RedundantMoves::shared();
-    std::array<Lookup<Cells>, maxLookups> lookups{};
-    std::size_t lookupCount = 0;
+    std::array<Lookup<Cells>, lookupCount> lookups{};
     std::array<Adjacent, Cells> neighbours{};
     std::array<std::array<int, 4>, Cells> steps{};
     // From each cell to each tile's home; none for the blank.
@@ -389,8 +384,8 @@ struct Outcome {
 template <int Cells>
 class Iterations {
 public:
-    Iterations(const Puzzle& puzzle, std::span<const PatternHeuristic* const> heuristics, const SearchLimits& limits)
-        : start(puzzle, heuristics, limits, cancelled), threads(std::max(1u, std::thread::hardware_concurrency()))
+    Iterations(const Puzzle& puzzle, const PatternHeuristic& heuristic, const SearchLimits& limits)
+        : start(puzzle, heuristic, limits, cancelled), threads(std::max(1u, std::thread::hardware_concurrency()))
     {
     }
 
@@ -478,18 +473,11 @@ private:
 
 } // namespace
 
-SearchResult searchOptimal(const Puzzle& puzzle, std::span<const PatternHeuristic* const> heuristics,
-                           const SearchLimits& limits)
-{
-    if (puzzle.grid().side == 4)
-        return Iterations<16>(puzzle, heuristics, limits).run();
-    return Iterations<25>(puzzle, heuristics, limits).run();
-}
-
 SearchResult searchOptimal(const Puzzle& puzzle, const PatternHeuristic& heuristic, const SearchLimits& limits)
 {
-    const PatternHeuristic* const one[] = {&heuristic};
-    return searchOptimal(puzzle, one, limits);
+    if (puzzle.grid().side == 4)
+        return Iterations<16>(puzzle, heuristic, limits).run();
+    return Iterations<25>(puzzle, heuristic, limits).run();
 }
 
 } // namespace pintu::solver

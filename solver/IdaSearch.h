@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <stop_token>
 #include <vector>
 
@@ -26,15 +25,10 @@ struct SearchResult {
 };
 
 // Iterative-deepening A*: depth-first searches bounded by slides made plus the
-// heuristics' bound, the bound raised by two each time (every slide changes
+// heuristic's bound, the bound raised by two each time (every slide changes
 // the parity of the distance). With a bound that never overestimates, the
-// first answer found is a shortest one. The bound is the largest that any of
-// `heuristics` gives, the first weighed first, so the strongest should lead.
-// Large iterations are shared between the processor's cores. The puzzle must
-// be 4x4 or 5x5, the heuristics' side.
-SearchResult searchOptimal(const Puzzle& puzzle, std::span<const PatternHeuristic* const> heuristics,
-                           const SearchLimits& limits);
-
+// first answer found is a shortest one. Large iterations are shared between
+// the processor's cores. The puzzle must be 4x4 or 5x5, the heuristic's side.
 SearchResult searchOptimal(const Puzzle& puzzle, const PatternHeuristic& heuristic, const SearchLimits& limits);
 
 } // namespace pintu::solver
