@@ -92,22 +92,29 @@ TEST_P(HardFiveByFive, IsProvenAsLongAsBefore)
     EXPECT_TRUE(test::solves(puzzle, answer.slides));
 }
 
+// A game asks for the tables as its board opens: the large ones follow in
+// the background, and a solver that ends stops them instead of waiting.
 TEST(Solver, FiveByFiveIsAnsweredWithoutWaitingForTheLargeTables)
 {
     test::sharedFiveByFive();
     const test::TempFolder folder;
     test::copySharedTables(folder.path());
     const auto tables = std::distance(std::filesystem::directory_iterator(folder.path()), {});
-    Solver solver({folder.path(), std::chrono::minutes(1)});
-    EXPECT_EQ(solver.solve(puzzleOf(test::walkedTiles(5, 40, 1))).verdict, Verdict::Optimal);
+    {
+        Solver solver({folder.path(), std::chrono::minutes(1)});
+        EXPECT_EQ(solver.prepareForPlay(5), TableStatus::Ready);
+        EXPECT_EQ(solver.solve(puzzleOf(test::walkedTiles(5, 40, 1))).verdict, Verdict::Optimal);
+    }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), tables);
 }
 
 TEST(Solver, OnlyBoardsThatAreSearchedNeedTables)
 {
     Solver solver({std::nullopt, std::chrono::milliseconds::zero()});
-    for (int side : {2, 3, 5, 8})
+    for (int side : {2, 3, 5, 8}) {
         EXPECT_EQ(solver.prepare(side), TableStatus::Ready);
+        EXPECT_EQ(solver.prepareForPlay(side), TableStatus::Ready);
+    }
 }
 
 } // namespace
