@@ -2,7 +2,9 @@
 
 #include "app/board/BoardWindow.h"
 #include "app/dialogs/HelpWindow.h"
+#include "app/dialogs/MessageBoxes.h"
 #include "app/session/KeptGameOffer.h"
+#include "app/text/Messages.h"
 
 #include <utility>
 
@@ -19,19 +21,27 @@ Game::~Game() = default;
 void Game::start(std::optional<std::string> picture)
 {
     pictureToChoose = std::move(picture);
-    if (!offerKeptGame(services.keptGames, [this](const KeptGame& kept) { return playOn(kept); }))
+    if (const auto kept = offerKeptGame(services.keptGames))
+        playOn(*kept);
+    else
         resolution.show();
 }
 
-bool Game::playOn(const KeptGame& kept)
+void Game::playOn(const KeptGame& kept)
 {
     // Its menu is built as the resolution window would build it, and shows
     // once the board is left.
     MenuWindow& menu = menuOf(static_cast<LayoutSet>(kept.layoutSet));
-    if (!menu.resumeBoard(kept))
-        return false;
-    choosePendingPicture(menu);
-    return true;
+    menu.resumeBoard(kept, [this, &menu](bool resumed) {
+        if (resumed) {
+            choosePendingPicture(menu);
+            return;
+        }
+        // The picture may well come back, on a stick plugged in again: the
+        // game waits for it, to be offered at the next start.
+        showMessage(nullptr, messages::text(messages::pictureUnreadable));
+        resolution.show();
+    });
 }
 
 void Game::keepGameUnderWay()

@@ -32,8 +32,9 @@ public:
     MenuWindow* menu(LayoutSet set) const;
 
 private:
-    // Opens the kept game's board straight away; true when it shows.
-    bool playOn(const KeptGame& kept);
+    // Opens the kept game's board straight away, once its picture is read;
+    // else says the picture cannot be read and opens the first window.
+    void playOn(const KeptGame& kept);
     MenuWindow& menuOf(LayoutSet set);
     void showMenu(LayoutSet set);
     void choosePendingPicture(MenuWindow& menu);

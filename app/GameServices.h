@@ -12,12 +12,14 @@
 namespace pintu {
 
 class KeptGameStore;
+class PictureShelf;
 class RecordBook;
 
 // What every window of one run shares.
 struct GameServices {
     Files& files;
     Clock& clock;
+    PictureShelf& pictures; // the chosen picture, read elsewhere and kept
     DataFiles dataFiles;
     std::function<std::unique_ptr<Random>()> newRandom; // one generator per board
     std::function<void()> endProgram;

@@ -6,6 +6,8 @@
 #include "app/session/Leftovers.h"
 #include "app/session/SingleInstance.h"
 #include "platform/qt/QtFiles.h"
+#include "platform/qt/pictures/PictureShelf.h"
+#include "platform/qt/pictures/SandboxedPictures.h"
 #include "platform/SeededRandom.h"
 #include "platform/SystemClock.h"
 #include "records/RecordBook.h"
@@ -54,9 +56,12 @@ int main(int argc, char* argv[])
         keptGames.emplace(files, dataFolder.filePath("kept-game.txt").toStdString());
     }
     pintu::RecordBook records(files, dataFolder.filePath("records.txt").toStdString());
+    pintu::SandboxedPictures pictureReaders(pintu::SandboxedPictures::installedReader());
+    pintu::PictureShelf pictures(pictureReaders);
     const pintu::GameServices services{
         files,
         clock,
+        pictures,
         {dataFolder.filePath("kel.txt").toStdString(), dataFolder.filePath("grb.kel").toStdString()},
         [] { return std::make_unique<pintu::SeededRandom>(); },
         [] {

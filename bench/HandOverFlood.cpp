@@ -82,7 +82,7 @@ int measure(int argc, char* argv[], int seconds, int perSecond)
     const QTemporaryDir data;
     const QString picture = data.filePath("tiles.bmp");
     test::positionPicture(300, 240).save(picture, "bmp");
-    const bench::GameOnDisk disk(data);
+    bench::GameOnDisk disk(data);
     Game game(disk.services);
     game.start();
     ResolutionWindow& resolution = test::resolutionWindow();

@@ -79,7 +79,7 @@ int measure(int argc, char* argv[], const QString& picture)
     setUpApplication(application, Language::SimplifiedChinese);
     QApplication::setQuitOnLastWindowClosed(false);
     QTemporaryDir data;
-    const bench::GameOnDisk disk(data);
+    bench::GameOnDisk disk(data);
     Game game(disk.services);
     MessageWatch messages;
     game.start(QFileInfo(picture).absoluteFilePath().toStdString());
@@ -182,7 +182,7 @@ std::vector<Sample> samples()
          [](const QString& path) { return writeBytes(path, test::bitmapFile(photo, {.topDown = true})); }},
     };
     for (const test::HostilePicture& hostile : test::hostilePictures()) {
-        made.push_back({QString("%1.%2").arg(hostile.name, hostile.extension),
+        made.push_back({QString("%1.%2").arg(QString::fromStdString(hostile.name), hostile.extension),
                         [bytes = hostile.bytes](const QString& path) { return writeBytes(path, bytes()); }});
     }
     return made;

@@ -9,12 +9,13 @@
 
 namespace pintu::fuzz {
 
-// Takes the input as a picture file and reads it every way the game does:
-// the header, the part a board window shows as its preview, the whole
-// picture, the picture for a board's cells and the cells themselves at pixel
-// ratios 1 and 2. Every read gives nothing or exactly the size it promises,
-// and cells come at the tile size times the ratio. A picture claiming more
-// than 4 megapixels is only probed. Needs a QGuiApplication.
+// Takes the input as a picture file and reads it in this process every way
+// the picture reader does: the header alone, the whole picture, and what a
+// board window needs of it (its preview and its tiles) at pixel ratios 1 and
+// 2, then cuts the tiles as the board does. Every read gives nothing or
+// exactly the sizes it promises, and cells come at the tile size times the
+// ratio. A picture claiming more than 4 megapixels is only probed. Needs a
+// QGuiApplication.
 //
 // The input: a byte choosing the file name's extension (as extensionChoice
 // spells it), a byte choosing the board window whose sizes the reads use,

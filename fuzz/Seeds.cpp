@@ -211,7 +211,7 @@ std::vector<Seed> pictureReadsSeeds()
         const auto named =
             std::find(pictureExtensions.begin(), pictureExtensions.end(), std::string_view(hostile.extension));
         const auto extension = named == pictureExtensions.end() ? 0 : named - pictureExtensions.begin();
-        addSeed(hostile.name, static_cast<std::uint8_t>(extension), hostile.bytes());
+        addSeed(hostile.name.c_str(), static_cast<std::uint8_t>(extension), hostile.bytes());
     }
     return seeds;
 }

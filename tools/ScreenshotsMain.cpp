@@ -15,6 +15,8 @@
 #include "app/session/ApplicationSetup.h"
 #include "genius/HallOfFame.h"
 #include "platform/qt/QtFiles.h"
+#include "platform/qt/pictures/PictureShelf.h"
+#include "platform/qt/pictures/SandboxedPictures.h"
 #include "platform/SeededRandom.h"
 #include "records/RecordBook.h"
 #include "solver/Solver.h"
@@ -224,10 +226,10 @@ BoardWindow* openBoard(MenuWindow& menu, Difficulty difficulty)
 {
     found(difficultyOption(menu, difficulty))->click();
     found(named<QAbstractButton>(menu, MenuControlNames::ok))->click();
-    BoardWindow* board = menu.openBoard();
-    if (!board)
+    // The board shows once the reader has read its picture.
+    if (!QTest::qWaitFor([&menu] { return menu.openBoard() && menu.openBoard()->isVisible(); }, 20000))
         qFatal("the menu opened no board");
-    return board;
+    return menu.openBoard();
 }
 
 void renderBoard(Renderer& renderer, MenuWindow& menu, FakeClock& clock, Difficulty difficulty)
@@ -368,8 +370,12 @@ int main(int argc, char* argv[])
     FakeClock clock; // stands still but when a board has to show its seconds
     const DataFiles data{work.filePath("data/kel.txt").toStdString(), work.filePath("data/grb.kel").toStdString()};
     // Tiles jump, so that every picture shows a board at rest.
-    const GameServices services{files, clock, data, [] { return std::make_unique<SeededRandom>(); }, [] {},
-                                milliseconds(0), {}};
+    // Read by the picture reader, as in the game, so that the pictures show
+    // every pixel as a player sees it.
+    SandboxedPictures readers(PINTU_PICTURE_READER);
+    PictureShelf pictureShelf(readers);
+    const GameServices services{files,          clock, pictureShelf, data, [] { return std::make_unique<SeededRandom>(); },
+                                [] {},          milliseconds(0), {}};
     const std::string& hallOfFame = services.dataFiles.hallOfFame;
     files.appendText(hallOfFame, hallOfFameRecord("张三", 1532, 6417, "03-14-2001"));
     files.appendText(hallOfFame, hallOfFameRecord("李小红", 987, 4023, "05-09-2001"));

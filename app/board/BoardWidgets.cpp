@@ -5,7 +5,7 @@
 #include "app/look/Colours.h"
 #include "app/look/Fonts.h"
 #include "app/text/AccessibleNames.h"
-#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/pictures/PictureShelf.h"
 #include "platform/qt/pictures/QtCellSource.h"
 
 #include <QCoreApplication>
@@ -42,9 +42,9 @@ bool sizesToText(Control control)
 
 } // namespace
 
-BoardWidgets::BoardWidgets(QWidget& window, const BoardLayout& layout, const QtCellSource& cells, QTimer& clock,
-                           std::chrono::milliseconds glideDuration)
-    : window(window), layout(layout), cells(cells), clock(clock), tileGlide(&window, glideDuration)
+BoardWidgets::BoardWidgets(QWidget& window, const BoardLayout& layout, const PictureShelf& pictures,
+                           const QtCellSource& cells, QTimer& clock, std::chrono::milliseconds glideDuration)
+    : window(window), layout(layout), pictures(pictures), cells(cells), clock(clock), tileGlide(&window, glideDuration)
 {
     // Created in this order, which is also their stacking order.
     buildViews();
@@ -238,22 +238,13 @@ bool BoardWidgets::setBackground(const std::string& path)
         window.update();
         return true;
     }
-    // The preview read first shows again after a win, unless the file has
-    // changed since; a file gone meanwhile leaves the picture the player saw.
-    const auto stamp = fileStamp(path);
-    const PreviewKey key{path, stamp.value_or(FileStamp{})};
-    if (!(key == previewKey) && stamp) {
-        // Only the part inside the window can ever show, so only that part is decoded.
-        const auto preview = readPicturePart(path, window.size());
-        const QPixmap shown = preview ? QPixmap::fromImage(*preview) : QPixmap();
-        if (shown.isNull()) // memory that ran out gives a null pixmap
-            return false;
-        previewPicture = shown;
-        previewKey = key;
-    } else if (previewPicture.isNull() || previewKey.path != path) {
+    // The preview read when the picture was chosen shows again after a win,
+    // though its file be gone meanwhile: it is the picture the player saw.
+    const ReadPicture* read = pictures.find(path);
+    const QPixmap shown = read ? QPixmap::fromImage(read->preview) : QPixmap();
+    if (shown.isNull()) // memory that ran out gives a null pixmap
         return false;
-    }
-    backgroundPicture = previewPicture;
+    backgroundPicture = shown;
     window.update();
     return true;
 }

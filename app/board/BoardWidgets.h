@@ -3,7 +3,6 @@
 #include "app/board/TileGlide.h"
 #include "app/look/BoardLayouts.h"
 #include "board/BoardScreen.h"
-#include "platform/qt/NativeFiles.h"
 
 #include <QPixmap>
 
@@ -19,16 +18,18 @@ class QTimer;
 namespace pintu {
 
 class ClickableLabel;
+class PictureShelf;
 class QtCellSource;
 class TileView;
 
 // The tile views, controls and number map of a board window, built from its
 // layout row, as the board's logic draws on them: tiles cut by `cells`, moves
-// that glide, the picture behind the views and the clock's timer.
+// that glide, the picture behind the views as `pictures` holds it, and the
+// clock's timer.
 class BoardWidgets final : public BoardScreen {
 public:
-    BoardWidgets(QWidget& window, const BoardLayout& layout, const QtCellSource& cells, QTimer& clock,
-                 std::chrono::milliseconds glideDuration);
+    BoardWidgets(QWidget& window, const BoardLayout& layout, const PictureShelf& pictures, const QtCellSource& cells,
+                 QTimer& clock, std::chrono::milliseconds glideDuration);
 
     const std::vector<TileView*>& views() const { return tileViews; }
     // nullptr when this board has no such control.
@@ -63,6 +64,7 @@ private:
 
     QWidget& window;
     const BoardLayout& layout;
+    const PictureShelf& pictures;
     const QtCellSource& cells;
     QTimer& clock;
     TileGlide tileGlide;
@@ -70,14 +72,6 @@ private:
     std::map<Control, QWidget*> controls;
     std::vector<QLabel*> numberMap;
     ClickableLabel* cover;
-    // The top-left of the picture as last read, and which file it came from.
-    struct PreviewKey {
-        std::string path;
-        FileStamp stamp;
-        bool operator==(const PreviewKey&) const = default;
-    };
-    PreviewKey previewKey;
-    QPixmap previewPicture;
     QPixmap backgroundPicture;
 };
 

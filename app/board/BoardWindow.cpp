@@ -16,6 +16,7 @@
 #include "app/text/Messages.h"
 #include "genius/GeniusBoard.h"
 #include "genius/MakeBoard.h"
+#include "platform/qt/pictures/PictureShelf.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -41,9 +42,12 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
                          std::string picturePath)
     : windowLayout(layout),
       menu(menu),
-      cells(layout.size->side, QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
+      pictures(services.pictures),
+      picturePath(picturePath),
+      cells(services.pictures, layout.size->side,
+            QSize(pixels(layout.columns.length(0)), pixels(layout.rows.length(0)))),
       random(services.newRandom()),
-      widgets(*this, layout, cells, timer, services.glide),
+      widgets(*this, layout, services.pictures, cells, timer, services.glide),
       records(new RecordsOffer(this, services.records)),
       help(new HelpOffer(this, services.dataFiles))
 {
@@ -185,31 +189,44 @@ bool BoardWindow::canLook() const
     return (phase == Board::Phase::Playing || phase == Board::Phase::Replaying) && !game->isPaused();
 }
 
-void BoardWindow::open()
-{
-    if (game->load() == LoadOutcome::PictureUnreadable) {
-        showMessage(this, messages::text(messages::pictureUnreadable));
-        leave();
-        return;
-    }
-    show();
-}
-
-bool BoardWindow::resume(const Board::Snapshot& kept)
+void BoardWindow::readPicture(std::function<void()> then)
 {
     cells.setDevicePixelRatio(devicePixelRatioF());
-    if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept))
-        return false;
-    review->gameBegan();
-    show();
-    // Nothing else is on screen: the keys come here at once, to the board
-    // itself, as in any game under way, and not to a button.
-    activateWindow();
-    setFocus(Qt::OtherFocusReason);
-    // A win cut short is celebrated again, once the window shows.
-    if (game->phase() == Board::Phase::Won)
-        QTimer::singleShot(0, this, [this] { celebrate(); });
-    return true;
+    pictures.prepare(picturePath, PictureNeeds{size(), windowLayout.size->side, cells.cellPixels()}, this,
+                     std::move(then));
+}
+
+void BoardWindow::open()
+{
+    readPicture([this] {
+        if (game->load() == LoadOutcome::PictureUnreadable) {
+            showMessage(this, messages::text(messages::pictureUnreadable));
+            leave();
+            return;
+        }
+        menu.hide();
+        show();
+    });
+}
+
+void BoardWindow::resume(const Board::Snapshot& kept, std::function<void(bool)> resumed)
+{
+    readPicture([this, kept, resumed = std::move(resumed)] {
+        if (game->load() == LoadOutcome::PictureUnreadable || !game->resume(kept)) {
+            resumed(false);
+            return;
+        }
+        review->gameBegan();
+        show();
+        // Nothing else is on screen: the keys come here at once, to the board
+        // itself, as in any game under way, and not to a button.
+        activateWindow();
+        setFocus(Qt::OtherFocusReason);
+        // A win cut short is celebrated again, once the window shows.
+        if (game->phase() == Board::Phase::Won)
+            QTimer::singleShot(0, this, [this] { celebrate(); });
+        resumed(true);
+    });
 }
 
 void BoardWindow::keepGame()
@@ -220,24 +237,26 @@ void BoardWindow::keepGame()
 void BoardWindow::start()
 {
     forgetHint();
-    // Cut for the screen the board is on now, which may not be the one it opened on.
-    cells.setDevicePixelRatio(devicePixelRatioF());
-    switch (game->start()) {
-    case StartOutcome::Started:
-        review->gameBegan();
-        break;
-    case StartOutcome::PictureUnreadable:
-        showMessage(this, messages::text(messages::pictureUnreadable));
-        leave();
-        break;
-    case StartOutcome::MoveLogUnwritable:
-        showMessage(this, messages::text(messages::moveLogUnwritable));
-        break;
-    }
+    readPicture([this] {
+        switch (game->start()) {
+        case StartOutcome::Started:
+            review->gameBegan();
+            break;
+        case StartOutcome::PictureUnreadable:
+            showMessage(this, messages::text(messages::pictureUnreadable));
+            leave();
+            break;
+        case StartOutcome::MoveLogUnwritable:
+            showMessage(this, messages::text(messages::moveLogUnwritable));
+            break;
+        }
+    });
 }
 
 void BoardWindow::leave()
 {
+    // A picture still being read for this board is read for nobody.
+    pictures.letGo(this);
     forgetHint();
     // Only a win waits for a landing, so a win whose last tile still glides is
     // celebrated first: a genius win must reach the hall of fame however

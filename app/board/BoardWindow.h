@@ -9,12 +9,13 @@
 #include "platform/qt/pictures/QtCellSource.h"
 
 #include <QTimer>
-
-class QMenu;
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
+
+class QMenu;
 
 namespace pintu {
 
@@ -37,12 +38,13 @@ public:
     BoardWindow(const BoardLayout& layout, MenuScreen& menu, const GameServices& services, std::string picturePath);
     ~BoardWindow() override;
 
-    // Loads the board and shows it, or says the picture cannot be read and
-    // goes back to the menu.
+    // Reads the picture, then loads the board and shows it in the menu's
+    // place, or says the picture cannot be read and goes back to the menu.
     void open();
-    // Loads the board and plays on from `kept`, or does nothing and says
-    // false when the picture cannot be read.
-    bool resume(const Board::Snapshot& kept);
+    // Reads the picture, then loads the board, plays on from `kept` and tells
+    // `resumed` true; or tells it false, doing nothing, when the picture
+    // cannot be read.
+    void resume(const Board::Snapshot& kept, std::function<void(bool)> resumed);
     // Keeps the game as it stands this moment, for a program about to end.
     void keepGame();
 
@@ -62,6 +64,9 @@ private:
     void connectPlayerKeys();
     void addPlayerEntries(QMenu& menu);
 
+    // Reads the picture for the screen the board is on now, which may not be
+    // the one it opened on, unless it holds it already, then goes on.
+    void readPicture(std::function<void()> then);
     void start();
     void leave();
     void afterMove(MoveOutcome outcome);
@@ -77,6 +82,8 @@ private:
 
     const BoardLayout& windowLayout;
     MenuScreen& menu;
+    PictureShelf& pictures;
+    const std::string picturePath;
     QtCellSource cells;
     std::unique_ptr<Random> random;
     QTimer timer;

@@ -8,6 +8,7 @@ public:
     virtual ~MenuScreen() = default;
 
     virtual void show() = 0;
+    virtual void hide() = 0;
     virtual void setHallOfFameButtonVisible(bool visible) = 0;
 };
 

@@ -17,7 +17,7 @@
 #include "board/PicturePath.h"
 #include "platform/qt/NativeFiles.h"
 #include "platform/qt/PathText.h"
-#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/pictures/PictureShelf.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -164,6 +164,11 @@ void MenuWindow::show()
         }, Qt::QueuedConnection);
 }
 
+void MenuWindow::hide()
+{
+    QWidget::hide();
+}
+
 void MenuWindow::setHallOfFameButtonVisible(bool visible)
 {
     hallOfFameButton->setVisible(visible);
@@ -212,15 +217,24 @@ void MenuWindow::folderChanged()
 
 void MenuWindow::choosePicture(const std::string& path)
 {
-    if (!takePicture(path))
-        showMessage(this, messages::text(messages::pictureUnreadable));
+    takePicture(path, [this](bool taken) {
+        if (!taken)
+            showMessage(this, messages::text(messages::pictureUnreadable));
+    });
 }
 
-bool MenuWindow::takePicture(const std::string& path)
+void MenuWindow::takePicture(const std::string& path, std::function<void(bool taken)> taken)
 {
     // A relative name is taken from the folder pintu was started in.
     const std::filesystem::path file(absolutePath(path));
-    if (!probePicture(file.native()) || !folders->setPath(file.parent_path().native()))
+    services.pictures.probe(file.native(), this, [this, file, taken = std::move(taken)](bool readable) {
+        taken(readable && selectPicture(file));
+    });
+}
+
+bool MenuWindow::selectPicture(const std::filesystem::path& file)
+{
+    if (!folders->setPath(file.parent_path().native()))
         return false;
     reveal();
     folderChanged();
@@ -238,10 +252,12 @@ void MenuWindow::choosePictureWhenShown(const std::string& path)
 
 void MenuWindow::takeHandedPicture(const std::string& path)
 {
-    if (takePicture(path))
-        delete handedPictureRefused.data();
-    else if (!handedPictureRefused)
-        handedPictureRefused = openMessage(this, messages::text(messages::pictureUnreadable));
+    takePicture(path, [this](bool taken) {
+        if (taken)
+            delete handedPictureRefused.data();
+        else if (!handedPictureRefused)
+            handedPictureRefused = openMessage(this, messages::text(messages::pictureUnreadable));
+    });
 }
 
 void MenuWindow::startBoard()
@@ -250,7 +266,8 @@ void MenuWindow::startBoard()
         showMessage(this, messages::text(messages::noFileChosen));
         return;
     }
-    hide();
+    // A board still reading its picture for an earlier click gives way to this one.
+    delete board.data();
     for (int difficulty = 0; difficulty < 4; ++difficulty) {
         if (difficulties[difficulty]->isChecked()) {
             // The menu stays hidden while its board is open, so the picture it names cannot change.
@@ -261,22 +278,25 @@ void MenuWindow::startBoard()
     }
 }
 
-bool MenuWindow::resumeBoard(const KeptGame& kept)
+void MenuWindow::resumeBoard(const KeptGame& kept, std::function<void(bool)> resumed)
 {
     for (int difficulty = 0; difficulty < 4; ++difficulty) {
         const BoardLayout& layout = boardLayout(menu.set, difficulty);
         if (layout.size != kept.size)
             continue;
         board = new BoardWindow(layout, *this, services, kept.picturePath);
-        if (!board->resume(kept.game)) {
-            delete board.data();
-            return false;
-        }
-        choosePicture(kept.picturePath);
-        difficulties[difficulty]->setChecked(true);
-        return true;
+        board->resume(kept.game, [this, difficulty, kept, resumed](bool shown) {
+            if (shown) {
+                selectPicture(absolutePath(kept.picturePath));
+                difficulties[difficulty]->setChecked(true);
+            } else {
+                delete board.data();
+            }
+            resumed(shown);
+        });
+        return;
     }
-    return false;
+    resumed(false);
 }
 
 void MenuWindow::exit()

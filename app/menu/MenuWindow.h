@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include <array>
+#include <filesystem>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -34,6 +36,7 @@ public:
     ~MenuWindow() override;
 
     void show() override;
+    void hide() override;
     void setHallOfFameButtonVisible(bool visible) override;
 
     // The folder shown by the file list and the file selected in it ("" when
@@ -48,9 +51,9 @@ public:
     // a relative one is taken from the current folder.
     void choosePicture(const std::string& path);
     // Opens the board of this set that plays on from `kept`, the menu left
-    // as if the player had opened it here; false, with no board, when the
-    // picture cannot be read.
-    bool resumeBoard(const KeptGame& kept);
+    // as if the player had opened it here, and tells `resumed` true; or tells
+    // it false, with no board, when the picture cannot be read.
+    void resumeBoard(const KeptGame& kept, std::function<void(bool)> resumed);
     // The same at once when the menu shows, else as soon as it shows again:
     // a board open meanwhile keeps the picture it plays. Such pictures come
     // from other programs, perhaps by the thousand, so the box that refuses
@@ -67,9 +70,11 @@ protected:
 
 private:
     void buildControls();
-    // Makes the picture at `path` the chosen one; false, changing nothing,
-    // when it cannot be read.
-    bool takePicture(const std::string& path);
+    // Makes the picture at `path` the chosen one once it proves readable,
+    // then tells `taken` whether it did; one that cannot be read changes nothing.
+    void takePicture(const std::string& path, std::function<void(bool taken)> taken);
+    // Shows `file` chosen in the lists; false when its folder cannot be listed.
+    bool selectPicture(const std::filesystem::path& file);
     void takeHandedPicture(const std::string& path);
     void reveal();
     void driveChanged();

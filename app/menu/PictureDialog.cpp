@@ -2,7 +2,7 @@
 
 #include "app/text/Messages.h"
 #include "platform/qt/PathText.h"
-#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/pictures/PictureSuffixes.h"
 
 #include <QDir>
 #include <QFileDialog>

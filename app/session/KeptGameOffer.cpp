@@ -6,21 +6,14 @@
 
 namespace pintu {
 
-bool offerKeptGame(KeptGameStore* keptGames, const std::function<bool(const KeptGame&)>& playOn)
+std::optional<KeptGame> offerKeptGame(KeptGameStore* keptGames)
 {
-    const auto kept = keptGames ? keptGames->read() : std::nullopt;
-    if (!kept)
-        return false;
-    if (!askYesNo(nullptr, messages::text(messages::continueKeptGame))) {
+    auto kept = keptGames ? keptGames->read() : std::nullopt;
+    if (kept && !askYesNo(nullptr, messages::text(messages::continueKeptGame))) {
         keptGames->forget();
-        return false;
+        return std::nullopt;
     }
-    if (playOn(*kept))
-        return true;
-    // The picture may well come back, on a stick plugged in again: the game
-    // waits for it, to be offered at the next start.
-    showMessage(nullptr, messages::text(messages::pictureUnreadable));
-    return false;
+    return kept;
 }
 
 } // namespace pintu

@@ -65,12 +65,30 @@ bool openForReading(QFile& file, const std::string& path)
     return false;
 }
 
+namespace {
+
+FileStamp stampOf(const struct stat& status)
+{
+    return {status.st_dev, status.st_ino, status.st_size,
+            status.st_mtim.tv_sec * std::int64_t{1'000'000'000} + status.st_mtim.tv_nsec};
+}
+
+} // namespace
+
 std::optional<FileStamp> fileStamp(const std::string& path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
         return std::nullopt;
-    return FileStamp{status.st_size, status.st_mtim.tv_sec * std::int64_t{1'000'000'000} + status.st_mtim.tv_nsec};
+    return stampOf(status);
+}
+
+std::optional<FileStamp> fileStamp(const QFile& file)
+{
+    struct stat status {};
+    if (::fstat(file.handle(), &status) != 0)
+        return std::nullopt;
+    return stampOf(status);
 }
 
 } // namespace pintu

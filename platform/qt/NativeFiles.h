@@ -37,8 +37,10 @@ std::string absolutePath(const std::string& path);
 // false for anything else, which is never waited on (a FIFO).
 bool openForReading(QFile& file, const std::string& path);
 
-// What tells one version of a file from the next.
+// What tells one file from another, and one version of a file from the next.
 struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNanoseconds = 0;
     bool operator==(const FileStamp&) const = default;
@@ -46,5 +48,7 @@ struct FileStamp {
 
 // Nothing when there is nothing at `path`.
 std::optional<FileStamp> fileStamp(const std::string& path);
+// Of a file that is open.
+std::optional<FileStamp> fileStamp(const QFile& file);
 
 } // namespace pintu

@@ -7,6 +7,7 @@
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/ScriptedRandom.h"
 #include "tests/support/FakeMenu.h"
+#include "tests/support/InProcessPictures.h"
 #include "tests/support/TestPictures.h"
 #include "tests/support/WindowControls.h"
 
@@ -93,7 +94,7 @@ struct BoardWindowHarness {
     explicit BoardWindowHarness(const BoardLayout& layout, std::vector<double> draws = {})
         : layout(layout),
           picture(positionPicture(400, 300)),
-          services{files, clock,
+          services{files, clock, pictures.shelf,
                    DataFiles{folder.filePath("data/kel.txt").toStdString(), folder.filePath("data/grb.kel").toStdString()},
                    [draws] { return std::make_unique<ScriptedRandom>(draws.empty() ? std::vector<double>{0.3, 0.7, 0.9}
                                                                                    : draws); },
@@ -177,6 +178,7 @@ struct BoardWindowHarness {
     FakeMenu menu;
     QtFiles files;
     FakeClock clock;
+    InProcessShelf pictures;
     GameServices services;
     QPointer<BoardWindow> window;
 };

@@ -3,24 +3,25 @@
 #include <QByteArray>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace pintu::test {
 
-// A file a player could make whose header claims more than its bytes hold: a
-// size, a bit depth, a canvas, a progressive photo. Decoders believe headers,
-// so each costs what it claims once a decoder is let near it.
+// A file a player could make whose header claims more than its bytes hold,
+// or more than any picture: a size, a bit depth, a canvas, a progressive
+// photo, a grid, boxes by the thousand. Decoders believe headers, so each
+// costs what it claims once a decoder is let near it.
 struct HostilePicture {
-    const char* name; // what it claims
+    std::string name; // what it claims
     const char* extension;
     std::function<QByteArray()> bytes; // made when asked: a few take a moment
-    bool fits; // within the game's budgets, so it plays; else it is refused
+    bool plays; // read into a board, else refused
 };
 
 // Of every format pintu reads: the claims of a few bytes that cost gigabytes,
-// claims just over a budget, so that a decoder's cost miscounted (bit depth,
-// components, canvas, working buffers) lets them through, and a few just
-// within it, counted right.
+// claims of some hundreds of megabytes that once slipped past a cost counted
+// wrong, and boxes that contradict each other.
 std::vector<HostilePicture> hostilePictures();
 
 } // namespace pintu::test

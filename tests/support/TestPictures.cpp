@@ -1,6 +1,7 @@
 #include "tests/support/TestPictures.h"
 
-#include "platform/qt/pictures/PictureLoader.h"
+#include "platform/qt/NativeFiles.h"
+#include "platform/qt/pictures/decoding/DecodePicture.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -66,10 +67,30 @@ bool looksLike(const QColor& seen, const QColor& expected, int tolerance)
            std::abs(seen.blue() - expected.blue()) <= tolerance;
 }
 
+std::optional<ReadPicture> readPictureFile(const std::string& path, const PictureNeeds& needs)
+{
+    QFile file;
+    if (!openForReading(file, path))
+        return std::nullopt;
+    return decodePicture(file, needs);
+}
+
+std::optional<QImage> readPreview(const std::string& path, QSize area)
+{
+    const auto read = readPictureFile(path, PictureNeeds{area, 0, QSize()});
+    return read ? std::optional(read->preview) : std::nullopt;
+}
+
 std::optional<QImage> loadPicture(const std::string& path)
 {
     constexpr int unbounded = std::numeric_limits<int>::max();
-    return readPicturePart(path, QSize(unbounded, unbounded));
+    return readPreview(path, QSize(unbounded, unbounded));
+}
+
+std::optional<QImage> readWhole(const std::string& path, QSize size)
+{
+    const auto read = readPictureFile(path, PictureNeeds{QSize(), 1, size});
+    return read ? std::optional(read->tiles) : std::nullopt;
 }
 
 QImage quarteredPicture(QSize size, const Quarters& quarters)

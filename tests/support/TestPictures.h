@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/qt/pictures/PictureNeeds.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -24,9 +26,17 @@ QColor cellCentreColour(int k, int N);
 
 bool looksLike(const QColor& seen, const QColor& expected, int tolerance = 14);
 
-// The whole upright picture at its own size, as the game's reads deliver it:
-// a part as large as any picture is all of it.
+// The picture file at `path` read for `needs` in this process, as the
+// game's picture reader reads it.
+std::optional<ReadPicture> readPictureFile(const std::string& path, const PictureNeeds& needs);
+
+// The whole upright picture at its own size, as the reader delivers it: a
+// preview as large as any picture is all of it.
 std::optional<QImage> loadPicture(const std::string& path);
+// The preview of `area`, and the whole picture at `size`, as the tiles of a
+// board of one tile.
+std::optional<QImage> readPreview(const std::string& path, QSize area);
+std::optional<QImage> readWhole(const std::string& path, QSize size);
 
 // Four solid quarters, top-left, top-right, bottom-left, bottom-right: which
 // corner went where shows how a picture was turned.

@@ -4,6 +4,7 @@
 #include "platform/qt/QtFiles.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/ScriptedRandom.h"
+#include "tests/support/InProcessPictures.h"
 #include "tests/support/TestPictures.h"
 
 #include <QDir>
@@ -25,9 +26,11 @@ struct TestServices {
     QString previousFolder;
     QtFiles files;
     FakeClock clock;
+    InProcessShelf pictures;
     int endings = 0;
     GameServices services{files,
                           clock,
+                          pictures.shelf,
                           DataFiles{folder.filePath("data/kel.txt").toStdString(),
                                     folder.filePath("data/grb.kel").toStdString()},
                           [] { return std::make_unique<ScriptedRandom>(std::vector<double>{0.3, 0.7, 0.9}); },

@@ -9,18 +9,23 @@
 
 namespace pintu {
 
-// Cuts the picture into N x N cells and scales each to the size of a tile
-// view once, so that painting a tile only copies pixels.
+class PictureShelf;
+
+// Cuts the tiles of the picture on the shelf into N x N cells once, so that
+// painting a tile only copies pixels.
 class QtCellSource final : public CellSource {
 public:
-    QtCellSource(int N, QSize tileSize);
+    QtCellSource(const PictureShelf& shelf, int N, QSize tileSize);
 
     // Device pixels per logical pixel of the screen the tiles show on. Cells
-    // cut from the next picture get tileSize x ratio pixels, so that a tile on
-    // a high-density screen shows the photo's own detail rather than an
+    // of the next picture get tileSize x ratio pixels, so that a tile on a
+    // high-density screen shows the photo's own detail rather than an
     // enlarged blur.
     void setDevicePixelRatio(qreal ratio);
+    // The pixels each tile is cut at, for the screen the tiles show on now.
+    QSize cellPixels() const;
 
+    // Cuts the tiles the shelf holds for `path`; false when it holds none.
     bool setPicture(const std::string& path) override;
 
     // The pixels of tile k, carrying the ratio they were cut at; a null
@@ -28,6 +33,7 @@ public:
     QPixmap tile(int k) const;
 
 private:
+    const PictureShelf& shelf;
     int N;
     QSize tileSize;
     qreal devicePixelRatio = 1;

@@ -74,7 +74,9 @@ TEST_P(ForeignName, IsListedDecodedAndPlaysKeptAndResumedByItsBytes)
     ASSERT_TRUE(kept.has_value());
     EXPECT_EQ(kept->picturePath, picture);
     control<QPushButton>(*board, Control::Exit)->click();
-    ASSERT_TRUE(menu.resumeBoard(*kept));
+    std::optional<bool> resumed;
+    menu.resumeBoard(*kept, [&resumed](bool shown) { resumed = shown; });
+    ASSERT_EQ(resumed, true);
     EXPECT_EQ(menu.pictureFolder(), folder);
     EXPECT_EQ(menu.pictureFileName(), GetParam().fileName);
 }

@@ -1,4 +1,4 @@
-#include "platform/qt/pictures/QtCellSource.h"
+#include "tests/support/InProcessPictures.h"
 #include "tests/support/TestPictures.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ TEST(CellSource, AtRatioOneCutsAndScalesEachCellOfAPlainPicture)
     // Cell edges round down, so the last column and row take what is left.
     constexpr int columns[] = {0, 3, 6, 10};
     constexpr int rows[] = {0, 2, 4, 7};
-    QtCellSource cells(3, QSize(8, 8));
+    TestCells cells(3, QSize(8, 8));
     ASSERT_TRUE(cells.setPicture(path.toStdString()));
     for (int k = 0; k < 9; ++k) {
         const QRect span(QPoint(columns[k % 3], rows[k / 3]), QPoint(columns[k % 3 + 1] - 1, rows[k / 3 + 1] - 1));
@@ -60,7 +60,7 @@ TEST_P(EachStripedPicture, AtRatioTwoKeepsDetailThatRatioOneBlurs)
 {
     TestFolder folder;
     const QString path = folder.writeBytes(QString("stripes.") + GetParam(), pictureFile(stripes(), GetParam()));
-    QtCellSource cells(2, QSize(100, 100));
+    TestCells cells(2, QSize(100, 100));
 
     cells.setDevicePixelRatio(2);
     ASSERT_TRUE(cells.setPicture(path.toStdString()));
@@ -84,7 +84,7 @@ TEST(CellSource, AtAFractionalRatioRoundsTheDevicePixels)
 {
     TestFolder folder;
     const QString path = folder.writeBitmap("p.bmp", positionPicture(300, 200));
-    QtCellSource cells(3, QSize(65, 41));
+    TestCells cells(3, QSize(65, 41));
     cells.setDevicePixelRatio(1.5);
     ASSERT_TRUE(cells.setPicture(path.toStdString()));
     const QPixmap cell = cells.tile(4);
