@@ -2,6 +2,7 @@
 
 #include "solver/PlacementRank.h"
 #include "solver/RedundantMoves.h"
+#include "solver/SideBySide.h"
 
 #include <algorithm>
 #include <array>
@@ -453,12 +454,7 @@ private:
                 }
             }
         };
-        {
-            std::vector<std::jthread> helpers;
-            for (std::size_t thread = 1; thread < threads; ++thread)
-                helpers.emplace_back(work, thread);
-            work(0);
-        }
+        workSideBySide(threads, work, [&] { cancelled = true; });
         for (Outcome& share : shares)
             outcome.add(std::move(share));
         if (outcome.step == Step::Interrupted && !outcome.interrupted)

@@ -30,7 +30,9 @@ struct SolverOptions {
 //   larger    found, line by line, in milliseconds.
 // Tables are loaded or built at first use, which takes a second or two: call
 // this off a user interface thread, or call `prepare` early. Safe to use from
-// several threads at once.
+// several threads at once. Memory that runs out, on the caller's thread or on
+// one the solver works on beside it, comes out here as std::bad_alloc; tables
+// left unbuilt then are built when next needed.
 class Solver {
 public:
     explicit Solver(SolverOptions options = {});

@@ -1,5 +1,6 @@
 #include "app/board/BoardHints.h"
 
+#include "app/board/NoHintNote.h"
 #include "app/board/TileView.h"
 #include "board/Board.h"
 
@@ -27,6 +28,8 @@ constexpr const char* provenText = QT_TRANSLATE_N_NOOP("pintu::BoardHints", "最
 constexpr const char* estimateText = QT_TRANSLATE_N_NOOP("pintu::BoardHints", "约需 %1 步");
 constexpr const char* searchingText = QT_TRANSLATE_NOOP("pintu::BoardHints", "正在计算…");
 constexpr const char* progressText = " %1%"; // after searchingText
+// When a search finds none, as when memory ran out; a later one may.
+constexpr const char* notFoundText = QT_TRANSLATE_NOOP("pintu::BoardHints", "暂时没有提示");
 
 // A frame drawn over a tile; clicks go through it to the tile.
 class TileMark final : public QWidget {
@@ -59,7 +62,8 @@ BoardHints::BoardHints(QWidget* window, const Board& board, const std::vector<Ti
       finder(source.search),
       progress(source.progress),
       mark(new TileMark(window)),
-      text(new QLabel(window))
+      text(new QLabel(window)),
+      notFound(new NoHintNote(window, views, tr(notFoundText)))
 {
     text->setObjectName("hintText");
     text->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -123,8 +127,12 @@ void BoardHints::show(const std::optional<Hint>& hint)
     patience.stop();
     text->hide();
     // A hint for an arrangement no longer in play helps nobody.
-    if (!hint || !isOffered() || asked != board.arrangement())
+    if (!isOffered() || asked != board.arrangement())
         return;
+    if (!hint) {
+        notFound->show();
+        return;
+    }
     const QRect tile = views.at(hint->cell)->geometry();
     mark->setGeometry(tile);
     mark->raise();

@@ -16,6 +16,7 @@ class QWidget;
 namespace pintu {
 
 class Board;
+class NoHintNote;
 class TileView;
 
 // The hint of a board in play: H, or "提示" in the right-click menu, marks the
@@ -51,6 +52,7 @@ private:
     std::optional<Arrangement> asked; // what the search in flight was asked about
     QWidget* mark;                     // the frame around the tile to move
     QLabel* text;
+    NoHintNote* notFound; // when a search ends without a hint
     QTimer markTime;
     QTimer patience; // then, while the search goes on, how often its text is brought up to date
 };

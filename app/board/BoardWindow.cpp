@@ -74,7 +74,7 @@ BoardWindow::BoardWindow(const BoardLayout& layout, MenuScreen& menu, const Game
     if (logged && services.hints.search)
         hints = std::make_unique<BoardHints>(this, *game, widgets.views(), services.hints);
     if (!logged)
-        noHint = new NoHintNote(this, widgets.views());
+        noHint = new NoHintNote(this, widgets.views(), messages::text(messages::noHintOnGenius));
     review = new GameReview(this, *game, widgets.views(), logged ? services.shortestWay : nullptr, services.records,
                             services.clock);
     look = new PictureLook(this, widgets.views(), cells);

@@ -47,11 +47,11 @@ void GameReview::gameBegan()
         return;
     measuring = true;
     const int game = games;
-    measure = threads.run([this, game, start = *start](std::stop_token stop) {
-        const std::optional<ShortestWay> way = search(start, stop);
-        if (!stop.stop_requested())
+    measure = threads.find<ShortestWay>(
+        [this, start = *start](std::stop_token stop) { return search(start, stop); },
+        [this, game](const std::optional<ShortestWay>& way) {
             QMetaObject::invokeMethod(this, [this, game, way] { measured(game, way); }, Qt::QueuedConnection);
-    });
+        });
 }
 
 void GameReview::measured(int game, const std::optional<ShortestWay>& way)

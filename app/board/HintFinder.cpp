@@ -17,11 +17,11 @@ bool HintFinder::find(const Arrangement& arrangement)
         return false;
     finding = true;
     const int number = ++searches;
-    currentSearch = threads.run([this, number, arrangement](std::stop_token stop) {
-        const std::optional<Hint> hint = search(arrangement, stop);
-        if (!stop.stop_requested())
+    currentSearch = threads.find<Hint>(
+        [this, arrangement](std::stop_token stop) { return search(arrangement, stop); },
+        [this, number](const std::optional<Hint>& hint) {
             QMetaObject::invokeMethod(this, [this, number, hint] { finished(number, hint); }, Qt::QueuedConnection);
-    });
+        });
     return true;
 }
 

@@ -46,7 +46,7 @@ public:
     bool isFinding() const { return finding; }
 
 signals:
-    // Nothing when the search found no hint.
+    // Nothing when the search found no hint, out of memory included.
     void answered(const std::optional<pintu::Hint>& hint);
 
 private:

@@ -1,7 +1,6 @@
 #include "app/board/NoHintNote.h"
 
 #include "app/board/SideNote.h"
-#include "app/text/Messages.h"
 
 #include <QLabel>
 
@@ -13,8 +12,8 @@ constexpr int shownMilliseconds = 2000;
 
 } // namespace
 
-NoHintNote::NoHintNote(QWidget* window, const std::vector<TileView*>& views)
-    : QObject(window), note(newSideNote(window, "noHintNote", messages::text(messages::noHintOnGenius)))
+NoHintNote::NoHintNote(QWidget* window, const std::vector<TileView*>& views, const QString& words)
+    : QObject(window), note(newSideNote(window, "noHintNote", words))
 {
     placeBesideTiles(*note, views);
     shown.setSingleShot(true);

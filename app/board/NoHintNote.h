@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <vector>
@@ -12,12 +13,13 @@ namespace pintu {
 
 class TileView;
 
-// H on a board that offers no hint says so for a moment, beside the tiles,
-// rather than doing nothing.
+// H on a board that offers no hint, or when none was found, says so for a
+// moment, beside the tiles, rather than doing nothing.
 class NoHintNote final : public QObject {
     Q_OBJECT
 public:
-    NoHintNote(QWidget* window, const std::vector<TileView*>& views);
+    // `words` say why there is none.
+    NoHintNote(QWidget* window, const std::vector<TileView*>& views, const QString& words);
 
     void show();
 

@@ -5,9 +5,11 @@
 #include "solver/patterns/PatternGroups.h"
 #include "solver/patterns/PatternShapes.h"
 #include "solver/PlacementRank.h"
+#include "solver/SideBySide.h"
 
 #include <algorithm>
 #include <functional>
+#include <new>
 #include <system_error>
 #include <thread>
 
@@ -33,24 +35,24 @@ struct Pattern {
 constexpr std::size_t buildThreads = 2;
 
 // Each thread takes the largest table left; each table is saved as soon as it
-// is built, so that a stop keeps the tables finished before it.
+// is built, so that a stop keeps the tables finished before it. Once memory
+// runs out no thread takes another table, but one under way is finished and
+// saved, ready for the next try.
 void buildSideBySide(std::vector<Pattern*>& missing, std::stop_token stop, std::atomic<std::uint64_t>& entriesBuilt,
-                     const std::function<void()>& giveWay)
+                     const PatternStore::TableBuilder& buildTable, const std::function<void()>& giveWay)
 {
     std::ranges::stable_sort(missing, std::greater{}, &Pattern::entries);
     std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < missing.size() && !stop.stop_requested(); i = next++) {
+    std::atomic<bool> outOfMemory = false;
+    const auto work = [&](std::size_t) {
+        for (std::size_t i = next++; i < missing.size() && !stop.stop_requested() && !outOfMemory; i = next++) {
             Pattern& pattern = *missing[i];
-            pattern.table = buildPatternTable(pattern.side, pattern.tiles, stop, &entriesBuilt,
-                                              pattern.inBackground ? giveWay : std::function<void()>{});
+            pattern.table = buildTable(pattern.side, pattern.tiles, stop, &entriesBuilt,
+                                       pattern.inBackground ? giveWay : std::function<void()>{});
             pattern.saved = pattern.table && pattern.file && savePatternTable(*pattern.file, *pattern.table);
         }
     };
-    std::vector<std::jthread> helpers;
-    for (std::size_t thread = 1; thread < std::min(buildThreads, missing.size()); ++thread)
-        helpers.emplace_back(work);
-    work();
+    workSideBySide(std::min(buildThreads, missing.size()), work, [&] { outOfMemory = true; });
 }
 
 int sideOf(PatternSet set)
@@ -78,7 +80,10 @@ struct PatternStore::Built {
     std::vector<std::pair<PatternSet, std::unique_ptr<PatternHeuristic>>> heuristics; // of each set whose tables are whole
 };
 
-PatternStore::PatternStore(std::optional<std::filesystem::path> folder) : folder(std::move(folder)) {}
+PatternStore::PatternStore(std::optional<std::filesystem::path> folder, TableBuilder buildTable)
+    : folder(std::move(folder)), buildTable(std::move(buildTable))
+{
+}
 
 std::string PatternStore::fileName(int side, const std::vector<int>& tiles)
 {
@@ -111,6 +116,8 @@ TableStatus PatternStore::prepare(std::initializer_list<PatternSet> sets, std::s
     try {
         built = build(missing, stop);
     } catch (...) {
+        entriesToBuild = 0;
+        backgroundBuild = false;
         const std::lock_guard relock(mutex);
         building = false;
         buildEnded.notify_all();
@@ -164,7 +171,7 @@ PatternStore::Built PatternStore::build(const std::vector<PatternSet>& sets, std
     entriesBuilt = 0;
     entriesToBuild = entries;
     backgroundBuild = std::ranges::all_of(missing, &Pattern::inBackground);
-    buildSideBySide(missing, stop, entriesBuilt, [&] { giveWayToSearches(stop); });
+    buildSideBySide(missing, stop, entriesBuilt, buildTable, [&] { giveWayToSearches(stop); });
     entriesToBuild = 0;
     backgroundBuild = false;
 
@@ -191,11 +198,18 @@ PatternStore::Built PatternStore::build(const std::vector<PatternSet>& sets, std
 void PatternStore::prepareInBackground(PatternSet set)
 {
     const std::lock_guard lock(mutex);
-    if (!backgroundThread.joinable())
-        backgroundThread = std::jthread([this, set](std::stop_token stop) {
-            runBehindOtherWork();
+    if (backgroundThread.joinable() && !backgroundOutOfMemory)
+        return;
+    backgroundOutOfMemory = false;
+    backgroundThread = std::jthread([this, set](std::stop_token stop) {
+        runBehindOtherWork();
+        try {
             prepare({set}, stop);
-        });
+        } catch (const std::bad_alloc&) {
+            // The memory may be back by the time the set is asked for again.
+            backgroundOutOfMemory = true;
+        }
+    });
 }
 
 PatternStore::Tables PatternStore::tablesFor(PatternSet set, std::stop_token stop)

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "solver/patterns/PatternHeuristic.h"
+#include "solver/patterns/PatternTable.h"
 
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <mutex>
@@ -39,17 +42,25 @@ enum class PatternSet {
 // each only until it is asked to stop.
 class PatternStore {
 public:
+    // How a table is built: buildPatternTable, but where a test makes it fail.
+    using TableBuilder = std::function<std::optional<PatternTable>(
+        int side, const std::vector<int>& tiles, std::stop_token stop, std::atomic<std::uint64_t>* entriesDone,
+        const std::function<void()>& pause)>;
+
     // Without a folder the tables are built for this process only.
-    explicit PatternStore(std::optional<std::filesystem::path> folder);
+    explicit PatternStore(std::optional<std::filesystem::path> folder, TableBuilder buildTable = buildPatternTable);
 
     // Gets every set in `sets` ready, building all tables that no sound file
     // holds in one go. The large 5x5 set is built in the background: its
-    // build waits while a search runs (see `searching`).
+    // build waits while a search runs (see `searching`). A build that runs
+    // out of memory throws std::bad_alloc, once every thread of it has ended,
+    // and leaves the sets it was to make missing, to be built when next asked for.
     TableStatus prepare(std::initializer_list<PatternSet> sets, std::stop_token stop);
 
     // Gets `set` ready as `prepare` would, on a thread of the store's own: the
     // build goes on when whoever asked for it is gone, and ends with the
-    // store. Only the first call starts a thread; later ones do nothing.
+    // store. Only the first call starts a thread, unless that thread's build
+    // ran out of memory: then the next call starts it again.
     void prepareInBackground(PatternSet set);
 
     struct Tables {
@@ -91,6 +102,7 @@ private:
     void giveWayToSearches(std::stop_token stop);
 
     std::optional<std::filesystem::path> folder;
+    TableBuilder buildTable;
     mutable std::mutex mutex;
     std::condition_variable_any buildEnded;
     bool building = false;
@@ -101,6 +113,7 @@ private:
     std::mutex searchMutex;
     std::condition_variable_any searchesEnded;
     int searches = 0;
+    std::atomic<bool> backgroundOutOfMemory{false};
     // Last, so that it is stopped and waited for before the rest goes.
     std::jthread backgroundThread;
 };

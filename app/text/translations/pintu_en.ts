@@ -44,6 +44,10 @@
         <source>正在计算…</source>
         <translation>Working it out…</translation>
     </message>
+    <message>
+        <source>暂时没有提示</source>
+        <translation>No hint for now</translation>
+    </message>
 </context>
 <context>
     <name>pintu::BoardWindow</name>

@@ -42,6 +42,10 @@
         <source>正在计算…</source>
         <translation>正在計算…</translation>
     </message>
+    <message>
+        <source>暂时没有提示</source>
+        <translation>暫時沒有提示</translation>
+    </message>
 </context>
 <context>
     <name>pintu::BoardWindow</name>

@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include <atomic>
+#include <new>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -136,6 +137,19 @@ TEST(Hint, AMoveWhileTheHintIsSoughtCancelsIt)
     // And the next H asks afresh.
     board.pressH();
     EXPECT_TRUE(QTest::qWaitFor([&] { return *search.started == 2; }, 2000));
+}
+
+TEST(Hint, ASearchThatRunsOutOfMemorySaysThereIsNoneAndTheGamePlaysOn)
+{
+    HintedBoard board([](const Arrangement&, std::stop_token) -> std::optional<Hint> { throw std::bad_alloc(); });
+    board.start();
+    board.pressH();
+    const auto* note = board.window->findChild<QLabel*>("noHintNote");
+    ASSERT_NE(note, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return note->isVisible(); }, 2000));
+    EXPECT_EQ(note->text(), "暂时没有提示");
+    QTest::keyClick(board.window.data(), Qt::Key_Down);
+    EXPECT_EQ(board.label(Control::Steps)->text(), "1");
 }
 
 TEST(Hint, TellsHowFarAFirstBuildOfTheTablesHasCome)

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <new>
 #include <optional>
 #include <thread>
 
@@ -153,6 +154,38 @@ TEST(PatternStore, ABuildOnTheStoresOwnThreadEndsWithTheStore)
     // Stopped, not waited for: no table was finished.
     store.reset();
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(PatternStore, ABuildThatRunsOutOfMemoryLeavesNoPartOfItsTableAndIsTriedAgainWhenAskedAgain)
+{
+    const test::TempFolder folder;
+    test::copySharedTables(folder.path());
+    const auto missing = folder.path() / PatternStore::fileName(4, rightColumnTiles);
+    std::atomic<int> builds = 0;
+    // Every other build runs out of memory, the first among them.
+    const auto failingFirst = [&](auto... arguments) {
+        if (builds++ % 2 == 0)
+            throw std::bad_alloc();
+        return buildPatternTable(arguments...);
+    };
+
+    std::filesystem::remove(missing);
+    PatternStore store(folder.path(), failingFirst);
+    EXPECT_THROW(store.prepare({PatternSet::FourByFour}, {}), std::bad_alloc);
+    EXPECT_FALSE(store.ifReady(PatternSet::FourByFour));
+    EXPECT_EQ(store.buildProgress(), std::nullopt);
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(missing.filename().string())) << entry.path();
+    EXPECT_EQ(store.prepare({PatternSet::FourByFour}, {}), TableStatus::Built);
+
+    // On the store's own thread, which the next call starts again.
+    std::filesystem::remove(missing);
+    PatternStore behind(folder.path(), failingFirst);
+    waitFor([&] {
+        behind.prepareInBackground(PatternSet::FourByFour);
+        return behind.ifReady(PatternSet::FourByFour) != nullptr;
+    });
+    EXPECT_EQ(PatternStore(folder.path()).tablesFor(PatternSet::FourByFour, {}).status, TableStatus::Ready);
 }
 
 // Asks for the 4x4 tables on a thread of its own while another thread builds
