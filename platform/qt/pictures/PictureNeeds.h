@@ -10,12 +10,12 @@ namespace pintu {
 struct PictureNeeds {
     // The top-left part of the upright picture shown one pixel per pixel;
     // empty when none is needed.
-    QSize previewArea;
+    QSize previewArea{0, 0};
     // The tiles of a board `side` cells a side, each `cellPixels`; a side of
     // 0 when none are needed. With neither, a read only tells whether the
     // file is a picture, and its size.
     int side = 0;
-    QSize cellPixels;
+    QSize cellPixels{0, 0};
 
     bool operator==(const PictureNeeds&) const = default;
 
