@@ -35,6 +35,7 @@ public:
         connect(&answerBytes, &QSocketNotifier::activated, this, [this] { takeAnswerBytes(); });
         connect(&ended, &QSocketNotifier::activated, this, [this] { readerEnded(); });
         timer.setSingleShot(true);
+        timer.setTimerType(Qt::PreciseTimer);
         connect(&timer, &QTimer::timeout, this, [this] { finish(std::nullopt); });
         timer.start(deadline);
     }
