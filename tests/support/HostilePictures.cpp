@@ -1,6 +1,7 @@
 #include "tests/support/HostilePictures.h"
 
 #include "platform/qt/pictures/PictureNeeds.h"
+#include "tests/support/HeifGrids.h"
 #include "tests/support/TestPictures.h"
 
 #include <cmath>
@@ -283,6 +284,14 @@ std::vector<HostilePicture> hostilePictures()
          [] { return heicGrid(positionPicture(400, 330), QSize(128, 128)); }, true},
         {"heic-metadata-past-its-end", "heic",
          [=] { return rewritten(heifFile(positionPicture(64, 48), "heic"), "meta", -8, 4, 0x7FFFFFF0); }, false},
+        {"heic-grid-naming-one-tile-65280-times", "heic",
+         [] { return heicGridOfOneTile(positionPicture(16, 16), 255, 256); }, false},
+        {"heic-grid-naming-one-tile-of-1024-extents-65280-times", "heic",
+         [] { return heicGridOfOneTile(positionPicture(64, 64), 255, 256, {.extents = 1024}); }, false},
+        {"heic-coded-unit-of-60-mb", "heic",
+         [] { return heicGridOfOneTile(positionPicture(64, 48), 1, 1, {.filler = qint64{60} << 20}); }, true},
+        {"heic-10-bit-luma-8-bit-chroma", "heic",
+         [] { return heicGridOfOneTile(positionPicture(64, 48), 1, 1, {.lumaBits = 10}); }, false},
         {"ppm-16384x16384", "ppm", [] { return QByteArray("P6\n16384 16384\n255\n") + QByteArray(64, '\0'); }, false},
     };
 }

@@ -2,6 +2,7 @@
 
 #include "platform/qt/NativeFiles.h"
 #include "platform/qt/pictures/decoding/DecodePicture.h"
+#include "tests/support/HeifGrids.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -266,95 +267,20 @@ QByteArray heifFile(const QImage& image, const char* format, const HeifWriting& 
     return bytes;
 }
 
-namespace {
-
-QByteArray box(const char* type, const QByteArray& body)
-{
-    QByteArray bytes;
-    appendBigEndian(bytes, static_cast<quint64>(body.size() + 8), 4);
-    return bytes + type + body;
-}
-
-QByteArray fullBox(const char* type, const QByteArray& body)
-{
-    return box(type, QByteArray(4, '\0') + body);
-}
-
-// The body of the first `type` box in `file`, a HEIF file of one picture.
-QByteArray boxBody(const QByteArray& file, const char* type)
-{
-    const qsizetype at = file.indexOf(type);
-    quint64 size = 0;
-    for (int i = -4; i < 0; ++i)
-        size = size << 8 | static_cast<uchar>(file[at + i]);
-    return file.mid(at + 4, static_cast<qsizetype>(size) - 8);
-}
-
-QByteArray numbers(std::initializer_list<std::pair<quint64, int>> values)
-{
-    QByteArray bytes;
-    for (const auto& [value, byteCount] : values)
-        appendBigEndian(bytes, value, byteCount);
-    return bytes;
-}
-
-} // namespace
-
 QByteArray heicGrid(const QImage& image, QSize tile)
 {
-    const int columns = (image.width() + tile.width() - 1) / tile.width();
-    const int rows = (image.height() + tile.height() - 1) / tile.height();
-    const int tiles = columns * rows;
-    QByteArray configuration;
-    std::vector<QByteArray> coded;
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
+    GridParts grid{{}, {}, {}, (image.height() + tile.height() - 1) / tile.height(),
+                   (image.width() + tile.width() - 1) / tile.width(), tile, image.size(), 1};
+    for (int r = 0; r < grid.rows; ++r) {
+        for (int c = 0; c < grid.columns; ++c) {
             const QByteArray single =
                 heifFile(image.copy(QRect(QPoint(c * tile.width(), r * tile.height()), tile)), "heic", {.quality = 90});
-            configuration = boxBody(single, "hvcC");
-            coded.push_back(boxBody(single, "mdat"));
+            grid.configuration = boxBody(single, "hvcC");
+            grid.cells.push_back(static_cast<int>(grid.coded.size()));
+            grid.coded.push_back(boxBody(single, "mdat"));
         }
     }
-    const auto gridId = static_cast<quint64>(tiles + 1);
-    QByteArray types;
-    QByteArray associations = numbers({{gridId, 4}});
-    QByteArray references = numbers({{gridId, 2}, {static_cast<quint64>(tiles), 2}});
-    for (int t = 1; t <= tiles; ++t) {
-        types += box("infe", numbers({{0x02000001, 4}, {static_cast<quint64>(t), 2}, {0, 2}}) + "hvc1" + QByteArray(1, '\0'));
-        associations += numbers({{static_cast<quint64>(t), 2}, {2, 1}, {0x81, 1}, {2, 1}});
-        references += numbers({{static_cast<quint64>(t), 2}});
-    }
-    types += box("infe", numbers({{0x02000000, 4}, {gridId, 2}, {0, 2}}) + "grid" + QByteArray(1, '\0'));
-    associations += numbers({{gridId, 2}, {1, 1}, {3, 1}});
-    const QByteArray properties =
-        box("ipco", box("hvcC", configuration) +
-                        fullBox("ispe", numbers({{static_cast<quint64>(tile.width()), 4},
-                                                 {static_cast<quint64>(tile.height()), 4}})) +
-                        fullBox("ispe", numbers({{static_cast<quint64>(image.width()), 4},
-                                                 {static_cast<quint64>(image.height()), 4}})));
-    const QByteArray grid = numbers({{0, 2}, {static_cast<quint64>(rows - 1), 1}, {static_cast<quint64>(columns - 1), 1},
-                                     {static_cast<quint64>(image.width()), 2}, {static_cast<quint64>(image.height()), 2}});
-    // Version 1 locations, which may point into the metadata's own data box.
-    const auto metadata = [&](quint64 dataAt) {
-        QByteArray locations = numbers({{0x01000000, 4}, {0x4400, 2}, {gridId, 2}});
-        for (int t = 0; t < tiles; ++t) {
-            locations += numbers({{static_cast<quint64>(t + 1), 2}, {0, 2}, {0, 2}, {1, 2}, {dataAt, 4},
-                                  {static_cast<quint64>(coded[static_cast<size_t>(t)].size()), 4}});
-            dataAt += static_cast<quint64>(coded[static_cast<size_t>(t)].size());
-        }
-        locations += numbers({{gridId, 2}, {1, 2}, {0, 2}, {1, 2}, {0, 4}, {static_cast<quint64>(grid.size()), 4}});
-        return fullBox("meta", fullBox("hdlr", numbers({{0, 4}}) + "pict" + QByteArray(13, '\0')) +
-                                   fullBox("pitm", numbers({{gridId, 2}})) +
-                                   fullBox("iinf", numbers({{gridId, 2}}) + types) + box("iloc", locations) +
-                                   box("iprp", properties + fullBox("ipma", associations)) +
-                                   fullBox("iref", box("dimg", references)) + box("idat", grid));
-    };
-    const QByteArray fileType = box("ftyp", QByteArray("heic") + QByteArray(4, '\0') + "mif1heic");
-    const quint64 dataAt = static_cast<quint64>(fileType.size() + metadata(0).size() + 8);
-    QByteArray data;
-    for (const QByteArray& bytes : coded)
-        data += bytes;
-    return fileType + metadata(dataAt) + box("mdat", data);
+    return gridFile(grid);
 }
 
 QByteArray cmykJpeg(const QImage& image, bool progressive)
