@@ -1,6 +1,8 @@
 // The game's peak resident memory (the kernel's VmHWM) with one picture, from
 // the command line to a started 10 x 10 board of the 800 x 600 set, each
-// picture in a fresh process as a player would start it:
+// picture in a fresh process as a player would start it, and the peak of the
+// picture reader that read it for the board, beside vipsthumbnail making an
+// 800 x 600 thumbnail of the same file:
 //
 //   picture_memory              makes photos (12 and 50 megapixels, in every
 //                               format and depth pintu reads, HEIF and AVIF
@@ -11,9 +13,11 @@
 //   picture_memory FILE...      measures these files
 //
 // Each line gives how the game ended (played, or the message it showed),
-// the resident memory once the menu showed, the peak, and how long "确定"
-// and "开始" each kept the window busy. QT_SCALE_FACTOR=2 doubles the pixels
-// the tiles are cut at.
+// the resident memory once the menu showed, the game's peak, the reader's
+// peak, how long "确定" and "开始" each took until the board showed or played
+// (the window answering clicks meanwhile), how long vipsthumbnail took (from
+// libvips-tools), and the game's time against it. QT_SCALE_FACTOR=2 doubles
+// the pixels the tiles are cut at.
 #include "app/board/BoardWindow.h"
 #include "app/Game.h"
 #include "app/look/BoardLayouts.h"
@@ -30,6 +34,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
@@ -38,7 +43,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/resource.h>
+
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace pintu {
@@ -72,6 +81,27 @@ struct MessageWatch {
     QString text;
 };
 
+// Runs the event loop until `done` holds, looking every millisecond.
+void waitUntil(const std::function<bool()>& done)
+{
+    QEventLoop loop;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    look.start(1);
+    if (!done())
+        loop.exec();
+}
+
+double readerPeakMegabytes()
+{
+    rusage readers{};
+    ::getrusage(RUSAGE_CHILDREN, &readers);
+    return static_cast<double>(readers.ru_maxrss) / 1024;
+}
+
 // The child: one game, one picture.
 int measure(int argc, char* argv[], const QString& picture)
 {
@@ -87,25 +117,30 @@ int measure(int argc, char* argv[], const QString& picture)
     click(test::resolutionOption(resolution, LayoutSet::B));
     click(test::named<QAbstractButton>(resolution, ResolutionControlNames::start));
     MenuWindow* menu = game.menu(LayoutSet::B);
+    // The picture named on the command line is chosen once a reader has looked at it.
+    const auto refused = [&messages] { return !messages.text.isEmpty(); };
+    waitUntil([&] { return !menu->pictureFileName().empty() || refused(); });
     const double idle = bench::residentMegabytes();
 
     QElapsedTimer busy;
     const auto seconds = [&busy] { return static_cast<double>(busy.restart()) / 1000; };
     double opening = 0;
     double starting = 0;
-    if (messages.text.isEmpty()) {
+    if (!refused()) {
         click(test::difficultyOption(*menu, test::Difficulty::Genius));
         busy.start();
         click(test::named<QAbstractButton>(*menu, MenuControlNames::ok));
+        waitUntil([&] { return (menu->openBoard() && menu->openBoard()->isVisible()) || refused(); });
         opening = seconds();
     }
-    if (BoardWindow* board = menu->openBoard(); board && messages.text.isEmpty()) {
+    if (BoardWindow* board = menu->openBoard(); board && !refused()) {
         click(test::control<QAbstractButton>(*board, Control::Start));
+        waitUntil([&] { return board->logic().phase() == Board::Phase::Playing || refused(); });
         starting = seconds();
     }
-    const QString outcome = messages.text.isEmpty() ? "played" : messages.text;
-    std::printf("%s\t%.0f\t%.0f\t%.2f\t%.2f\n", outcome.toStdString().c_str(), idle, bench::peakMegabytes(), opening,
-                starting);
+    const QString outcome = refused() ? messages.text : "played";
+    std::printf("%s\t%.0f\t%.0f\t%.0f\t%.2f\t%.2f\n", outcome.toStdString().c_str(), idle, bench::peakMegabytes(),
+                readerPeakMegabytes(), opening, starting);
     return 0;
 }
 
@@ -188,6 +223,20 @@ std::vector<Sample> samples()
     return made;
 }
 
+// How long vipsthumbnail takes to make the thumbnail a window of 800 x 600
+// shows, in seconds; nothing without it.
+std::optional<double> thumbnailSeconds(const QString& picture)
+{
+    QTemporaryDir out;
+    QProcess vips;
+    QElapsedTimer took;
+    took.start();
+    vips.start("vipsthumbnail", {picture, "-s", "800x600", "-o", out.filePath("thumbnail.jpg")});
+    if (!vips.waitForFinished(-1) || vips.exitCode() != 0)
+        return std::nullopt;
+    return static_cast<double>(took.elapsed()) / 1000;
+}
+
 void report(const QString& picture)
 {
     QProcess child;
@@ -195,8 +244,12 @@ void report(const QString& picture)
     child.start(QCoreApplication::applicationFilePath(), {measureOne, picture});
     child.waitForFinished(-1);
     const QString line = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
-    std::printf("%-44s\t%s\n", QFileInfo(picture).fileName().toStdString().c_str(),
-                line.isEmpty() ? "crashed" : line.toStdString().c_str());
+    const QStringList fields = line.split('\t');
+    QString beside = "-\t-";
+    if (const auto vips = thumbnailSeconds(picture); vips && fields.size() == 6 && fields[0] == "played")
+        beside = QString("%1\t%2").arg(*vips, 0, 'f', 2).arg((fields[4].toDouble() + fields[5].toDouble()) / *vips, 0, 'f', 2);
+    std::printf("%-44s\t%s\t%s\n", QFileInfo(picture).fileName().toStdString().c_str(),
+                line.isEmpty() ? "crashed" : line.toStdString().c_str(), beside.toStdString().c_str());
     std::fflush(stdout);
 }
 
@@ -212,7 +265,7 @@ int main(int argc, char* argv[])
     const QStringList given = QApplication::arguments().mid(1);
     const bool measuring = given.value(0) != pintu::makeOnly;
     if (measuring)
-        std::printf("picture\toutcome\tmenu MB\tpeak MB\t确定 s\t开始 s\n");
+        std::printf("picture\toutcome\tmenu MB\tpeak MB\treader MB\t确定 s\t开始 s\tvips s\tagainst vips\n");
     if (measuring && !given.isEmpty()) {
         for (const QString& picture : given)
             pintu::report(picture);

@@ -40,8 +40,11 @@ private:
     std::vector<Cover> rows;
     int next = 0;
     QImage shrunk;
-    std::vector<quint32> rowSums;
-    std::vector<quint64> sums; // the result's row under way, then the one after
+    // A pixel's colours side by side, added up at once.
+    using Lanes = quint32 __attribute__((vector_size(16)));
+    using WideLanes = quint64 __attribute__((vector_size(32)));
+    std::vector<Lanes> rowLanes;   // a row of the part
+    std::vector<WideLanes> sums; // the result's row under way, then the one after
 };
 
 } // namespace pintu
