@@ -19,6 +19,7 @@ namespace pintu {
 namespace {
 
 constexpr const char* readerName = "pintu-picture-reader";
+constexpr std::chrono::seconds warmUpDelay(1);
 
 // One picture under way in its reader: the answer's bytes taken as they
 // come, the reader's end awaited, and its time watched.
@@ -124,8 +125,17 @@ private:
 } // namespace
 
 SandboxedPictures::SandboxedPictures(std::string program, std::chrono::milliseconds deadline)
-    : program(std::move(program)), deadline(deadline), waiting(ReaderProcess::start(this->program))
-{}
+    : program(std::move(program)), deadline(deadline)
+{
+    // Started once the game is up: its libraries would take a core from the
+    // game's own start. A read asked for sooner starts one itself.
+    warmUp.setSingleShot(true);
+    QObject::connect(&warmUp, &QTimer::timeout, [this] {
+        if (!waiting)
+            waiting = ReaderProcess::start(this->program);
+    });
+    warmUp.start(warmUpDelay);
+}
 
 SandboxedPictures::~SandboxedPictures() = default;
 

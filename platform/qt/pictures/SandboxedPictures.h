@@ -2,6 +2,8 @@
 
 #include "platform/qt/pictures/PictureSource.h"
 
+#include <QTimer>
+
 #include <chrono>
 #include <memory>
 #include <string>
@@ -33,6 +35,7 @@ private:
     std::string program;
     std::chrono::milliseconds deadline;
     std::unique_ptr<ReaderProcess> waiting;
+    QTimer warmUp;
 };
 
 } // namespace pintu
