@@ -6,63 +6,39 @@
 #include <cstdio>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
-#include <array>
 #include <vector>
 
 namespace pintu {
 
 namespace {
 
-constexpr size_t chunkBytes = 64 * 1024;
 // Two blocks of 8 at the most subsampled colours'.
 constexpr int contextPixels = 16;
-constexpr JOCTET endMarker[] = {0xFF, JPEG_EOI};
+// What two decoders of a progressive photo may hold at once, each its
+// coefficients, within what a reader may hold in all.
+constexpr qint64 sideBySideBytes = qint64{300} << 20;
+constexpr qint64 coefficientBytes = DCTSIZE2 * sizeof(JCOEF);
 
-struct ErrorJump {
+// libjpeg pads a file that ends early with grey, warning but not failing:
+// the warning is noted, and the picture it cut short refused.
+struct Errors {
     jpeg_error_mgr manager;
     std::jmp_buf jump;
+    bool cutShort;
 };
 
 [[noreturn]] void jumpBack(j_common_ptr info)
 {
-    std::longjmp(reinterpret_cast<ErrorJump*>(info->err)->jump, 1);
+    std::longjmp(reinterpret_cast<Errors*>(info->err)->jump, 1);
 }
 
-void noMessage(j_common_ptr, int) {}
-
-// The file's bytes a chunk at a time. libjpeg pads a file that ends early
-// with grey, warning but not failing, so the end of the file is noted here:
-// the picture it cut short is refused.
-struct DeviceSource {
-    jpeg_source_mgr manager;
-    QIODevice* device;
-    bool cutShort;
-    std::array<JOCTET, chunkBytes> chunk;
-};
-
-void startSource(j_decompress_ptr) {}
-void termSource(j_decompress_ptr) {}
-
-boolean fillSource(j_decompress_ptr info)
+void noteCutShort(j_common_ptr info, int level)
 {
-    auto& source = *reinterpret_cast<DeviceSource*>(info->src);
-    const qint64 read = source.device->read(reinterpret_cast<char*>(source.chunk.data()), chunkBytes);
-    source.cutShort = source.cutShort || read <= 0;
-    source.manager.next_input_byte = read > 0 ? source.chunk.data() : endMarker;
-    source.manager.bytes_in_buffer = read > 0 ? static_cast<size_t>(read) : sizeof endMarker;
-    return TRUE;
-}
-
-void skipSource(j_decompress_ptr info, long count)
-{
-    auto& source = *reinterpret_cast<DeviceSource*>(info->src);
-    while (count > static_cast<long>(source.manager.bytes_in_buffer)) {
-        count -= static_cast<long>(source.manager.bytes_in_buffer);
-        fillSource(info);
-    }
-    source.manager.next_input_byte += count;
-    source.manager.bytes_in_buffer -= static_cast<size_t>(count);
+    auto* errors = reinterpret_cast<Errors*>(info->err);
+    if (level < 0 && errors->manager.msg_code == JWRN_JPEG_EOF)
+        errors->cutShort = true;
 }
 
 bool cmyk(J_COLOR_SPACE space)
@@ -81,38 +57,47 @@ void cmykToRgba(uchar* pixels, int count)
     }
 }
 
-// Every JPEG, through libjpeg: shrunk in its DCT where it is stored in one
-// scan, cropped to the columns and rows a part needs. A progressive photo
-// spreads every part of the picture over all its scans, so it is decoded
-// whole at its own size, once, whatever is asked of it.
+// One decoding of the file's bytes by libjpeg, its header read.
+class Decompression {
+public:
+    explicit Decompression(const QByteArray& file)
+    {
+        info.err = jpeg_std_error(&errors.manager);
+        errors.manager.error_exit = jumpBack;
+        errors.manager.emit_message = noteCutShort;
+        errors.cutShort = false;
+        jpeg_create_decompress(&info);
+        jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(file.constData()),
+                     static_cast<unsigned long>(file.size()));
+    }
+    ~Decompression() { jpeg_destroy_decompress(&info); }
+
+    jpeg_decompress_struct info{};
+    Errors errors{};
+};
+
+// Every JPEG, through libjpeg, from the file held whole: shrunk in its DCT
+// and cropped to the columns and rows a part needs. A progressive photo
+// spreads every part of the picture over all its scans, so each decoding
+// takes in the whole file: the part and the whole are decoded side by side,
+// where their coefficients fit, else whole at its own size, once.
 class JpegRows final : public RowDecoder {
 public:
-    explicit JpegRows(QIODevice& device) : device(device)
-    {
-        info.err = jpeg_std_error(&error.manager);
-        error.manager.error_exit = jumpBack;
-        error.manager.emit_message = noMessage;
-        source.device = &device;
-        source.manager = {nullptr, 0, startSource, fillSource, skipSource, jpeg_resync_to_restart, termSource};
-    }
-
-    ~JpegRows() override
-    {
-        if (created)
-            jpeg_destroy_decompress(&info);
-    }
+    explicit JpegRows(QByteArray file) : file(std::move(file)) {}
 
     bool open()
     {
-        if (setjmp(error.jump))
+        Decompression header(file);
+        if (setjmp(header.errors.jump))
             return false;
-        jpeg_create_decompress(&info);
-        created = true;
-        info.src = &source.manager;
-        if (!readHeader())
+        if (jpeg_read_header(&header.info, TRUE) != JPEG_HEADER_OK || header.errors.cutShort)
             return false;
-        stored = QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
-        progressive = jpeg_has_multiple_scans(&info);
+        stored = QSize(static_cast<int>(header.info.image_width), static_cast<int>(header.info.image_height));
+        progressive = jpeg_has_multiple_scans(&header.info);
+        for (int c = 0; c < header.info.num_components; ++c) {
+            const jpeg_component_info& component = header.info.comp_info[c];
+            coefficients += qint64{component.width_in_blocks} * component.height_in_blocks * coefficientBytes;
+        }
         return true;
     }
 
@@ -120,19 +105,19 @@ public:
 
     QSize shrunkSize(QSize wanted) const override
     {
-        return progressive ? stored : jpegScaledSize(stored, jpegEighths(stored, wanted));
+        return progressive && !sideBySide() ? stored : jpegScaledSize(stored, jpegEighths(stored, wanted));
     }
+
+    bool decodesSideBySide() const override { return progressive && sideBySide(); }
 
     bool decode(QSize scaled, const QRect& part, RowSink& rows) override
     {
+        Decompression decompression(file);
+        jpeg_decompress_struct& info = decompression.info;
         std::vector<uchar> row(static_cast<size_t>(scaled.width()) * rgbaBytes);
-        if (setjmp(error.jump)) {
-            jpeg_abort_decompress(&info);
+        if (setjmp(decompression.errors.jump))
             return false;
-        }
-        // Each read starts again from the file's start.
-        if (reads++ > 0 && !readHeader())
-            return false;
+        jpeg_read_header(&info, TRUE);
         int eighths = 8;
         while (eighths > 1 && jpegScaledSize(stored, eighths) != scaled)
             --eighths;
@@ -162,27 +147,15 @@ public:
                 cmykToRgba(at, static_cast<int>(width));
             wanted = rows.take(y, row.data());
         }
-        jpeg_abort_decompress(&info);
-        return !source.cutShort;
+        return !decompression.errors.cutShort;
     }
 
 private:
-    bool readHeader()
-    {
-        if (!device.seek(0))
-            return false;
-        source.manager.bytes_in_buffer = 0;
-        source.cutShort = false;
-        return jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK && !source.cutShort;
-    }
+    bool sideBySide() const { return 2 * coefficients <= sideBySideBytes; }
 
-    QIODevice& device;
-    jpeg_decompress_struct info{};
-    ErrorJump error{};
-    DeviceSource source{};
-    bool created = false;
+    QByteArray file;
     bool progressive = false;
-    int reads = 0;
+    qint64 coefficients = 0;
     QSize stored;
 };
 
@@ -190,7 +163,7 @@ private:
 
 std::unique_ptr<RowDecoder> openJpegRows(QIODevice& picture)
 {
-    auto rows = std::make_unique<JpegRows>(picture);
+    auto rows = std::make_unique<JpegRows>(picture.readAll());
     if (!rows->open())
         return nullptr;
     return rows;

@@ -2,6 +2,7 @@
 
 #include "platform/qt/pictures/PictureNeeds.h"
 #include "platform/qt/pictures/decoding/RowDecoders.h"
+#include "platform/qt/pictures/decoding/RowPipe.h"
 #include "platform/qt/pictures/decoding/RowShrinker.h"
 #include "platform/qt/pictures/decoding/UprightGeometry.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <thread>
 
 namespace pintu {
 
@@ -140,12 +142,23 @@ std::optional<PictureFile::Reading> PictureFile::readRows(QSize area, QSize want
         part.emplace(storedSize, storedPart, storedPart.size());
     if (!wanted.isEmpty())
         whole.emplace(scaled, QRect(QPoint(0, 0), scaled), storedWanted);
+    const auto decode = [this](QSize at, const QRect& rect, RowSink& sink) {
+        RowPipe pipe(sink, at.width() * rgbaBytes);
+        return rows->decode(at, rect, pipe);
+    };
     if (scaled == storedSize) {
         EverySink both{part ? &*part : nullptr, whole ? &*whole : nullptr};
-        if (!rows->decode(storedSize, whole ? QRect(QPoint(0, 0), storedSize) : storedPart, both))
+        if (!decode(storedSize, whole ? QRect(QPoint(0, 0), storedSize) : storedPart, both))
             return std::nullopt;
-    } else if ((part && !rows->decode(storedSize, storedPart, *part)) ||
-               !rows->decode(scaled, QRect(QPoint(0, 0), scaled), *whole)) {
+    } else if (part && rows->decodesSideBySide()) {
+        bool partRead = false;
+        std::thread partReading([&] { partRead = decode(storedSize, storedPart, *part); });
+        const bool wholeRead = decode(scaled, QRect(QPoint(0, 0), scaled), *whole);
+        partReading.join();
+        if (!partRead || !wholeRead)
+            return std::nullopt;
+    } else if ((part && !decode(storedSize, storedPart, *part)) ||
+               !decode(scaled, QRect(QPoint(0, 0), scaled), *whole)) {
         return std::nullopt;
     }
     const QColorSpace colours = rows->colourSpace();

@@ -33,11 +33,14 @@ public:
     // for less work than at its own size: its own size where no such
     // shortcut exists, or where it would save nothing.
     virtual QSize shrunkSize(QSize) const { return size(); }
+    // Whether two reads of one picture may go on at once, on two threads.
+    virtual bool decodesSideBySide() const { return false; }
     // Decodes the picture at `scaled`, its own size or one shrunkSize gave,
     // and hands the rows of `part` of it to `rows` until they want no more;
     // the columns outside `part` may hold anything. Rows above `part` may
     // still be handed on. False when the picture turns out broken or cut
-    // short. A decoder may be asked for several reads, one after the other.
+    // short. Only a decoder that shrinks while decoding is asked for more
+    // than one read.
     virtual bool decode(QSize scaled, const QRect& part, RowSink& rows) = 0;
 };
 

@@ -46,7 +46,7 @@ public:
         const bool whole =
             decoded && config.output.width == crop.width() && config.output.height == crop.height();
         // Each row where the rows of the whole picture have its columns.
-        std::vector<uchar> row(whole ? static_cast<size_t>(crop.right() + 1) * rgbaBytes : 0);
+        std::vector<uchar> row(whole ? static_cast<size_t>(scaled.width()) * rgbaBytes : 0);
         for (int y = 0; whole && y < crop.height(); ++y) {
             std::memcpy(row.data() + qint64{crop.left()} * rgbaBytes, pixels.rgba + qint64{y} * pixels.stride,
                         static_cast<size_t>(crop.width()) * rgbaBytes);
