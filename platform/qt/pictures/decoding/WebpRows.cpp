@@ -13,14 +13,18 @@ namespace {
 
 
 // A still WebP, which libwebp decodes from the file held whole: shrunk to the
-// size asked for while decoding, or cropped to a part. A lossless picture
-// unpacks whole inside libwebp all the same.
+// size asked for while decoding, or cropped to a part, the two side by side.
+// A lossless picture unpacks whole inside libwebp all the same, so its two
+// decodings take their turns.
 class WebpRows final : public RowDecoder {
 public:
-    WebpRows(QByteArray file, QSize stored) : file(std::move(file)), stored(stored) {}
+    WebpRows(QByteArray file, QSize stored, bool lossless)
+        : file(std::move(file)), stored(stored), lossless(lossless)
+    {}
 
     QSize size() const override { return stored; }
     QSize shrunkSize(QSize wanted) const override { return wanted.boundedTo(stored); }
+    bool decodesSideBySide() const override { return !lossless; }
 
     bool decode(QSize scaled, const QRect& part, RowSink& rows) override
     {
@@ -40,6 +44,8 @@ public:
         config.options.scaled_width = scaled.width();
         config.options.scaled_height = scaled.height();
         config.output.colorspace = MODE_RGBA;
+        // A lossy picture's filtering goes on beside its decoding.
+        config.options.use_threads = 1;
         const bool decoded = WebPDecode(reinterpret_cast<const uint8_t*>(file.constData()),
                                         static_cast<size_t>(file.size()), &config) == VP8_STATUS_OK;
         const WebPRGBABuffer& pixels = config.output.u.RGBA;
@@ -60,6 +66,7 @@ public:
 private:
     QByteArray file;
     QSize stored;
+    bool lossless;
 };
 
 } // namespace
@@ -73,7 +80,9 @@ std::unique_ptr<RowDecoder> openWebpRows(QIODevice& picture)
                         &features) != VP8_STATUS_OK ||
         features.has_animation)
         return nullptr;
-    return std::make_unique<WebpRows>(std::move(file), QSize(features.width, features.height));
+    constexpr int losslessFormat = 2;
+    return std::make_unique<WebpRows>(std::move(file), QSize(features.width, features.height),
+                                      features.format == losslessFormat);
 }
 
 } // namespace pintu
