@@ -23,9 +23,9 @@ constexpr std::chrono::seconds warmUpDelay(1);
 
 // One picture under way in its reader: the answer's bytes taken as they
 // come, the reader's end awaited, and its time watched.
-class ReaderJob final : public QObject {
+class ReadUnderWay final : public QObject {
 public:
-    ReaderJob(std::unique_ptr<ReaderProcess> reader, const PictureNeeds& needs, std::chrono::milliseconds deadline,
+    ReadUnderWay(std::unique_ptr<ReaderProcess> reader, const PictureNeeds& needs, std::chrono::milliseconds deadline,
               PictureSource::Answer answer)
         : reader(std::move(reader)),
           answerReader(needs),
@@ -109,7 +109,7 @@ private:
 // the read, is given from inside it.
 class JobHandle final : public PictureRead {
 public:
-    explicit JobHandle(ReaderJob* job) : job(job) {}
+    explicit JobHandle(ReadUnderWay* job) : job(job) {}
     ~JobHandle() override
     {
         if (job) {
@@ -119,7 +119,7 @@ public:
     }
 
 private:
-    QPointer<ReaderJob> job;
+    QPointer<ReadUnderWay> job;
 };
 
 } // namespace
@@ -151,7 +151,7 @@ std::unique_ptr<PictureRead> SandboxedPictures::read(QFile& file, const PictureN
             return nullptr;
         }
     }
-    auto* job = new ReaderJob(std::move(reader), needs, deadline, std::move(answer));
+    auto* job = new ReadUnderWay(std::move(reader), needs, deadline, std::move(answer));
     waiting = ReaderProcess::start(program);
     return std::make_unique<JobHandle>(job);
 }
