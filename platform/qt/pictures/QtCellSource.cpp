@@ -21,16 +21,12 @@ QSize QtCellSource::cellPixels() const
 bool QtCellSource::setPicture(const std::string& path)
 {
     const ReadPicture* read = shelf.find(path);
-    if (!read || read->tiles.isNull() || read->tiles.width() % N != 0 || read->tiles.height() % N != 0)
+    const QSize cell = cellPixels();
+    if (!read || read->tiles.size() != cell * N)
         return false;
-    const QSize readCell(read->tiles.width() / N, read->tiles.height() / N);
     std::vector<QPixmap> cut(cells.size());
     for (int k = 0; k < N * N; ++k) {
-        const QImage cell = read->tiles.copy(QRect(QPoint(k % N * readCell.width(), k / N * readCell.height()), readCell));
-        // Tiles read for a screen of another density are scaled to this one's.
-        cut[k] = QPixmap::fromImage(readCell == cellPixels()
-                                        ? cell
-                                        : cell.scaled(cellPixels(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        cut[k] = QPixmap::fromImage(read->tiles.copy(QRect(QPoint(k % N * cell.width(), k / N * cell.height()), cell)));
         // Memory that ran out gives null pixels; the cells stay as they were.
         if (cut[k].isNull())
             return false;

@@ -25,7 +25,8 @@ public:
     // The pixels each tile is cut at, for the screen the tiles show on now.
     QSize cellPixels() const;
 
-    // Cuts the tiles the shelf holds for `path`; false when it holds none.
+    // Cuts the tiles the shelf holds for `path`; false when it holds none
+    // read for these cells.
     bool setPicture(const std::string& path) override;
 
     // The pixels of tile k, carrying the ratio they were cut at; a null
