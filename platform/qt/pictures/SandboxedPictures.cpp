@@ -25,8 +25,8 @@ constexpr std::chrono::seconds warmUpDelay(1);
 // come, the reader's end awaited, and its time watched.
 class ReadUnderWay final : public QObject {
 public:
-    ReadUnderWay(std::unique_ptr<ReaderProcess> reader, const PictureNeeds& needs, std::chrono::milliseconds deadline,
-              PictureSource::Answer answer)
+    ReadUnderWay(std::unique_ptr<ReaderProcess> reader, const PictureNeeds& needs,
+                 std::chrono::milliseconds deadline, PictureSource::Answer answer)
         : reader(std::move(reader)),
           answerReader(needs),
           answerBytes(this->reader->channel(), QSocketNotifier::Read),
@@ -49,9 +49,9 @@ public:
     }
 
 private:
-    // False once no more bytes can come: the reader closed its end, or sent
-    // what can be no answer.
-    bool takeAnswerBytes()
+    // Takes what has come until no more is there, the reader has closed its
+    // end, or what came can be no answer.
+    void takeAnswerBytes()
     {
         for (;;) {
             std::span<char> room = answerReader.room();
@@ -62,13 +62,16 @@ private:
             const ssize_t read = ::read(reader->channel(), room.data(), room.size());
             if (read < 0 && errno == EINTR)
                 continue;
-            if (read < 0)
-                return errno == EAGAIN;
+            if (read < 0) {
+                // Nothing more yet, or nothing more to come from a reader gone wrong.
+                answerBytes.setEnabled(errno == EAGAIN);
+                return;
+            }
             if (read == 0 || !answerReader.received(read)) {
                 answerBytes.setEnabled(false);
                 if (read > 0)
                     finish(std::nullopt);
-                return false;
+                return;
             }
         }
     }
