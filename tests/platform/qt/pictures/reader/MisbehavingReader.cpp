@@ -71,8 +71,6 @@ int main()
     const auto misbehaviour = static_cast<Misbehaviour>(job->needs.previewArea.width());
     misbehave(misbehaviour);
     pintu::ReadPicture answer = goodAnswer(job->needs);
-    if (misbehaviour == Misbehaviour::AnswersAnotherSize)
-        answer.tiles = answer.tiles.copy(0, 0, answer.tiles.width() / 2, answer.tiles.height());
     if (misbehaviour == Misbehaviour::AnswersTooLittle) {
         // The head of the whole answer, then all of it but its tiles.
         const QByteArray head = pintu::answerHead(answer);

@@ -12,7 +12,6 @@ enum class Misbehaviour {
     WatchesAProcess,
     Hangs,
     Crashes,
-    AnswersAnotherSize,
     AnswersTooMuch,
     AnswersTooLittle,
 };
